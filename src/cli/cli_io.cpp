@@ -1,0 +1,101 @@
+#include "cli/cli_io.h"
+
+#include "dictionary/dictionary_path.h"
+#include "text/lines.h"
+#include "text/utf8.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace carbonym::cli {
+
+namespace {
+
+void UseBinaryStreams()
+{
+#ifdef _WIN32
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+}
+
+} // namespace
+
+std::u16string ReadTextInput(const std::string& path)
+{
+    UseBinaryStreams();
+    std::string bytes;
+    if (path.empty() || path == "-") {
+        bytes.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+        if (std::cin.bad())
+            throw CliFailure(kExitFailed, "无法读取标准输入");
+    } else {
+        const std::filesystem::path file = std::filesystem::u8path(path);
+        std::error_code error;
+        if (std::filesystem::is_directory(file, error))
+            throw CliFailure(kExitFailed, "无法读取文件“" + path + "”：这是一个文件夹");
+        std::ifstream in(file, std::ios::binary);
+        if (!in)
+            throw CliFailure(kExitFailed, "无法读取文件“" + path + "”");
+        std::ostringstream content;
+        content << in.rdbuf();
+        if (in.bad())
+            throw CliFailure(kExitFailed, "无法读取文件“" + path + "”");
+        bytes = std::move(content).str();
+    }
+    try {
+        return Utf8ToUtf16(bytes);
+    } catch (const std::invalid_argument& error) {
+        throw CliFailure(kExitFailed, error.what());
+    }
+}
+
+std::u16string ToBoxLineBreaks(std::u16string_view text)
+{
+    std::u16string result;
+    result.reserve(text.size() + text.size() / 16);
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n' && (i == 0 || text[i - 1] != u'\r'))
+            result += u'\r';
+        result += text[i];
+    }
+    return result;
+}
+
+void WriteTextOutput(std::u16string_view text)
+{
+    UseBinaryStreams();
+    std::u16string unix;
+    unix.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            continue;
+        unix += text[i];
+    }
+    const std::string bytes = Utf16ToUtf8(unix);
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    std::fflush(stdout);
+}
+
+void WriteLine(std::u16string_view text)
+{
+    const std::string bytes = Utf16ToUtf8(text) + "\n";
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+}
+
+std::filesystem::path ResolveDictionary(const std::string& option)
+{
+    if (option.empty())
+        return DictionaryPath();
+    return std::filesystem::u8path(option);
+}
+
+} // namespace carbonym::cli

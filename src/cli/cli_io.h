@@ -1,0 +1,41 @@
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace carbonym::cli {
+
+// A command that cannot go on: the message goes to standard error and the
+// program ends with `status`.
+class CliFailure : public std::runtime_error {
+public:
+    CliFailure(int status, const std::string& message) : std::runtime_error(message), status_(status) {}
+    int Status() const { return status_; }
+
+private:
+    int status_;
+};
+
+// Exit statuses shared by the commands.
+inline constexpr int kExitRefused = 1;
+inline constexpr int kExitFailed = 2;
+
+// Reads UTF-8 text from `path`, or standard input when it is empty or "-".
+// Throws CliFailure on an unreadable file or invalid UTF-8.
+std::u16string ReadTextInput(const std::string& path);
+
+// "\n" and "\r\n" both become the CR LF a text box holds.
+std::u16string ToBoxLineBreaks(std::u16string_view text);
+
+// Writes `text` as UTF-8 with every CR LF written as "\n".
+void WriteTextOutput(std::u16string_view text);
+
+// Writes one UTF-8 line to standard output.
+void WriteLine(std::u16string_view text);
+
+// The dictionary a command uses: --dict, or source.dat beside the program.
+std::filesystem::path ResolveDictionary(const std::string& option);
+
+} // namespace carbonym::cli

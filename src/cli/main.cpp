@@ -1,0 +1,48 @@
+// carbonym-cli: the translator and its dictionary from the command line.
+
+#include "cli/cli_io.h"
+#include "cli/dict_cli.h"
+#include "cli/translate_cli.h"
+#include "dictionary/dictionary_error.h"
+#include "dictionary/gbk_codec.h"
+
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    using namespace carbonym;
+    CLI::App app("Carbonym：把有机化合物的英文名称译成中文", "carbonym-cli");
+    app.set_help_flag("-h,--help", "显示帮助并退出");
+    app.require_subcommand(1);
+
+    int status = 0;
+    cli::AddTranslateCommand(app, status);
+    auto* dict = app.add_subcommand("dict", "查看和维护词典");
+    dict->set_help_flag("-h,--help", "显示帮助并退出");
+    dict->require_subcommand(1);
+    cli::AddDictReadCommands(*dict, status);
+    for (auto* command : app.get_subcommands({}))
+        command->set_help_flag("-h,--help", "显示帮助并退出");
+    for (auto* command : dict->get_subcommands({}))
+        command->set_help_flag("-h,--help", "显示帮助并退出");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        return app.exit(error) == 0 ? 0 : cli::kExitFailed;
+    } catch (const cli::CliFailure& failure) {
+        std::cerr << failure.what() << '\n';
+        return failure.Status();
+    } catch (const DictionaryError& error) {
+        std::cerr << error.what() << '\n';
+        return cli::kExitFailed;
+    } catch (const GbkError& error) {
+        std::cerr << error.what() << '\n';
+        return cli::kExitFailed;
+    } catch (const std::exception& error) {
+        std::cerr << "出错：" << error.what() << '\n';
+        return cli::kExitFailed;
+    }
+    return status;
+}

@@ -1,0 +1,57 @@
+#include "cli/translate_cli.h"
+
+#include "cli/cli_io.h"
+#include "translation/display_mode.h"
+#include "translation/reorder.h"
+#include "translation/translate_command.h"
+
+#include <CLI/CLI.hpp>
+#include <iostream>
+#include <memory>
+
+namespace carbonym::cli {
+
+namespace {
+
+struct TranslateOptions {
+    std::string dictionary;
+    std::string file;
+    bool sort = false;
+    bool bilingual = false;
+};
+
+int RunTranslate(const TranslateOptions& options)
+{
+    const std::u16string source = ToBoxLineBreaks(ReadTextInput(options.file));
+    const auto outcome = TranslateCommand(source, ResolveDictionary(options.dictionary));
+    switch (outcome.Status) {
+    case TranslateStatus::EmptySource:
+        throw CliFailure(kExitRefused, outcome.Message);
+    case TranslateStatus::Failed:
+        throw CliFailure(kExitFailed, outcome.Message);
+    case TranslateStatus::Translated:
+        break;
+    }
+    std::u16string result = outcome.Result.Text;
+    if (options.sort)
+        result = ReorderText(result);
+    if (options.bilingual)
+        result = ToBilingual(result, source);
+    WriteTextOutput(result);
+    return 0;
+}
+
+} // namespace
+
+void AddTranslateCommand(CLI::App& app, int& status)
+{
+    auto options = std::make_shared<TranslateOptions>();
+    auto* command = app.add_subcommand("translate", "把英文化合物名称译成中文（UTF-8 输入，UTF-8 输出）");
+    command->add_option("--dict", options->dictionary, "词典文件（默认：程序目录下的 source.dat）");
+    command->add_flag("--sort", options->sort, "翻译后按中文词序排序（排序）");
+    command->add_flag("--bilingual", options->bilingual, "以中英文对照方式输出（中英文）");
+    command->add_option("FILE", options->file, "输入文件（默认：标准输入）");
+    command->callback([options, &status] { status = RunTranslate(*options); });
+}
+
+} // namespace carbonym::cli

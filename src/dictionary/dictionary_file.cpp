@@ -1,0 +1,97 @@
+#include "dictionary/dictionary_file.h"
+
+#include "dictionary/dictionary_error.h"
+
+#include <string>
+
+namespace carbonym {
+
+int64_t RecordCountForSize(uintmax_t bytes)
+{
+    // The floating-point quotient rounded half to even; a quotient of whole
+    // bytes over 111 is never exactly half-way, so this is plain rounding.
+    const auto whole = static_cast<int64_t>(bytes / kRecordSize);
+    return bytes % kRecordSize >= (kRecordSize + 1) / 2 ? whole + 1 : whole;
+}
+
+std::string DisplayPath(const std::filesystem::path& path)
+{
+    const auto text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+DictionaryFile::DictionaryFile(const std::filesystem::path& path) : path_(path)
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(path_, error))
+        throw DictionaryError("无法打开词典文件“" + DisplayPath(path_) + "”：这是一个文件夹");
+    if (!std::filesystem::exists(path_, error)) {
+        std::ofstream create(path_, std::ios::binary);
+        if (!create)
+            throw DictionaryError("无法创建词典文件“" + DisplayPath(path_) + "”");
+    }
+    file_.open(path_, std::ios::in | std::ios::out | std::ios::binary);
+    if (!file_.is_open()) {
+        // A read-only file can still be read.
+        file_.open(path_, std::ios::in | std::ios::binary);
+        if (!file_.is_open())
+            throw DictionaryError("无法打开词典文件“" + DisplayPath(path_) + "”");
+    }
+}
+
+int64_t DictionaryFile::RecordCount()
+{
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path_, error);
+    if (error)
+        throw DictionaryError("无法读取词典文件“" + DisplayPath(path_) + "”的大小");
+    return RecordCountForSize(size);
+}
+
+TermRecord DictionaryFile::Read(int64_t n)
+{
+    if (n < 1 || n > RecordCount())
+        throw DictionaryError("记录号 " + std::to_string(n) + " 超出词典范围");
+    char bytes[kRecordSize];
+    file_.clear();
+    file_.seekg(static_cast<std::streamoff>((n - 1) * static_cast<int64_t>(kRecordSize)));
+    file_.read(bytes, kRecordSize);
+    const auto got = static_cast<size_t>(file_.gcount());
+    if (file_.bad() || (got < kRecordSize && !file_.eof()))
+        throw DictionaryError("读取词典文件“" + DisplayPath(path_) + "”失败");
+    file_.clear();
+    return DecodeRecord(std::string_view(bytes, got), codec_);
+}
+
+void DictionaryFile::Write(int64_t n, const TermRecord& record)
+{
+    if (n < 1 || n > RecordCount() + 1)
+        throw DictionaryError("记录号 " + std::to_string(n) + " 超出词典范围");
+    const auto bytes = EncodeRecord(record, codec_);
+    file_.clear();
+    file_.seekp(static_cast<std::streamoff>((n - 1) * static_cast<int64_t>(kRecordSize)));
+    file_.write(bytes.data(), kRecordSize);
+    file_.flush();
+    if (!file_)
+        throw DictionaryError("写入词典文件“" + DisplayPath(path_) + "”失败");
+}
+
+void DictionaryFile::Close()
+{
+    if (file_.is_open())
+        file_.close();
+}
+
+std::vector<TermRecord> ReadDictionary(const std::filesystem::path& path)
+{
+    DictionaryFile file(path);
+    std::vector<TermRecord> records;
+    const int64_t count = file.RecordCount();
+    records.reserve(static_cast<size_t>(count));
+    for (int64_t n = 1; n <= count; ++n)
+        records.push_back(file.Read(n));
+    file.Close();
+    return records;
+}
+
+} // namespace carbonym

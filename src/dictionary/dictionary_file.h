@@ -1,0 +1,50 @@
+#pragma once
+
+#include "dictionary/gbk_codec.h"
+#include "dictionary/term_record.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+namespace carbonym {
+
+// The dictionary file: fixed 111-byte records, no header. Open on
+// construction (an absent file is created empty), closed by Close() or the
+// destructor. Every failure throws DictionaryError.
+class DictionaryFile {
+public:
+    explicit DictionaryFile(const std::filesystem::path& path);
+
+    // The file length divided by 111, rounded to the nearest whole number: a
+    // trailing fragment of 56 bytes or more counts as a record.
+    int64_t RecordCount();
+
+    // 1 <= n <= RecordCount(). A trailing fragment reads as if filled with spaces.
+    TermRecord Read(int64_t n);
+
+    // 1 <= n <= RecordCount() + 1. Throws GbkError before writing anything
+    // when a text holds a character GBK cannot hold.
+    void Write(int64_t n, const TermRecord& record);
+
+    void Close();
+
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+    std::fstream file_;
+    GbkCodec codec_;
+};
+
+// Opens, reads every record in file order, closes.
+std::vector<TermRecord> ReadDictionary(const std::filesystem::path& path);
+
+// Counts records for a file of `bytes` bytes.
+int64_t RecordCountForSize(uintmax_t bytes);
+
+// Text of a path for messages (UTF-8).
+std::string DisplayPath(const std::filesystem::path& path);
+
+} // namespace carbonym

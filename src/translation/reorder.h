@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace carbonym {
+
+// One translated line in Chinese word order: the last space-separated piece
+// ending in "-", then the pieces ending in "-," (without the comma), then
+// those ending in "," (without it), then the rest, each group in reverse
+// order, joined without separators. A line of one piece is returned trimmed
+// but otherwise unchanged.
+std::u16string ReorderName(std::u16string_view line);
+
+// The reorder command on a whole text: every non-empty line reordered and
+// ended by a line break; empty lines are dropped.
+std::u16string ReorderText(std::u16string_view text);
+
+} // namespace carbonym

@@ -1,0 +1,35 @@
+#include "translation/translate_command.h"
+
+#include "dictionary/dictionary_error.h"
+#include "dictionary/dictionary_file.h"
+#include "translation/literal_translator.h"
+
+namespace carbonym {
+
+Translation Translate(std::u16string_view source, const std::vector<Term>& terms)
+{
+    return TranslateLiteral(source, terms);
+}
+
+TranslateOutcome TranslateCommand(std::u16string_view source, const std::filesystem::path& dictionary)
+{
+    TranslateOutcome outcome;
+    if (source.empty()) {
+        outcome.Status = TranslateStatus::EmptySource;
+        outcome.Message = kEmptySourceMessage;
+        return outcome;
+    }
+    try {
+        const auto terms = PrepareTerms(ReadDictionary(dictionary));
+        outcome.Result = Translate(source, terms);
+    } catch (const DictionaryError& error) {
+        outcome.Status = TranslateStatus::Failed;
+        outcome.Message = std::string("翻译失败：") + error.what();
+    } catch (const std::bad_alloc&) {
+        outcome.Status = TranslateStatus::Failed;
+        outcome.Message = "翻译失败：内存不足";
+    }
+    return outcome;
+}
+
+} // namespace carbonym

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "translation/term.h"
+#include "translation/translation.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace carbonym {
+
+inline constexpr const char* kEmptySourceMessage = "没有要翻译的英文内容！";
+
+enum class TranslateStatus { Translated, EmptySource, Failed };
+
+struct TranslateOutcome {
+    TranslateStatus Status = TranslateStatus::Translated;
+    Translation Result; // valid when Translated
+    std::string Message; // UTF-8; set for EmptySource and Failed
+};
+
+// The translation engine the program uses.
+Translation Translate(std::u16string_view source, const std::vector<Term>& terms);
+
+// The translate command: an empty source is reported, otherwise the dictionary
+// at `dictionary` is read (created empty when absent) and applied to the
+// source. A dictionary that cannot be read is a failure with a message.
+TranslateOutcome TranslateCommand(std::u16string_view source, const std::filesystem::path& dictionary);
+
+} // namespace carbonym

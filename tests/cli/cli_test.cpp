@@ -1,0 +1,95 @@
+#include "cli_runner.h"
+
+#include <gtest/gtest.h>
+
+namespace carbonym {
+namespace {
+
+using test::Quote;
+using test::RunCli;
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        test::WriteDictionaryFile(dictionary(), {{"Benzoic acid", "苯甲酸"}, {"ethyl ester", "乙酯"}, {"amino", "氨基"}});
+    }
+    std::filesystem::path dictionary() const { return dir / "source.dat"; }
+    std::string dict() const { return " --dict " + Quote(dictionary().string()); }
+
+    test::TempDir dir;
+};
+
+TEST_F(CliTest, TranslateSortAndBilingual)
+{
+    const std::string input = "Benzoic acid, 4-amino-, ethyl ester\nbenzoic acid\r\n";
+    auto result = RunCli(dir, "translate" + dict(), input);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "苯甲酸, 4-氨基-, 乙酯\n苯甲酸\n");
+
+    result = RunCli(dir, "translate --sort" + dict(), input);
+    EXPECT_EQ(result.out, "4-氨基-苯甲酸乙酯\n苯甲酸\n");
+
+    result = RunCli(dir, "translate --sort --bilingual" + dict(), input);
+    EXPECT_EQ(result.out, "Benzoic acid, 4-amino-, ethyl ester\n4-氨基-苯甲酸乙酯\nbenzoic acid\n苯甲酸\n");
+}
+
+TEST_F(CliTest, TranslateReadsAFile)
+{
+    test::WriteBytes(dir / "names.txt", "ethyl ester");
+    const auto result = RunCli(dir, "translate" + dict() + " " + Quote((dir / "names.txt").string()));
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "乙酯");
+}
+
+TEST_F(CliTest, TranslateFailures)
+{
+    auto result = RunCli(dir, "translate" + dict(), "");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("没有要翻译的英文内容！"), std::string::npos);
+
+    result = RunCli(dir, "translate" + dict(), "bad \xff utf-8");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("UTF-8"), std::string::npos);
+
+    result = RunCli(dir, "translate" + dict() + " " + Quote((dir / "missing.txt").string()));
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+
+    std::filesystem::create_directory(dir / "folder.dat");
+    result = RunCli(dir, "translate --dict " + Quote((dir / "folder.dat").string()), "amino");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("词典"), std::string::npos);
+}
+
+TEST_F(CliTest, DictListAndShow)
+{
+    auto result = RunCli(dir, "dict list" + dict());
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "1\t12\tBenzoic acid\t苯甲酸\n2\t11\tethyl ester\t乙酯\n3\t5\tamino\t氨基\n");
+
+    result = RunCli(dir, "dict show 2" + dict());
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "11\nethyl ester\n乙酯\n");
+
+    for (const char* number : {"0", "4", "-1"}) {
+        result = RunCli(dir, std::string("dict show ") + number + dict());
+        EXPECT_EQ(result.status, 2) << number;
+        EXPECT_EQ(result.out, "");
+        EXPECT_FALSE(result.err.empty());
+    }
+}
+
+TEST_F(CliTest, HelpIsAvailableEverywhere)
+{
+    for (const char* command : {"--help", "translate --help", "dict --help", "dict list --help", "dict show --help"}) {
+        const auto result = RunCli(dir, command);
+        EXPECT_EQ(result.status, 0) << command;
+        EXPECT_NE(result.out.find("--help"), std::string::npos) << command;
+    }
+}
+
+} // namespace
+} // namespace carbonym

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "dictionary/dictionary_file.h"
+#include "dictionary/term_record.h"
+#include "text/utf8.h"
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace carbonym::test {
+
+// UTF-8 literal to UTF-16.
+inline std::u16string U(const std::string& utf8)
+{
+    return Utf8ToUtf16(utf8);
+}
+
+// A fresh directory, removed with everything in it at the end of the test.
+class TempDir {
+public:
+    TempDir()
+    {
+        std::random_device seed;
+        path_ = std::filesystem::temp_directory_path() / ("carbonym-test-" + std::to_string(seed()));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempDir()
+    {
+        std::error_code ignored;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Writes a dictionary of (English, Chinese) pairs in the given order.
+inline void WriteDictionaryFile(const std::filesystem::path& path,
+                                const std::vector<std::pair<std::string, std::string>>& pairs)
+{
+    std::filesystem::remove(path);
+    DictionaryFile file(path);
+    int64_t n = 0;
+    for (const auto& [english, chinese] : pairs)
+        file.Write(++n, MakeRecord(U(english), U(chinese)));
+    file.Close();
+}
+
+inline std::string ReadBytes(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+} // namespace carbonym::test
