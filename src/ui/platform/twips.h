@@ -8,9 +8,10 @@ namespace carbonym::ui {
 // dots per inch, which is what Qt's device-independent pixels are.
 inline constexpr int kTwipsPerPixel = 15;
 
+// To the nearest whole pixel; lengths and positions are never negative.
 constexpr int Pixels(int twips)
 {
-    return twips / kTwipsPerPixel;
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
 constexpr QRect TwipsRect(int left, int top, int width, int height)
