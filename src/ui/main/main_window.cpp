@@ -29,7 +29,7 @@ namespace carbonym::ui {
 
 namespace {
 
-const QColor kLabelBlue(0, 0, 255);
+const QColor kBlue(0, 0, 255);
 
 QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, const QRect& geometry, int points)
 {
@@ -40,7 +40,7 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, cons
     label->setGeometry(geometry.adjusted(0, 0, 0, std::max(0, label->fontMetrics().height() - geometry.height())));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, kLabelBlue);
+    palette.setColor(QPalette::WindowText, kBlue);
     label->setPalette(palette);
     return label;
 }
@@ -86,7 +86,7 @@ MainWindow::MainWindow(std::filesystem::path dictionary, Clipboard& clipboard)
     setWindowTitle(ProgramTitle());
     setWindowIcon(QIcon(QStringLiteral(":/carbonym.png")));
     CreateControls();
-    editing_ = new EditingMenu(textS_, textD_, clipboard, this);
+    new EditingMenu(textS_, textD_, clipboard, this);
     CreateMenus();
     PlaceOnScreen();
     textS_->setFocus();
@@ -109,7 +109,7 @@ void MainWindow::CreateControls()
     line->setGeometry(0, Pixels(120), Pixels(10200), 1);
     line->setAutoFillBackground(true);
     QPalette linePalette = line->palette();
-    linePalette.setColor(QPalette::Window, kLabelBlue);
+    linePalette.setColor(QPalette::Window, kBlue);
     line->setPalette(linePalette);
 
     AddLabel(client, "Label1", QStringLiteral("英文："), TwipsRect(240, 240, 1095, 375), 12);
@@ -177,8 +177,10 @@ void MainWindow::Translate()
         RunWithProgress(this, QStringLiteral("正在翻译，请稍候……"),
                         [&] { outcome = TranslateCommand(source, dictionary_); });
     } catch (const std::exception& error) {
+        // The command reports its own failures; anything else is a fault of
+        // the program, reported with its own words for whoever mends it.
         outcome.Status = TranslateStatus::Failed;
-        outcome.Message = std::string("翻译失败：") + error.what();
+        outcome.Message = std::string("翻译失败：程序出错（") + error.what() + "）";
     }
     switch (outcome.Status) {
     case TranslateStatus::EmptySource:

@@ -11,7 +11,6 @@ class QAction;
 
 namespace carbonym::ui {
 
-class EditingMenu;
 class TextBox;
 
 // The program's window: the source box, the result box and the menu bar of
@@ -41,7 +40,6 @@ private:
     TextBox* textD_ = nullptr;
     QAction* sort_ = nullptr;
     QAction* display_ = nullptr;
-    EditingMenu* editing_ = nullptr;
 };
 
 } // namespace carbonym::ui

@@ -173,24 +173,6 @@ private slots:
         QVERIFY(messages_.Messages().isEmpty());
     }
 
-    void commandsWaitForTheirTurn()
-    {
-        MainWindow window(dictionary_);
-        Box(window, "TextD")->SetText(u"a b");
-        Choose(window, "St");
-        Choose(window, "CHA");
-        QVERIFY(Box(window, "TextD")->Text() == u"a b");
-        QVERIFY((MenuState(window) == State{false, false, "中英文"}));
-
-        // Reorder once per translation.
-        Box(window, "TextS")->SetText(u"x y");
-        Choose(window, "Tw");
-        Choose(window, "St");
-        Box(window, "TextD")->SetText(u"p q");
-        Choose(window, "St");
-        QVERIFY(Box(window, "TextD")->Text() == u"p q");
-    }
-
     void displayWithAnEmptyResultOnlyTogglesTheCaption()
     {
         MainWindow window(dictionary_);
