@@ -26,18 +26,6 @@ protected:
     test::TempDir dir;
 };
 
-TEST_F(AddCommandsTest, SingleAddMessages)
-{
-    EXPECT_EQ(RunAddTerm(path(), u"", u""), Strings{"没有要添加的英文  "});
-    EXPECT_EQ(RunAddTerm(path(), u"x", u""), Strings{"没有要添加的中文  "});
-    // Into an empty dictionary: a blank term and the first record go unannounced.
-    EXPECT_EQ(RunAddTerm(path(), u"  ", u"x"), Strings{});
-    EXPECT_EQ(RunAddTerm(path(), u"methyl", U("甲基")), Strings{});
-    EXPECT_EQ(RunAddTerm(path(), u"ethyl", U("乙基")), Strings{"数据添加完毕    "});
-    EXPECT_EQ(RunAddTerm(path(), u" ethyl ", U("别的")), (Strings{"数据已经存在     ", "数据添加完毕    "}));
-    EXPECT_EQ(test::Entries(path()), (Strings{"6:methyl", "5:ethyl"}));
-}
-
 TEST_F(AddCommandsTest, FailedSingleAddSaysSoAndChangesNothing)
 {
     test::WriteDictionaryFile(path(), {{"methyl", "甲基"}});

@@ -1,5 +1,7 @@
 #include "ui/data/data_message.h"
 
+#include <utility>
+
 namespace carbonym::ui {
 
 namespace {
