@@ -60,6 +60,7 @@ def alkane_rows(stem, cn, n):
         (stem + "anoic acid", cn + "酸"),
         (stem + "anoyl", cn + "酰基"),
         (stem + "anoyl chloride", cn + "酰氯"),
+        (stem + "anoate", cn + "酸酯"),
         (stem + "anamide", cn + "酰胺"),
         (stem + "anenitrile", cn + "腈"),
         (stem + "anamine", cn + "胺"),
@@ -260,11 +261,16 @@ def heterocycles():
     for name, cn in HETEROCYCLES:
         add(name, cn)
     for name, cn in HETEROCYCLES:
+        if name in NO_GROUP:
+            continue
         # A stem shorter than six letters would hit too many other words.
         if name.endswith("e") and len(name) >= 6 and not name.endswith("one"):
             stem = name[:-1]
-            add(stem, cn)
-            add(stem + "yl", cn + "基")
+            # Like 环戊-2-酮, a replacement name drops 烷 before a suffix:
+            # oxolan-2-one is 氧杂环戊-2-酮, oxolanyl 氧杂环戊基.
+            stem_cn = cn[:-1] if "杂环" in cn and cn.endswith("烷") else cn
+            add(stem, stem_cn)
+            add(stem + "yl", stem_cn + "基")
         elif not name.endswith("e") and len(name) >= 5 and not name.endswith("one"):
             add(name + "yl", cn + "基")
     for name, cn in FUSION:
@@ -277,6 +283,9 @@ def heterocycles():
     return rows
 
 
+# Names that give no stem and no group: compounds rather than ring parents.
+NO_GROUP = {"caprolactam", "isatin", "hexamethylenetetramine", "pyridinium", "imidazolium", "phthalocyanine",
+            "dioxin", "dioxine", "dibenzodioxin"}
 THIO_GROUPS = [("methyl", "甲基"), ("ethyl", "乙基"), ("phenyl", "苯基"), ("dimethyl", "二甲基"),
                ("trimethyl", "三甲基"), ("tetramethyl", "四甲基"), ("diethyl", "二乙基"), ("diphenyl", "二苯基")]
 THIO_NAMES = [("thiophene", "噻吩"), ("thiophen", "噻吩"), ("thiourea", "硫脲"), ("thiomorpholine", "硫代吗啉"),
@@ -343,6 +352,9 @@ def esters():
         rows.append(("tri" + group + " ester", "三" + cn + "酯"))
         rows += [("di" + group + " " + acid, acn + "二" + cn + "酯") for acid, acn in POLY_ESTERS]
         rows += [("tri" + group + " " + acid, acn + "三" + cn + "酯") for acid, acn in TRI_ESTERS]
+    # Amino acid esters come as hydrochlorides: "L-Alanine, methyl ester, hydrochloride (1:1)".
+    for group, cn in (("methyl", "甲"), ("ethyl", "乙"), ("1,1-dimethylethyl", "叔丁"), ("phenylmethyl", "苄")):
+        rows.append((group + " ester, hydrochloride (1:1)", cn + "酯盐酸盐"))
     rows += [
         ("bis(2-ethylhexyl) ester", "双(2-乙基己基)酯"),
         ("bis(2-ethylhexyl) phthalate", "邻苯二甲酸双(2-乙基己基)酯"),
@@ -376,7 +388,8 @@ ALKOXIDES = [("methoxide", "甲醇"), ("ethoxide", "乙醇"), ("phenoxide", "苯
 def salts():
     rows = []
     for metal, cn, *ratios in METALS:
-        rows.append((metal.split("(")[0] + " salt", cn))
+        if "(" not in metal:  # "iron salt" does not say which iron
+            rows.append((metal + " salt", cn))
         rows += [(metal + " salt (" + ratio + ")", cn) for ratio in dict.fromkeys(ratios)]
     for metal, cn in SALT_METALS:
         rows += [(metal + " " + acid, acn + cn) for acid, acn in SALT_ACIDS]
