@@ -11,6 +11,16 @@ if(NOT status EQUAL 0 OR NOT content STREQUAL "user")
     message(FATAL_ERROR "the user's source.dat was replaced: '${content}'")
 endif()
 
+# An empty one, as the program leaves when it translates without a
+# dictionary, is replaced.
+file(WRITE "${WORK}/bin/source.dat" "")
+execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE=${WORK}/starter.dat -DTARGET=${WORK}/bin/source.dat -P ${SCRIPT}
+                RESULT_VARIABLE status)
+file(READ "${WORK}/bin/source.dat" content)
+if(NOT status EQUAL 0 OR NOT content STREQUAL "starter")
+    message(FATAL_ERROR "an empty source.dat was kept")
+endif()
+
 # Where there is none, the starter dictionary is copied, the folder made.
 file(REMOVE_RECURSE "${WORK}/bin")
 execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE=${WORK}/starter.dat -DTARGET=${WORK}/bin/source.dat -P ${SCRIPT}
