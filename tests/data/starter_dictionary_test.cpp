@@ -1,13 +1,19 @@
 // The starter dictionary as built: it must be clean, longest first, and
 // translate what a newcomer tries first.
 
+#include "term_table.h"
+
 #include "dictionary/dictionary_check.h"
 #include "dictionary/dictionary_file.h"
 #include "test_support.h"
+#include "text/lines.h"
 #include "translation/reorder.h"
 #include "translation/translate_command.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
 
 namespace carbonym {
 namespace {
@@ -35,6 +41,23 @@ TEST_F(StarterDictionary, IsCleanAndLarge)
     EXPECT_GE(check.RecordCount, 3000);
     for (const auto& problem : check.Problems)
         ADD_FAILURE() << problem.Message;
+}
+
+// No entry is shadowed: translated alone, each English term gives its own
+// Chinese, so no longer or equally long term eats into it.
+TEST_F(StarterDictionary, EveryEntryTranslatesToItsOwnChinese)
+{
+    std::ifstream in(std::filesystem::path(CARBONYM_STARTER_TABLE), std::ios::binary);
+    const auto table = ParseTermTable(std::string(std::istreambuf_iterator<char>(in), {}), "starter");
+    ASSERT_TRUE(table.Errors.empty());
+    std::u16string text;
+    for (const auto& row : table.Rows)
+        text += row.English + u"\r\n";
+    const std::u16string translated = Translate(text, *terms_).Text;
+    const auto lines = SplitLines(translated);
+    ASSERT_EQ(lines.size(), table.Rows.size() + 1);
+    for (size_t i = 0; i < table.Rows.size(); ++i)
+        EXPECT_EQ(Utf16ToUtf8(lines[i]), Utf16ToUtf8(table.Rows[i].Chinese)) << Utf16ToUtf8(table.Rows[i].English);
 }
 
 TEST_F(StarterDictionary, TranslatesTheReadmeExample)
