@@ -37,7 +37,7 @@ endif()
 
 if(EXISTS "${prefix}/carbonym")
     file(READ "${prefix}/carbonym.desktop" entry)
-    if(NOT entry MATCHES "\nExec=\"${prefix}/carbonym\"\n" OR NOT entry MATCHES "\nIcon=${prefix}/carbonym.svg\n")
+    if(NOT entry MATCHES "\nExec=\"${prefix}/carbonym\"\n" OR NOT entry MATCHES "\nIcon=${prefix}/carbonym.png\n")
         message(FATAL_ERROR "carbonym.desktop does not point into the folder:\n${entry}")
     endif()
     # The optional step: the entry in the user's application menu.
