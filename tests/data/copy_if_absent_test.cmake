@@ -2,31 +2,25 @@
 file(REMOVE_RECURSE "${WORK}")
 file(WRITE "${WORK}/starter.dat" "starter")
 
-# A dictionary the user has is kept.
+# Runs the copy and checks what bin/source.dat then holds.
+function(expect_after_copy expected why)
+    execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE=${WORK}/starter.dat -DTARGET=${WORK}/bin/source.dat
+                            -P ${SCRIPT}
+                    RESULT_VARIABLE status)
+    file(READ "${WORK}/bin/source.dat" content)
+    if(NOT status EQUAL 0 OR NOT content STREQUAL expected)
+        message(FATAL_ERROR "${why}: source.dat holds '${content}'")
+    endif()
+endfunction()
+
 file(WRITE "${WORK}/bin/source.dat" "user")
-execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE=${WORK}/starter.dat -DTARGET=${WORK}/bin/source.dat -P ${SCRIPT}
-                RESULT_VARIABLE status)
-file(READ "${WORK}/bin/source.dat" content)
-if(NOT status EQUAL 0 OR NOT content STREQUAL "user")
-    message(FATAL_ERROR "the user's source.dat was replaced: '${content}'")
-endif()
+expect_after_copy("user" "a dictionary the user has must be kept")
 
 # An empty one, as the program leaves when it translates without a
-# dictionary, is replaced.
+# dictionary, holds nothing to lose.
 file(WRITE "${WORK}/bin/source.dat" "")
-execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE=${WORK}/starter.dat -DTARGET=${WORK}/bin/source.dat -P ${SCRIPT}
-                RESULT_VARIABLE status)
-file(READ "${WORK}/bin/source.dat" content)
-if(NOT status EQUAL 0 OR NOT content STREQUAL "starter")
-    message(FATAL_ERROR "an empty source.dat was kept")
-endif()
+expect_after_copy("starter" "an empty source.dat must be replaced")
 
-# Where there is none, the starter dictionary is copied, the folder made.
 file(REMOVE_RECURSE "${WORK}/bin")
-execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE=${WORK}/starter.dat -DTARGET=${WORK}/bin/source.dat -P ${SCRIPT}
-                RESULT_VARIABLE status)
-file(READ "${WORK}/bin/source.dat" content)
-if(NOT status EQUAL 0 OR NOT content STREQUAL "starter")
-    message(FATAL_ERROR "the starter dictionary was not copied: '${content}'")
-endif()
+expect_after_copy("starter" "the starter dictionary must be copied where there is none")
 file(REMOVE_RECURSE "${WORK}")
