@@ -3,6 +3,7 @@
 #include "cli/cli_io.h"
 #include "cli/dict_check_cli.h"
 #include "cli/dict_cli.h"
+#include "cli/dict_write_cli.h"
 #include "cli/translate_cli.h"
 #include "dictionary/dictionary_error.h"
 #include "dictionary/gbk_codec.h"
@@ -23,6 +24,7 @@ int main(int argc, char** argv)
     dict->set_help_flag("-h,--help", "显示帮助并退出");
     dict->require_subcommand(1);
     cli::AddDictReadCommands(*dict, status);
+    cli::AddDictWriteCommands(*dict, status);
     cli::AddDictCheckCommand(*dict, status);
     for (auto* command : app.get_subcommands({}))
         command->set_help_flag("-h,--help", "显示帮助并退出");
