@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 
 namespace carbonym::ui {
@@ -43,9 +44,12 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry, c
                   const QColor& color)
 {
     auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Chinese characters come from a fallback face with a taller line than
+    // Arial's: the label grows downwards rather than cutting them off.
+    label->setGeometry(geometry.adjusted(0, 0, 0, std::max(0, label->sizeHint().height() - geometry.height())));
+    label->setForegroundRole(QPalette::WindowText);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, color);
     label->setPalette(palette);
@@ -103,8 +107,6 @@ AboutWindow::AboutWindow()
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Carbonym 翻译  Carbonym 开发组"));
     setFont(QFont(QStringLiteral("宋体"), 9));
-    setBackgroundRole(QPalette::Button);
-    setAutoFillBackground(true);
     setFixedSize(ToPixels(4680), ToPixels(2655));
 
     command1_ = new QPushButton(QStringLiteral("确定"), this);

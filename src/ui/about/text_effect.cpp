@@ -66,7 +66,7 @@ void AnimateTextSpacing(QWidget* target, QString text, std::int32_t x, std::int3
     EffectSurface::Frame frame;
     frame.text = WithLineFeeds(std::move(text));
     frame.textColor = TextColor(color, *target);
-    frame.eraseColor = target->palette().color(QPalette::Button);
+    frame.eraseColor = target->palette().color(QPalette::Window);
 
     SpacingAnimation spacings(startSpacing, endSpacing, endless);
     while (spacings.Running()) {

@@ -29,8 +29,9 @@ using EffectColor = std::variant<QColor, QPalette::ColorRole>;
 // Draws `text` with its top-left corner at (x, y) of `target`'s client area
 // and animates the spacing between its characters, frame by frame as
 // SpacingAnimation gives it, at most one frame every 20 ms. Each frame erases
-// the rectangle the previous frame covered in the button-face colour, then
-// draws the text in the target's font, cut at the target's right inner edge.
+// the rectangle the previous frame covered in the system's button-face colour
+// (Qt's window background), then draws the text in the target's font, cut at
+// the target's right inner edge.
 // A line break starts a new line; "&" underlines the character after it.
 //
 // Blocks until the animation ends, processing pending events while it waits

@@ -103,11 +103,11 @@ private slots:
         QCOMPARE(last.font.letterSpacingType(), QFont::AbsoluteSpacing);
     }
 
-    void translatesTheColourOnceAndErasesInButtonFace()
+    void translatesTheColourOnceAndErasesInTheBackground()
     {
         AnimateTextSpacing(target_, QStringLiteral("x"), 0, 0, false, 0, 0, QPalette::Highlight);
         QCOMPARE(recorder_->frames.back().textColor, target_->palette().color(QPalette::Highlight));
-        QCOMPARE(recorder_->frames.back().eraseColor, target_->palette().color(QPalette::Button));
+        QCOMPARE(recorder_->frames.back().eraseColor, target_->palette().color(QPalette::Window));
         AnimateTextSpacing(target_, QStringLiteral("x"), 0, 0, false, 0, 0, QColor());
         QCOMPARE(recorder_->frames.back().textColor, QColor(Qt::black));
     }
