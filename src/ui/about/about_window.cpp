@@ -40,7 +40,7 @@ QFont ArialFont(double points, bool bold)
     return font;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry, const QFont& font,
+void MakeLabel(QWidget* parent, const QString& text, const QRect& geometry, const QFont& font,
                   const QColor& color)
 {
     auto* label = new QLabel(text, parent);
@@ -54,7 +54,6 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry, c
     palette.setColor(QPalette::WindowText, color);
     label->setPalette(palette);
     label->setAttribute(Qt::WA_NoMousePropagation); // a click on a label does not close the window
-    return label;
 }
 
 QRect ScreenGeometry()
@@ -109,24 +108,23 @@ AboutWindow::AboutWindow()
     setFont(QFont(QStringLiteral("宋体"), 9));
     setFixedSize(ToPixels(4680), ToPixels(2655));
 
-    command1_ = new QPushButton(QStringLiteral("确定"), this);
-    command1_->setGeometry(TwipsRect(1800, 2160, 855, 375));
-    connect(command1_, &QPushButton::clicked, this, &QWidget::close);
+    auto* command1 = new QPushButton(QStringLiteral("确定"), this);
+    command1->setGeometry(TwipsRect(1800, 2160, 855, 375));
+    connect(command1, &QPushButton::clicked, this, &QWidget::close);
 
     picture1_ = new QFrame(this);
     picture1_->setGeometry(TwipsRect(0, 0, 4695, 75));
     picture1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture1_->setAttribute(Qt::WA_NoMousePropagation);
 
-    label4_ = MakeLabel(this, QStringLiteral("联系：carbonym@example.org"), TwipsRect(945, 1890, 3165, 240),
-                        ArialFont(10.5, false), QColor(0, 128, 128));
-    label3_ = MakeLabel(this, QStringLiteral("Carbonym 开源项目"), TwipsRect(1215, 1470, 2250, 240),
-                        ArialFont(10.5, true), QColor(255, 255, 0));
-    label2_ = MakeLabel(this, QStringLiteral("作者：Carbonym 开发组"), TwipsRect(1080, 1110, 2520, 210),
-                        ArialFont(9, true), QColor(255, 0, 0));
-    label1_ = MakeLabel(this, QStringLiteral("有机物   标准名称   翻译"), TwipsRect(1035, 360, 2385, 240),
-                        ArialFont(10.5, true), QColor(128, 0, 128));
-    setTabOrder(command1_, picture1_);
+    MakeLabel(this, QStringLiteral("联系：carbonym@example.org"), TwipsRect(945, 1890, 3165, 240),
+              ArialFont(10.5, false), QColor(0, 128, 128));
+    MakeLabel(this, QStringLiteral("Carbonym 开源项目"), TwipsRect(1215, 1470, 2250, 240),
+              ArialFont(10.5, true), QColor(255, 255, 0));
+    MakeLabel(this, QStringLiteral("作者：Carbonym 开发组"), TwipsRect(1080, 1110, 2520, 210),
+              ArialFont(9, true), QColor(255, 0, 0));
+    MakeLabel(this, QStringLiteral("有机物   标准名称   翻译"), TwipsRect(1035, 360, 2385, 240),
+              ArialFont(10.5, true), QColor(128, 0, 128));
 
     // Centred on the screen, in outer size, whenever the window is created;
     // the frame's size is known once the system window exists.

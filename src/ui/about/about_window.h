@@ -4,8 +4,6 @@
 #include <QWidget>
 
 class QFrame;
-class QLabel;
-class QPushButton;
 class QWindow;
 
 namespace carbonym::ui {
@@ -35,12 +33,7 @@ private:
     void PlayEffect();
     void PlayClosingAnimation();
 
-    QPushButton* command1_;
-    QFrame* picture1_;
-    QLabel* label4_;
-    QLabel* label3_;
-    QLabel* label2_;
-    QLabel* label1_;
+    QFrame* picture1_; // the strip the window collapses to
 
     // The program's window that had the focus last; another program taking
     // the focus leaves it as it was.
