@@ -1,13 +1,13 @@
 // carbonym-about-screenshot: draws the screen with the main window and the
 // about window in front of it into a PNG, once the about window's effect has
-// played (scripts/screenshot-about runs it under a virtual X server).
+// played (scripts/screenshot runs it under a virtual X server with a window
+// manager).
 
-#include "ui/about/open_about_window.h"
+#include "ui/main/main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFont>
-#include <QLabel>
 #include <QPixmap>
 #include <QScreen>
 
@@ -32,20 +32,12 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "用法：carbonym-about-screenshot 输出.png\n");
         return 2;
     }
-    const QStringList songFaces{QStringLiteral("Noto Serif CJK SC")};
-    QFont::insertSubstitutions(QStringLiteral("宋体"), songFaces);
-    QFont::insertSubstitutions(QStringLiteral("SimSun"), songFaces);
-
-    // A stand-in for the main window, where and as large as the main window.
-    QLabel main(QStringLiteral("Carbonym"));
-    main.setWindowTitle(QStringLiteral("Carbonym"));
-    main.setAlignment(Qt::AlignCenter);
-    main.resize(685, 453);
-    main.move(297, 279);
+    // The dictionary is not read until a command needs it.
+    carbonym::ui::MainWindow main;
     main.show();
     Wait(500);
 
-    carbonym::ui::OpenAboutWindow();
+    main.findChild<QAction*>(QStringLiteral("AboutQ"))->trigger();
     Wait(4000); // the effect's 140 frames
 
     QScreen* screen = QGuiApplication::primaryScreen();

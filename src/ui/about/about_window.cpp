@@ -3,6 +3,8 @@
 #include "ui/about/closing_animation.h"
 #include "ui/about/text_effect.h"
 #include "ui/platform/program_exit.h"
+#include "ui/platform/song_font.h"
+#include "ui/platform/twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,16 +22,11 @@ namespace carbonym::ui {
 
 namespace {
 
-constexpr int kTwips = AboutWindow::kTwipsPerPixel;
-
-int ToPixels(int twips)
+// To the nearest pixel, for positions that may lie left of or above the
+// screen as well.
+int SignedPixels(int twips)
 {
-    return static_cast<int>(std::lround(twips / static_cast<double>(kTwips)));
-}
-
-QRect TwipsRect(int left, int top, int width, int height)
-{
-    return QRect(ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height));
+    return static_cast<int>(std::lround(twips / static_cast<double>(kTwipsPerPixel)));
 }
 
 QFont ArialFont(double points, bool bold)
@@ -40,8 +37,7 @@ QFont ArialFont(double points, bool bold)
     return font;
 }
 
-void MakeLabel(QWidget* parent, const QString& text, const QRect& geometry, const QFont& font,
-                  const QColor& color)
+void MakeLabel(QWidget* parent, const QString& text, const QRect& geometry, const QFont& font, const QColor& color)
 {
     auto* label = new QLabel(text, parent);
     label->setFont(font);
@@ -71,7 +67,8 @@ public:
     TwipsGeometry Geometry() const override
     {
         const QRect outer = window_.frameGeometry().translated(-origin_);
-        return {outer.x() * kTwips, outer.y() * kTwips, outer.width() * kTwips, outer.height() * kTwips};
+        constexpr int k = kTwipsPerPixel;
+        return {outer.x() * k, outer.y() * k, outer.width() * k, outer.height() * k};
     }
 
     void Move(const TwipsGeometry& geometry) override
@@ -81,9 +78,9 @@ public:
         // than asked.
         const int frameWidth = window_.frameGeometry().width() - window_.width();
         const int frameHeight = window_.frameGeometry().height() - window_.height();
-        window_.resize(std::max(1, ToPixels(geometry.width) - frameWidth),
-                       std::max(1, ToPixels(geometry.height) - frameHeight));
-        window_.move(origin_ + QPoint(ToPixels(geometry.left), ToPixels(geometry.top)));
+        window_.resize(std::max(1, Pixels(geometry.width) - frameWidth),
+                       std::max(1, Pixels(geometry.height) - frameHeight));
+        window_.move(origin_ + QPoint(SignedPixels(geometry.left), SignedPixels(geometry.top)));
     }
 
     bool ProcessEvents() override
@@ -105,8 +102,8 @@ AboutWindow::AboutWindow()
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Carbonym 翻译  Carbonym 开发组"));
-    setFont(QFont(QStringLiteral("宋体"), 9));
-    setFixedSize(ToPixels(4680), ToPixels(2655));
+    setFont(SongFont(9));
+    setFixedSize(Pixels(4680), Pixels(2655));
 
     auto* command1 = new QPushButton(QStringLiteral("确定"), this);
     command1->setGeometry(TwipsRect(1800, 2160, 855, 375));
@@ -193,12 +190,12 @@ void AboutWindow::PlayClosingAnimation()
     setMinimumSize(1, 1);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     AnimatedAboutWindow window(*this);
-    if (!Collapse(window, picture1_->height() * kTwips))
+    if (!Collapse(window, picture1_->height() * kTwipsPerPixel))
         return;
     setWindowTitle(ClosingCaption());
     if (!SlideUp(window))
         return;
-    SlideRight(window, ScreenGeometry().width() * kTwips);
+    SlideRight(window, ScreenGeometry().width() * kTwipsPerPixel);
 }
 
 } // namespace carbonym::ui

@@ -18,8 +18,6 @@ class AboutWindow : public QWidget {
 public:
     AboutWindow();
 
-    static constexpr int kTwipsPerPixel = 15;
-
     // The caption the closing animation shows while the window slides away.
     static QString ClosingCaption();
 
