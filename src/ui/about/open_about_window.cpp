@@ -1,21 +1,19 @@
 #include "ui/about/open_about_window.h"
 
+#include "ui/about/about_window.h"
+
 #include <QPointer>
-#include <QWidget>
 
 namespace carbonym::ui {
 
-// A placeholder until the about window exists.
 void OpenAboutWindow()
 {
-    static QPointer<QWidget> window;
-    if (!window) {
-        window = new QWidget;
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        window->setWindowTitle(QStringLiteral("Carbonym 翻译"));
-    }
+    static QPointer<AboutWindow> window;
+    if (!window)
+        window = new AboutWindow;
     window->show();
     window->raise();
+    window->activateWindow();
 }
 
 } // namespace carbonym::ui

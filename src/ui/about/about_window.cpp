@@ -1,0 +1,201 @@
+#include "ui/about/about_window.h"
+
+#include "ui/about/closing_animation.h"
+#include "ui/about/text_effect.h"
+#include "ui/platform/program_exit.h"
+#include "ui/platform/song_font.h"
+#include "ui/platform/twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
+#include <cmath>
+
+namespace carbonym::ui {
+
+namespace {
+
+// To the nearest pixel, for positions that may lie left of or above the
+// screen as well.
+int SignedPixels(int twips)
+{
+    return static_cast<int>(std::lround(twips / static_cast<double>(kTwipsPerPixel)));
+}
+
+QFont ArialFont(double points, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void MakeLabel(QWidget* parent, const QString& text, const QRect& geometry, const QFont& font, const QColor& color)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Chinese characters come from a fallback face with a taller line than
+    // Arial's: the label grows downwards rather than cutting them off.
+    label->setGeometry(geometry.adjusted(0, 0, 0, std::max(0, label->sizeHint().height() - geometry.height())));
+    label->setForegroundRole(QPalette::WindowText);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+    label->setAttribute(Qt::WA_NoMousePropagation); // a click on a label does not close the window
+}
+
+QRect ScreenGeometry()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+}
+
+// The about window as the closing animation sees it: outer geometry in twips
+// relative to the screen.
+class AnimatedAboutWindow : public MovableWindow {
+public:
+    explicit AnimatedAboutWindow(QWidget& window) : window_(window), origin_(ScreenGeometry().topLeft()) {}
+
+    TwipsGeometry Geometry() const override
+    {
+        const QRect outer = window_.frameGeometry().translated(-origin_);
+        constexpr int k = kTwipsPerPixel;
+        return {outer.x() * k, outer.y() * k, outer.width() * k, outer.height() * k};
+    }
+
+    void Move(const TwipsGeometry& geometry) override
+    {
+        // The frame keeps its own height; the client area takes the rest,
+        // at least one pixel, as a system keeps a captioned window taller
+        // than asked.
+        const int frameWidth = window_.frameGeometry().width() - window_.width();
+        const int frameHeight = window_.frameGeometry().height() - window_.height();
+        window_.resize(std::max(1, Pixels(geometry.width) - frameWidth),
+                       std::max(1, Pixels(geometry.height) - frameHeight));
+        window_.move(origin_ + QPoint(SignedPixels(geometry.left), SignedPixels(geometry.top)));
+    }
+
+    bool ProcessEvents() override
+    {
+        QCoreApplication::processEvents();
+        return !ProgramEnding();
+    }
+
+private:
+    QWidget& window_;
+    QPoint origin_;
+};
+
+} // namespace
+
+AboutWindow::AboutWindow()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                           | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Carbonym 翻译  Carbonym 开发组"));
+    setFont(SongFont(9));
+    setFixedSize(Pixels(4680), Pixels(2655));
+
+    auto* command1 = new QPushButton(QStringLiteral("确定"), this);
+    command1->setGeometry(TwipsRect(1800, 2160, 855, 375));
+    connect(command1, &QPushButton::clicked, this, &QWidget::close);
+
+    picture1_ = new QFrame(this);
+    picture1_->setGeometry(TwipsRect(0, 0, 4695, 75));
+    picture1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picture1_->setAttribute(Qt::WA_NoMousePropagation);
+
+    MakeLabel(this, QStringLiteral("联系：carbonym@example.org"), TwipsRect(945, 1890, 3165, 240),
+              ArialFont(10.5, false), QColor(0, 128, 128));
+    MakeLabel(this, QStringLiteral("Carbonym 开源项目"), TwipsRect(1215, 1470, 2250, 240),
+              ArialFont(10.5, true), QColor(255, 255, 0));
+    MakeLabel(this, QStringLiteral("作者：Carbonym 开发组"), TwipsRect(1080, 1110, 2520, 210),
+              ArialFont(9, true), QColor(255, 0, 0));
+    MakeLabel(this, QStringLiteral("有机物   标准名称   翻译"), TwipsRect(1035, 360, 2385, 240),
+              ArialFont(10.5, true), QColor(128, 0, 128));
+
+    // Centred on the screen, in outer size, whenever the window is created;
+    // the frame's size is known once the system window exists.
+    create();
+    const QRect screen = ScreenGeometry();
+    const QSize outer = frameGeometry().size();
+    move(screen.topLeft() + QPoint((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2));
+
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &AboutWindow::OnFocusWindowChanged);
+}
+
+QString AboutWindow::ClosingCaption()
+{
+    return QStringLiteral("Carbonym 有机物名称翻译  由 Carbonym 开发组制作");
+}
+
+void AboutWindow::OnFocusWindowChanged(QWindow* window)
+{
+    if (!window)
+        return; // another program has the focus
+    const bool fromAnotherWindow = window == windowHandle() && lastActive_ != window;
+    lastActive_ = window;
+    // Queued: the effect processes events for seconds and must not run
+    // inside the focus change.
+    if (fromAnotherWindow)
+        QMetaObject::invokeMethod(this, &AboutWindow::PlayEffect, Qt::QueuedConnection);
+}
+
+void AboutWindow::PlayEffect()
+{
+    if (closing_)
+        return;
+    AnimateTextSpacing(this, QString(), 12, 12, false, 128, 0, QColor(128, 0, 0));
+}
+
+void AboutWindow::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    QWidget::mousePressEvent(event);
+}
+
+void AboutWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    // A click: pressed and released on the window's own surface.
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    QWidget::mouseReleaseEvent(event);
+    if (click)
+        close();
+}
+
+void AboutWindow::closeEvent(QCloseEvent* event)
+{
+    if (closing_) {
+        event->ignore(); // the close under way completes
+        return;
+    }
+    closing_ = true;
+    PlayClosingAnimation();
+    event->accept();
+}
+
+void AboutWindow::PlayClosingAnimation()
+{
+    // The fixed size gives way to the collapse.
+    setMinimumSize(1, 1);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    AnimatedAboutWindow window(*this);
+    if (!Collapse(window, picture1_->height() * kTwipsPerPixel))
+        return;
+    setWindowTitle(ClosingCaption());
+    if (!SlideUp(window))
+        return;
+    SlideRight(window, ScreenGeometry().width() * kTwipsPerPixel);
+}
+
+} // namespace carbonym::ui

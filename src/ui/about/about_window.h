@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class QFrame;
+class QWindow;
+
+namespace carbonym::ui {
+
+// The about window (frmAbout): always in front, centred when created, plays
+// the text effect whenever it becomes the program's active window, and leaves
+// the screen with a closing animation: it collapses to a strip, slides up to
+// the top edge and off to the right. Deletes itself when closed.
+class AboutWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    AboutWindow();
+
+    // The caption the closing animation shows while the window slides away.
+    static QString ClosingCaption();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void OnFocusWindowChanged(QWindow* window);
+    void PlayEffect();
+    void PlayClosingAnimation();
+
+    QFrame* picture1_; // the strip the window collapses to
+
+    // The program's window that had the focus last; another program taking
+    // the focus leaves it as it was.
+    QPointer<QWindow> lastActive_;
+    bool pressed_ = false;
+    bool closing_ = false;
+};
+
+} // namespace carbonym::ui
