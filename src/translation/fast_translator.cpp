@@ -1,0 +1,382 @@
+#include "translation/fast_translator.h"
+
+#include "text/case_fold.h"
+#include "translation/term_automaton.h"
+
+#include <algorithm>
+#include <atomic>
+#include <exception>
+#include <functional>
+#include <mutex>
+#include <stdexcept>
+#include <string>
+#include <system_error>
+#include <thread>
+#include <unordered_map>
+
+// Why this gives the literal result exactly. Records are numbered in file
+// order; the literal command applies each in turn to the text that the ones
+// before it left, and all comparisons are between case-folded units.
+//
+// 1. One record in one pass. After an insertion the literal search resumes
+//    right of it, where the text is the old text right of the replaced
+//    occurrence. So copying the text up to each next occurrence found in the
+//    old text, inserting, and skipping the term gives the same text, with the
+//    same insertions in the same order (ApplyRecord).
+//
+// 2. Only records that occur. A record that does not occur at its turn
+//    changes nothing. A min-queue holds every record q > r that occurs in the
+//    current text, where r is the record applied last (at the start: every
+//    record that the automaton finds). Pop the least, apply it (a no-op if it
+//    no longer occurs). Afterwards an occurrence of a term of length L either
+//    lies inside a stretch the application left alone, so it occurred before
+//    and its record is queued already, or it overlaps an insertion [s, e) or,
+//    for an empty insertion, straddles s: then it lies within
+//    [s - L + 1, e + L - 1). Scanning these windows with L the longest term
+//    and queueing every record above r found there keeps the queue complete.
+//
+// 3. Lines apart. When no term holds CR or LF (folding maps nothing else to
+//    them), no occurrence covers a CR or LF of the text, and no replacement
+//    removes one. The text stays pieces between runs of CR and LF, every
+//    occurrence lies within one piece, and the left-to-right pass over the
+//    text is a pass over each piece in turn: each piece evolves on its own,
+//    and equal pieces evolve alike. The last insertion in time is made by the
+//    highest record that replaced anything, at its rightmost occurrence, in
+//    the last piece where that record replaced anything; nothing changes
+//    after it, so the caret is that piece's final start plus the end of its
+//    last insertion there.
+//
+// 4. Terms with line breaks. A record whose term holds CR or LF is applied
+//    alone to the whole text as in 1; the runs of records between such
+//    records are applied as in 3, each to the text the step before it left.
+//    The caret comes from the last step that replaced anything.
+
+namespace carbonym {
+
+namespace {
+
+constexpr uint32_t kNone = UINT32_MAX;
+
+// Pieces of this many units and more are worth a second thread.
+constexpr size_t kParallelUnits = 1 << 16;
+constexpr size_t kPiecesPerTask = 256;
+
+bool IsBreak(char16_t unit)
+{
+    return unit == u'\r' || unit == u'\n';
+}
+
+struct Record {
+    std::u16string FoldedEnglish;
+    std::u16string Chinese;
+    std::u16string FoldedChinese;
+    bool HoldsBreak = false;
+};
+
+struct Dictionary {
+    std::vector<Record> Records;
+    TermAutomaton Automaton;
+
+    static std::vector<std::u16string_view> FoldedTerms(const std::vector<Record>& records)
+    {
+        std::vector<std::u16string_view> folded;
+        folded.reserve(records.size());
+        for (const auto& record : records)
+            folded.push_back(record.FoldedEnglish);
+        return folded;
+    }
+
+    explicit Dictionary(std::vector<Record> records)
+        : Records(std::move(records)), Automaton(FoldedTerms(Records))
+    {
+    }
+};
+
+std::vector<Record> PrepareRecords(const std::vector<Term>& terms)
+{
+    std::vector<Record> records;
+    records.reserve(terms.size());
+    for (const auto& term : terms) {
+        Record record{FoldCase(term.English), term.Chinese, FoldCase(term.Chinese)};
+        record.HoldsBreak = std::any_of(record.FoldedEnglish.begin(), record.FoldedEnglish.end(), IsBreak);
+        records.push_back(std::move(record));
+    }
+    return records;
+}
+
+// A text and its case folding, kept in step.
+struct FoldedText {
+    std::u16string Text;
+    std::u16string Folded;
+};
+
+struct Insertion {
+    size_t Begin;
+    size_t End;
+};
+
+// Applies one record to `text` as the literal command does, into `out`, and
+// lists the insertions by their places in `out`. False, and `out` untouched,
+// when the term does not occur. A record with an empty term does nothing.
+bool ApplyRecord(std::u16string_view text, std::u16string_view folded, const Record& record, FoldedText& out,
+                 std::vector<Insertion>& insertions)
+{
+    const std::u16string_view term = record.FoldedEnglish;
+    size_t found = term.empty() ? std::u16string_view::npos : folded.find(term);
+    if (found == std::u16string_view::npos)
+        return false;
+    out.Text.clear();
+    out.Folded.clear();
+    insertions.clear();
+    size_t position = 0;
+    do {
+        out.Text.append(text.substr(position, found - position));
+        out.Folded.append(folded.substr(position, found - position));
+        const size_t begin = out.Text.size();
+        out.Text += record.Chinese;
+        out.Folded += record.FoldedChinese;
+        insertions.push_back(Insertion{begin, out.Text.size()});
+        position = found + term.size();
+        found = folded.find(term, position);
+    } while (found != std::u16string_view::npos);
+    out.Text.append(text.substr(position));
+    out.Folded.append(folded.substr(position));
+    return true;
+}
+
+// The outcome of one piece: its final text when a record replaced anything.
+struct PieceResult {
+    std::u16string Text;
+    uint32_t LastRecord = kNone;
+    size_t Caret = 0; // end of the last insertion, within Text
+};
+
+// Translates pieces by the records [first, end), with the queue of 2 above.
+// One per thread: it keeps its buffers from piece to piece.
+class PieceTranslator {
+public:
+    PieceTranslator(const Dictionary& dictionary, uint32_t first, uint32_t end)
+        : dictionary_(dictionary), first_(first), end_(end), queued_(dictionary.Records.size(), 0)
+    {
+    }
+
+    PieceResult Translate(std::u16string_view text, std::u16string_view folded)
+    {
+        if (++mark_ == 0) {
+            std::fill(queued_.begin(), queued_.end(), 0);
+            mark_ = 1;
+        }
+        queue_.clear();
+        Enqueue(folded, first_);
+
+        PieceResult result;
+        const size_t reach = std::max<size_t>(dictionary_.Automaton.LongestTerm(), 1) - 1;
+        while (!queue_.empty()) {
+            std::pop_heap(queue_.begin(), queue_.end(), std::greater<>());
+            const uint32_t r = queue_.back();
+            queue_.pop_back();
+            if (!ApplyRecord(text, folded, dictionary_.Records[r], next_, insertions_))
+                continue;
+            std::swap(current_, next_);
+            text = current_.Text;
+            folded = current_.Folded;
+            result.LastRecord = r;
+            result.Caret = insertions_.back().End;
+
+            // Scan the windows around the insertions, merged where they meet.
+            size_t windowBegin = 0;
+            size_t windowEnd = 0;
+            for (const auto& insertion : insertions_) {
+                const size_t begin = insertion.Begin > reach ? insertion.Begin - reach : 0;
+                const size_t end = std::min(insertion.End + reach, folded.size());
+                if (windowEnd > windowBegin && begin <= windowEnd) {
+                    windowEnd = std::max(windowEnd, end);
+                    continue;
+                }
+                Enqueue(folded.substr(windowBegin, windowEnd - windowBegin), r + 1);
+                windowBegin = begin;
+                windowEnd = end;
+            }
+            Enqueue(folded.substr(windowBegin, windowEnd - windowBegin), r + 1);
+        }
+        if (result.LastRecord != kNone)
+            result.Text.assign(text);
+        return result;
+    }
+
+private:
+    void Enqueue(std::u16string_view folded, uint32_t floor)
+    {
+        dictionary_.Automaton.Scan(folded, [&](uint32_t q) {
+            if (q < floor || q >= end_ || queued_[q] == mark_)
+                return;
+            queued_[q] = mark_;
+            queue_.push_back(q);
+            std::push_heap(queue_.begin(), queue_.end(), std::greater<>());
+        });
+    }
+
+    const Dictionary& dictionary_;
+    const uint32_t first_;
+    const uint32_t end_;
+    std::vector<uint32_t> queued_; // == mark_: queued for the current piece
+    uint32_t mark_ = 0;
+    std::vector<uint32_t> queue_; // min-heap of record indexes
+    FoldedText current_;
+    FoldedText next_;
+    std::vector<Insertion> insertions_;
+};
+
+// Runs work(translator, i) for i in [0, count) on up to every core, each
+// thread with its own translator. The first exception is rethrown.
+void ForEachPiece(size_t count, bool parallel, const Dictionary& dictionary, uint32_t first, uint32_t end,
+                  const std::function<void(PieceTranslator&, size_t)>& work)
+{
+    std::atomic<size_t> next{0};
+    std::exception_ptr failure;
+    std::mutex failureMutex;
+    const auto worker = [&] {
+        try {
+            PieceTranslator translator(dictionary, first, end);
+            for (;;) {
+                const size_t begin = next.fetch_add(kPiecesPerTask);
+                if (begin >= count)
+                    return;
+                for (size_t i = begin; i < std::min(begin + kPiecesPerTask, count); ++i)
+                    work(translator, i);
+            }
+        } catch (...) {
+            const std::lock_guard lock(failureMutex);
+            if (!failure)
+                failure = std::current_exception();
+            next = count; // the others stop too
+        }
+    };
+
+    std::vector<std::thread> helpers;
+    const size_t threads = parallel ? std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 8) : 1;
+    for (size_t t = 1; t < threads; ++t) {
+        try {
+            helpers.emplace_back(worker);
+        } catch (const std::system_error&) {
+            break; // fewer threads do the same work
+        }
+    }
+    worker();
+    for (auto& helper : helpers)
+        helper.join();
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+struct StepResult {
+    std::u16string Text;
+    bool Replaced = false;
+    size_t Caret = 0;
+};
+
+// The records [first, end), none of whose terms holds a line break, applied
+// piece by piece (3 above).
+StepResult ApplyRun(std::u16string_view text, const Dictionary& dictionary, uint32_t first, uint32_t end)
+{
+    const std::u16string folded = FoldCase(text);
+
+    // The pieces between line-break units, and the distinct ones among them.
+    struct Piece {
+        size_t Begin;
+        size_t End;
+        uint32_t Distinct;
+    };
+    std::vector<Piece> pieces;
+    std::vector<size_t> distinct; // index of the first piece with each text
+    std::unordered_map<std::u16string_view, uint32_t> seen;
+    size_t distinctUnits = 0;
+    for (size_t i = 0; i < text.size();) {
+        if (IsBreak(text[i])) {
+            ++i;
+            continue;
+        }
+        size_t j = i;
+        while (j < text.size() && !IsBreak(text[j]))
+            ++j;
+        const auto [it, added] = seen.try_emplace(text.substr(i, j - i), static_cast<uint32_t>(distinct.size()));
+        if (added) {
+            distinct.push_back(pieces.size());
+            distinctUnits += j - i;
+        }
+        pieces.push_back(Piece{i, j, it->second});
+        i = j;
+    }
+    seen = {};
+
+    std::vector<PieceResult> results(distinct.size());
+    ForEachPiece(distinct.size(), distinctUnits >= kParallelUnits, dictionary, first, end,
+                 [&](PieceTranslator& translator, size_t u) {
+                     const Piece& piece = pieces[distinct[u]];
+                     const size_t length = piece.End - piece.Begin;
+                     results[u] = translator.Translate(text.substr(piece.Begin, length),
+                                                       std::u16string_view(folded).substr(piece.Begin, length));
+                 });
+
+    StepResult step;
+    size_t finalSize = text.size();
+    for (const auto& piece : pieces) {
+        const auto& result = results[piece.Distinct];
+        if (result.LastRecord != kNone)
+            finalSize = finalSize - (piece.End - piece.Begin) + result.Text.size();
+    }
+    step.Text.reserve(finalSize);
+    uint32_t lastRecord = 0;
+    size_t copied = 0;
+    for (const auto& piece : pieces) {
+        const auto& result = results[piece.Distinct];
+        if (result.LastRecord == kNone)
+            continue;
+        step.Text.append(text.substr(copied, piece.Begin - copied));
+        if (!step.Replaced || result.LastRecord >= lastRecord) {
+            step.Replaced = true;
+            lastRecord = result.LastRecord;
+            step.Caret = step.Text.size() + result.Caret;
+        }
+        step.Text.append(result.Text);
+        copied = piece.End;
+    }
+    step.Text.append(text.substr(copied));
+    return step;
+}
+
+} // namespace
+
+Translation TranslateFast(std::u16string_view source, const std::vector<Term>& terms)
+{
+    if (terms.size() >= kNone)
+        throw std::length_error("词典过大");
+    const Dictionary dictionary(PrepareRecords(terms));
+    const auto count = static_cast<uint32_t>(terms.size());
+
+    Translation translation{std::u16string(source), 0};
+    uint32_t first = 0;
+    while (first < count) {
+        if (dictionary.Records[first].HoldsBreak) {
+            FoldedText out;
+            std::vector<Insertion> insertions;
+            if (ApplyRecord(translation.Text, FoldCase(translation.Text), dictionary.Records[first], out, insertions)) {
+                translation.Text = std::move(out.Text);
+                translation.Caret = insertions.back().End;
+            }
+            ++first;
+            continue;
+        }
+        uint32_t end = first;
+        while (end < count && !dictionary.Records[end].HoldsBreak)
+            ++end;
+        StepResult step = ApplyRun(translation.Text, dictionary, first, end);
+        translation.Text = std::move(step.Text);
+        if (step.Replaced)
+            translation.Caret = step.Caret;
+        first = end;
+    }
+    return translation;
+}
+
+} // namespace carbonym
