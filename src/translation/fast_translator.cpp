@@ -12,7 +12,6 @@
 #include <string>
 #include <system_error>
 #include <thread>
-#include <unordered_map>
 
 // Why this gives the literal result exactly. Records are numbered in file
 // order; the literal command applies each in turn to the text that the ones
@@ -33,7 +32,8 @@
 //    and its record is queued already, or it overlaps an insertion [s, e) or,
 //    for an empty insertion, straddles s: then it lies within
 //    [s - L + 1, e + L - 1). Scanning these windows with L the longest term
-//    and queueing every record above r found there keeps the queue complete.
+//    of the records above r, and queueing every record above r found there,
+//    keeps the queue complete.
 //
 // 3. Lines apart. When no term holds CR or LF (folding maps nothing else to
 //    them), no occurrence covers a CR or LF of the text, and no replacement
@@ -76,6 +76,15 @@ struct Record {
 struct Dictionary {
     std::vector<Record> Records;
     TermAutomaton Automaton;
+    std::vector<size_t> LongestFrom; // [i]: the longest term among records i and after
+
+    static std::vector<size_t> Longest(const std::vector<Record>& records)
+    {
+        std::vector<size_t> longest(records.size() + 1, 0);
+        for (size_t i = records.size(); i-- > 0;)
+            longest[i] = std::max(longest[i + 1], records[i].FoldedEnglish.size());
+        return longest;
+    }
 
     static std::vector<std::u16string_view> FoldedTerms(const std::vector<Record>& records)
     {
@@ -87,7 +96,7 @@ struct Dictionary {
     }
 
     explicit Dictionary(std::vector<Record> records)
-        : Records(std::move(records)), Automaton(FoldedTerms(Records))
+        : Records(std::move(records)), Automaton(FoldedTerms(Records)), LongestFrom(Longest(Records))
     {
     }
 };
@@ -160,17 +169,21 @@ public:
     {
     }
 
-    PieceResult Translate(std::u16string_view text, std::u16string_view folded)
+    PieceResult Translate(std::u16string_view piece)
     {
         if (++mark_ == 0) {
             std::fill(queued_.begin(), queued_.end(), 0);
             mark_ = 1;
         }
+        current_.Text.assign(piece);
+        current_.Folded.resize(piece.size());
+        std::transform(piece.begin(), piece.end(), current_.Folded.begin(), FoldUnit);
+        std::u16string_view text = current_.Text;
+        std::u16string_view folded = current_.Folded;
         queue_.clear();
         Enqueue(folded, first_);
 
         PieceResult result;
-        const size_t reach = std::max<size_t>(dictionary_.Automaton.LongestTerm(), 1) - 1;
         while (!queue_.empty()) {
             std::pop_heap(queue_.begin(), queue_.end(), std::greater<>());
             const uint32_t r = queue_.back();
@@ -183,7 +196,12 @@ public:
             result.LastRecord = r;
             result.Caret = insertions_.back().End;
 
-            // Scan the windows around the insertions, merged where they meet.
+            // Scan the windows around the insertions, merged where they meet,
+            // as wide as the longest term still to come.
+            const size_t longest = dictionary_.LongestFrom[r + 1];
+            if (longest == 0)
+                continue;
+            const size_t reach = longest - 1;
             size_t windowBegin = 0;
             size_t windowEnd = 0;
             for (const auto& insertion : insertions_) {
@@ -269,6 +287,63 @@ void ForEachPiece(size_t count, bool parallel, const Dictionary& dictionary, uin
         std::rethrow_exception(failure);
 }
 
+// The pieces of a text between its line-break units, each with the number
+// of the first piece that has the same text.
+class Pieces {
+public:
+    struct Piece {
+        size_t Begin;
+        size_t End;
+        uint32_t Distinct; // index into Distinct()
+    };
+
+    explicit Pieces(std::u16string_view text)
+    {
+        // An open-addressing table of the distinct pieces, at most half full.
+        const auto breaks = static_cast<size_t>(std::count_if(text.begin(), text.end(), IsBreak));
+        size_t capacity = 16;
+        while (capacity < 2 * breaks + 2)
+            capacity *= 2;
+        std::vector<uint32_t> slots(capacity, kNone);
+        const std::hash<std::u16string_view> hash;
+        for (size_t i = 0; i < text.size();) {
+            if (IsBreak(text[i])) {
+                ++i;
+                continue;
+            }
+            size_t j = i;
+            while (j < text.size() && !IsBreak(text[j]))
+                ++j;
+            const auto piece = text.substr(i, j - i);
+            size_t slot = hash(piece) & (capacity - 1);
+            while (slots[slot] != kNone && Text(text, distinct_[slots[slot]]) != piece)
+                slot = (slot + 1) & (capacity - 1);
+            if (slots[slot] == kNone) {
+                slots[slot] = static_cast<uint32_t>(distinct_.size());
+                distinct_.push_back(pieces_.size());
+                distinctUnits_ += piece.size();
+            }
+            pieces_.push_back(Piece{i, j, slots[slot]});
+            i = j;
+        }
+    }
+
+    const std::vector<Piece>& All() const { return pieces_; }
+    // For each distinct text, the index of the first piece that has it.
+    const std::vector<size_t>& Distinct() const { return distinct_; }
+    size_t DistinctUnits() const { return distinctUnits_; }
+
+private:
+    std::u16string_view Text(std::u16string_view text, size_t piece) const
+    {
+        return text.substr(pieces_[piece].Begin, pieces_[piece].End - pieces_[piece].Begin);
+    }
+
+    std::vector<Piece> pieces_;
+    std::vector<size_t> distinct_;
+    size_t distinctUnits_ = 0;
+};
+
 struct StepResult {
     std::u16string Text;
     bool Replaced = false;
@@ -279,48 +354,18 @@ struct StepResult {
 // piece by piece (3 above).
 StepResult ApplyRun(std::u16string_view text, const Dictionary& dictionary, uint32_t first, uint32_t end)
 {
-    const std::u16string folded = FoldCase(text);
-
-    // The pieces between line-break units, and the distinct ones among them.
-    struct Piece {
-        size_t Begin;
-        size_t End;
-        uint32_t Distinct;
-    };
-    std::vector<Piece> pieces;
-    std::vector<size_t> distinct; // index of the first piece with each text
-    std::unordered_map<std::u16string_view, uint32_t> seen;
-    size_t distinctUnits = 0;
-    for (size_t i = 0; i < text.size();) {
-        if (IsBreak(text[i])) {
-            ++i;
-            continue;
-        }
-        size_t j = i;
-        while (j < text.size() && !IsBreak(text[j]))
-            ++j;
-        const auto [it, added] = seen.try_emplace(text.substr(i, j - i), static_cast<uint32_t>(distinct.size()));
-        if (added) {
-            distinct.push_back(pieces.size());
-            distinctUnits += j - i;
-        }
-        pieces.push_back(Piece{i, j, it->second});
-        i = j;
-    }
-    seen = {};
-
+    const Pieces pieces(text);
+    const auto& distinct = pieces.Distinct();
     std::vector<PieceResult> results(distinct.size());
-    ForEachPiece(distinct.size(), distinctUnits >= kParallelUnits, dictionary, first, end,
+    ForEachPiece(distinct.size(), pieces.DistinctUnits() >= kParallelUnits, dictionary, first, end,
                  [&](PieceTranslator& translator, size_t u) {
-                     const Piece& piece = pieces[distinct[u]];
-                     const size_t length = piece.End - piece.Begin;
-                     results[u] = translator.Translate(text.substr(piece.Begin, length),
-                                                       std::u16string_view(folded).substr(piece.Begin, length));
+                     const auto& piece = pieces.All()[distinct[u]];
+                     results[u] = translator.Translate(text.substr(piece.Begin, piece.End - piece.Begin));
                  });
 
     StepResult step;
     size_t finalSize = text.size();
-    for (const auto& piece : pieces) {
+    for (const auto& piece : pieces.All()) {
         const auto& result = results[piece.Distinct];
         if (result.LastRecord != kNone)
             finalSize = finalSize - (piece.End - piece.Begin) + result.Text.size();
@@ -328,7 +373,7 @@ StepResult ApplyRun(std::u16string_view text, const Dictionary& dictionary, uint
     step.Text.reserve(finalSize);
     uint32_t lastRecord = 0;
     size_t copied = 0;
-    for (const auto& piece : pieces) {
+    for (const auto& piece : pieces.All()) {
         const auto& result = results[piece.Distinct];
         if (result.LastRecord == kNone)
             continue;
@@ -354,15 +399,20 @@ Translation TranslateFast(std::u16string_view source, const std::vector<Term>& t
     const Dictionary dictionary(PrepareRecords(terms));
     const auto count = static_cast<uint32_t>(terms.size());
 
-    Translation translation{std::u16string(source), 0};
+    // The text as the last step left it: the source until a step has run.
+    Translation translation;
+    std::u16string_view text = source;
+    bool stepped = false;
     uint32_t first = 0;
     while (first < count) {
         if (dictionary.Records[first].HoldsBreak) {
             FoldedText out;
             std::vector<Insertion> insertions;
-            if (ApplyRecord(translation.Text, FoldCase(translation.Text), dictionary.Records[first], out, insertions)) {
+            if (ApplyRecord(text, FoldCase(text), dictionary.Records[first], out, insertions)) {
                 translation.Text = std::move(out.Text);
                 translation.Caret = insertions.back().End;
+                text = translation.Text;
+                stepped = true;
             }
             ++first;
             continue;
@@ -370,12 +420,16 @@ Translation TranslateFast(std::u16string_view source, const std::vector<Term>& t
         uint32_t end = first;
         while (end < count && !dictionary.Records[end].HoldsBreak)
             ++end;
-        StepResult step = ApplyRun(translation.Text, dictionary, first, end);
+        StepResult step = ApplyRun(text, dictionary, first, end);
         translation.Text = std::move(step.Text);
+        text = translation.Text;
+        stepped = true;
         if (step.Replaced)
             translation.Caret = step.Caret;
         first = end;
     }
+    if (!stepped)
+        translation.Text.assign(source);
     return translation;
 }
 

@@ -43,7 +43,6 @@ TermAutomaton::TermAutomaton(const std::vector<std::u16string_view>& terms)
             edgeOf.push_back(Edge{path[d], term[d]});
         }
         nodeOfIndex.push_back(path[term.size()]);
-        longest_ = std::max(longest_, term.size());
         previous = term;
     }
     const size_t nodeCount = edgeOf.size();

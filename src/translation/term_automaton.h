@@ -15,9 +15,6 @@ class TermAutomaton {
 public:
     explicit TermAutomaton(const std::vector<std::u16string_view>& terms);
 
-    // The length of the longest term, in UTF-16 units.
-    size_t LongestTerm() const { return longest_; }
-
     // Calls visit(index) once for each occurrence of each term in `folded`,
     // in the order of the occurrences' ends.
     template <typename Visit>
@@ -62,7 +59,6 @@ private:
     std::vector<uint32_t> edgeTarget_;
     std::vector<uint32_t> indexes_;
     std::vector<uint32_t> rootNext_; // the root's transitions for every unit
-    size_t longest_ = 0;
 };
 
 } // namespace carbonym
