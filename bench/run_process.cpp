@@ -1,7 +1,7 @@
 #include "run_process.h"
 
 #include <chrono>
-#include <cstdlib>
+#include <cstdio>
 #include <fcntl.h>
 #include <fstream>
 #include <stdexcept>
@@ -12,7 +12,7 @@ namespace carbonym::bench {
 
 namespace {
 
-// The child's own ru_maxrss would include the pages of this process that it
+// The child's own ru_maxrss would count the pages of this process that it
 // held between fork and exec; GNU time's child starts small.
 constexpr const char* kTime = "/usr/bin/time";
 
@@ -21,8 +21,8 @@ constexpr const char* kTime = "/usr/bin/time";
 ProcessRun RunProcess(const std::vector<std::string>& arguments, const std::filesystem::path& output,
                       const std::vector<std::string>& environment)
 {
-    const std::filesystem::path peakFile = output.string() + ".rss";
-    std::vector<std::string> command{kTime, "-f", "%M", "-o", peakFile.string()};
+    const std::filesystem::path usageFile = output.string() + ".usage";
+    std::vector<std::string> command{kTime, "-f", "%U %S %M", "-o", usageFile.string()};
     command.insert(command.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (auto& argument : command)
@@ -49,13 +49,19 @@ ProcessRun RunProcess(const std::vector<std::string>& arguments, const std::file
     ProcessRun run;
     run.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream peak(peakFile);
+    std::ifstream usage(usageFile);
     std::string line;
     std::string last; // after a failure, GNU time writes a note first
-    while (std::getline(peak, line))
+    while (std::getline(usage, line))
         last = line;
-    run.PeakMegabytes = std::atof(last.c_str()) / 1024.0;
-    std::filesystem::remove(peakFile);
+    double user = 0;
+    double system = 0;
+    double kilobytes = 0;
+    if (std::sscanf(last.c_str(), "%lf %lf %lf", &user, &system, &kilobytes) == 3) {
+        run.CpuSeconds = user + system;
+        run.PeakMegabytes = kilobytes / 1024.0;
+    }
+    std::filesystem::remove(usageFile);
     return run;
 }
 

@@ -6,8 +6,9 @@
 //     translate_bench [--all]
 //
 // By default the sizes 1,000 terms x 1,000 names, 5,000 x 10,000 and
-// 30,000 x 100,000; --all runs every pair. A run that is estimated to take
-// more than a minute is skipped and its estimate shown.
+// 30,000 x 100,000; --all runs every pair. A literal run estimated to take
+// more than a minute, or a sed run more than three, is skipped and its
+// estimate shown.
 
 #include "bench_data.h"
 #include "run_process.h"
@@ -21,6 +22,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -33,7 +35,8 @@ namespace carbonym::bench {
 namespace {
 
 constexpr uint64_t kSeed = 1;
-constexpr double kBudgetSeconds = 60;
+constexpr double kLiteralBudget = 60; // seconds
+constexpr double kSedBudget = 180;
 
 struct Size {
     size_t Terms;
@@ -45,6 +48,12 @@ double Seconds(const std::function<void()>& run)
     const auto start = std::chrono::steady_clock::now();
     run();
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// CPU time of this process, every thread.
+double CpuSeconds()
+{
+    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
 }
 
 std::string ReadFile(const std::filesystem::path& path)
@@ -131,6 +140,24 @@ std::string Cell(double seconds)
     return text;
 }
 
+std::string Cell(double seconds, double cpuSeconds)
+{
+    return Cell(seconds) + " (" + Cell(cpuSeconds) + ")";
+}
+
+// A skipped run's estimate, in a unit that reads easily.
+std::string Skipped(double seconds)
+{
+    char text[48];
+    if (seconds < 120)
+        std::snprintf(text, sizeof text, "~%.0f s skipped", seconds);
+    else if (seconds < 7200)
+        std::snprintf(text, sizeof text, "~%.0f min skipped", seconds / 60);
+    else
+        std::snprintf(text, sizeof text, "~%.0f h skipped", seconds / 3600);
+    return text;
+}
+
 std::string Ratio(double slow, double fast)
 {
     char text[32];
@@ -153,20 +180,24 @@ Row Measure(const Size& size, const std::vector<std::u16string>& names, const st
     // The engine the program uses, best of three.
     Translation fast;
     double fastSeconds = 1e9;
-    for (int i = 0; i < 3; ++i)
+    double fastCpu = 1e9;
+    for (int i = 0; i < 3; ++i) {
+        const double cpu = CpuSeconds();
         fastSeconds = std::min(fastSeconds, Seconds([&] { fast = Translate(text, terms); }));
-    row.Fast = Cell(fastSeconds);
+        fastCpu = std::min(fastCpu, CpuSeconds() - cpu);
+    }
+    row.Fast = Cell(fastSeconds, fastCpu);
 
     std::vector<std::string> same;
     const double literalEstimate = EstimateLiteral(names, size.Names, terms);
-    if (literalEstimate < kBudgetSeconds) {
+    if (literalEstimate < kLiteralBudget) {
         Translation literal;
         const double literalSeconds = Seconds([&] { literal = TranslateLiteral(text, terms); });
         row.Literal = Cell(literalSeconds);
         row.LiteralRatio = Ratio(literalSeconds, fastSeconds);
         same.push_back(literal == fast ? "literal" : "LITERAL DIFFERS");
     } else {
-        row.Literal = "~" + Cell(literalEstimate) + " skipped";
+        row.Literal = Skipped(literalEstimate);
         row.LiteralRatio = "~" + Ratio(literalEstimate, fastSeconds);
     }
 
@@ -175,16 +206,17 @@ Row Measure(const Size& size, const std::vector<std::u16string>& names, const st
     const auto scriptPath = dir / "dictionary.sed";
     WriteFile(textPath, Utf16ToUtf8(JoinLines(names, size.Names, u"\n")));
     WriteFile(scriptPath, SedScript(terms));
-    ProcessRun cli{1e9, 0, 0};
+    ProcessRun cli{1e9, 1e9, 0, 0};
     for (int i = 0; i < 3; ++i) {
         const auto run = RunProcess({CARBONYM_CLI, "translate", "--dict", dictionaryPath.string(), textPath.string()},
                                     dir / "cli.out");
         if (run.Status != 0)
             throw std::runtime_error("carbonym-cli failed");
         cli.Seconds = std::min(cli.Seconds, run.Seconds);
+        cli.CpuSeconds = std::min(cli.CpuSeconds, run.CpuSeconds);
         cli.PeakMegabytes = std::max(cli.PeakMegabytes, run.PeakMegabytes);
     }
-    row.Cli = Cell(cli.Seconds);
+    row.Cli = Cell(cli.Seconds, cli.CpuSeconds);
     row.CliPeak = std::to_string(static_cast<int>(cli.PeakMegabytes + 0.5));
 
     // sed's time grows with lines times commands: estimate from a sample.
@@ -194,16 +226,16 @@ Row Measure(const Size& size, const std::vector<std::u16string>& names, const st
     WriteFile(samplePath, Utf16ToUtf8(JoinLines(names, sample, u"\n")));
     const auto sampleRun = RunProcess({"sed", "-f", scriptPath.string(), samplePath.string()}, dir / "sed.out", cLocale);
     const double sedEstimate = sampleRun.Seconds * static_cast<double>(size.Names) / static_cast<double>(sample);
-    if (sedEstimate < kBudgetSeconds) {
+    if (sedEstimate < kSedBudget) {
         const auto sed = sample == size.Names
                              ? sampleRun
                              : RunProcess({"sed", "-f", scriptPath.string(), textPath.string()}, dir / "sed.out", cLocale);
-        row.Sed = Cell(sed.Seconds);
+        row.Sed = Cell(sed.Seconds, sed.CpuSeconds);
         row.SedRatio = Ratio(sed.Seconds, cli.Seconds);
         row.SedPeak = std::to_string(static_cast<int>(sed.PeakMegabytes + 0.5));
         same.push_back(ReadFile(dir / "sed.out") == ReadFile(dir / "cli.out") ? "sed" : "SED DIFFERS");
     } else {
-        row.Sed = "~" + Cell(sedEstimate) + " skipped";
+        row.Sed = Skipped(sedEstimate);
         row.SedRatio = "~" + Ratio(sedEstimate, cli.Seconds);
         row.SedPeak = "-";
     }
@@ -235,11 +267,13 @@ int main(int argc, char** argv)
     const auto dir = std::filesystem::temp_directory_path() / ("carbonym-bench-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
 
-    std::printf("Times in ms (engine: best of 3 in this process; carbonym-cli: best of 3 whole processes).\n");
+    std::printf("Times in ms, wall (CPU of every thread). engine: best of 3 in this process; cli: best of 3\n");
+    std::printf("runs of carbonym-cli translate --dict D FILE, the whole process.\n");
     std::printf("sed: GNU sed -f script, LC_ALL=C, one s/term/translation/gI per record in file order.\n");
-    std::printf("%u hardware threads. \"same\": outputs identical to the fast engine's / carbonym-cli's.\n\n",
+    std::printf("same: \"literal\" when the literal engine's text and caret equal the engine's, \"sed\" when\n"
+                "sed's output file equals carbonym-cli's. MB: peak resident memory. %u hardware threads.\n\n",
                 std::thread::hardware_concurrency());
-    std::printf("%6s %7s %7s %7s | %8s %16s %9s | %7s %7s | %16s %9s %7s | %s\n", "terms", "names", "dict KB", "text KB", "engine",
+    std::printf("%6s %7s %7s %7s | %15s %16s %9s | %15s %6s | %17s %8s %6s | %s\n", "terms", "names", "dict KB", "text KB", "engine",
                 "literal", "lit/eng", "cli", "cli MB", "sed", "sed/cli", "sed MB", "same");
     int status = 0;
     try {
@@ -248,7 +282,7 @@ int main(int argc, char** argv)
             for (size_t i = 0; i < size.Names; ++i)
                 bytes += carbonym::Utf16ToUtf8(names[i]).size() + 1;
             const Row row = Measure(size, names, dir);
-            std::printf("%6zu %7zu %7zu %7zu | %8s %16s %9s | %7s %7s | %16s %9s %7s | %s\n", size.Terms, size.Names,
+            std::printf("%6zu %7zu %7zu %7zu | %15s %16s %9s | %15s %6s | %17s %8s %6s | %s\n", size.Terms, size.Names,
                         size.Terms * carbonym::kRecordSize / 1024, bytes / 1024, row.Fast.c_str(), row.Literal.c_str(), row.LiteralRatio.c_str(), row.Cli.c_str(),
                         row.CliPeak.c_str(), row.Sed.c_str(), row.SedRatio.c_str(), row.SedPeak.c_str(),
                         row.Same.c_str());

@@ -35,12 +35,14 @@
 //    of the records above r, and queueing every record above r found there,
 //    keeps the queue complete.
 //
-// 3. Lines apart. When no term holds CR or LF (folding maps nothing else to
-//    them), no occurrence covers a CR or LF of the text, and no replacement
-//    removes one. The text stays pieces between runs of CR and LF, every
-//    occurrence lies within one piece, and the left-to-right pass over the
-//    text is a pass over each piece in turn: each piece evolves on its own,
-//    and equal pieces evolve alike. The last insertion in time is made by the
+// 3. Lines apart. When no folded term holds CR or LF, no occurrence covers
+//    a CR or LF of the text (only CR folds to CR, only LF to LF), so no
+//    replacement removes one: the CR and LF units of the text stay between
+//    the pieces around them, whatever the pieces become (a Chinese term may
+//    bring its own line breaks into a piece), and every occurrence lies
+//    within one piece. The left-to-right pass over the text is a pass over
+//    each piece in turn: each piece evolves on its own, and equal pieces
+//    evolve alike. The last insertion in time is made by the
 //    highest record that replaced anything, at its rightmost occurrence, in
 //    the last piece where that record replaced anything; nothing changes
 //    after it, so the caret is that piece's final start plus the end of its
@@ -73,34 +75,6 @@ struct Record {
     bool HoldsBreak = false;
 };
 
-struct Dictionary {
-    std::vector<Record> Records;
-    TermAutomaton Automaton;
-    std::vector<size_t> LongestFrom; // [i]: the longest term among records i and after
-
-    static std::vector<size_t> Longest(const std::vector<Record>& records)
-    {
-        std::vector<size_t> longest(records.size() + 1, 0);
-        for (size_t i = records.size(); i-- > 0;)
-            longest[i] = std::max(longest[i + 1], records[i].FoldedEnglish.size());
-        return longest;
-    }
-
-    static std::vector<std::u16string_view> FoldedTerms(const std::vector<Record>& records)
-    {
-        std::vector<std::u16string_view> folded;
-        folded.reserve(records.size());
-        for (const auto& record : records)
-            folded.push_back(record.FoldedEnglish);
-        return folded;
-    }
-
-    explicit Dictionary(std::vector<Record> records)
-        : Records(std::move(records)), Automaton(FoldedTerms(Records)), LongestFrom(Longest(Records))
-    {
-    }
-};
-
 std::vector<Record> PrepareRecords(const std::vector<Term>& terms)
 {
     std::vector<Record> records;
@@ -112,6 +86,34 @@ std::vector<Record> PrepareRecords(const std::vector<Term>& terms)
     }
     return records;
 }
+
+std::vector<std::u16string_view> FoldedTerms(const std::vector<Record>& records)
+{
+    std::vector<std::u16string_view> terms;
+    terms.reserve(records.size());
+    for (const auto& record : records)
+        terms.push_back(record.FoldedEnglish);
+    return terms;
+}
+
+std::vector<size_t> LongestTerms(const std::vector<Record>& records)
+{
+    std::vector<size_t> longest(records.size() + 1, 0);
+    for (size_t i = records.size(); i-- > 0;)
+        longest[i] = std::max(longest[i + 1], records[i].FoldedEnglish.size());
+    return longest;
+}
+
+struct Dictionary {
+    explicit Dictionary(const std::vector<Term>& terms)
+        : Records(PrepareRecords(terms)), LongestFrom(LongestTerms(Records)), Automaton(FoldedTerms(Records))
+    {
+    }
+
+    std::vector<Record> Records;
+    std::vector<size_t> LongestFrom; // [i]: the longest term of records i and after
+    TermAutomaton Automaton;
+};
 
 // A text and its case folding, kept in step.
 struct FoldedText {
@@ -305,6 +307,7 @@ public:
         while (capacity < 2 * breaks + 2)
             capacity *= 2;
         std::vector<uint32_t> slots(capacity, kNone);
+        pieces_.reserve(breaks + 1);
         const std::hash<std::u16string_view> hash;
         for (size_t i = 0; i < text.size();) {
             if (IsBreak(text[i])) {
@@ -396,7 +399,7 @@ Translation TranslateFast(std::u16string_view source, const std::vector<Term>& t
 {
     if (terms.size() >= kNone)
         throw std::length_error("词典过大");
-    const Dictionary dictionary(PrepareRecords(terms));
+    const Dictionary dictionary(terms);
     const auto count = static_cast<uint32_t>(terms.size());
 
     // The text as the last step left it: the source until a step has run.
