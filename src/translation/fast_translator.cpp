@@ -68,50 +68,78 @@ bool IsBreak(char16_t unit)
     return unit == u'\r' || unit == u'\n';
 }
 
-struct Record {
-    std::u16string FoldedEnglish;
-    std::u16string Chinese;
-    std::u16string FoldedChinese;
-    bool HoldsBreak = false;
+// The folded English terms one after another in one buffer, so that trying
+// a queued record touches little memory.
+struct TermPool {
+    std::u16string Units;
+    std::vector<size_t> Start; // term r is Units[Start[r], Start[r + 1])
+
+    std::u16string_view operator[](size_t r) const
+    {
+        return std::u16string_view(Units).substr(Start[r], Start[r + 1] - Start[r]);
+    }
 };
 
-std::vector<Record> PrepareRecords(const std::vector<Term>& terms)
+TermPool FoldEnglish(const std::vector<Term>& terms)
 {
-    std::vector<Record> records;
-    records.reserve(terms.size());
+    TermPool pool;
+    pool.Start.reserve(terms.size() + 1);
+    pool.Start.push_back(0);
     for (const auto& term : terms) {
-        Record record{FoldCase(term.English), term.Chinese, FoldCase(term.Chinese)};
-        record.HoldsBreak = std::any_of(record.FoldedEnglish.begin(), record.FoldedEnglish.end(), IsBreak);
-        records.push_back(std::move(record));
+        pool.Units += FoldCase(term.English);
+        pool.Start.push_back(pool.Units.size());
     }
-    return records;
+    return pool;
 }
 
-std::vector<std::u16string_view> FoldedTerms(const std::vector<Record>& records)
+// A Chinese term and its case folding.
+struct Replacement {
+    std::u16string Text;
+    std::u16string Folded;
+};
+
+std::vector<Replacement> FoldChinese(const std::vector<Term>& terms)
 {
-    std::vector<std::u16string_view> terms;
-    terms.reserve(records.size());
-    for (const auto& record : records)
-        terms.push_back(record.FoldedEnglish);
-    return terms;
+    std::vector<Replacement> chinese;
+    chinese.reserve(terms.size());
+    for (const auto& term : terms)
+        chinese.push_back(Replacement{term.Chinese, FoldCase(term.Chinese)});
+    return chinese;
 }
 
-std::vector<size_t> LongestTerms(const std::vector<Record>& records)
+std::vector<std::u16string_view> Views(const TermPool& pool)
 {
-    std::vector<size_t> longest(records.size() + 1, 0);
-    for (size_t i = records.size(); i-- > 0;)
-        longest[i] = std::max(longest[i + 1], records[i].FoldedEnglish.size());
+    std::vector<std::u16string_view> views;
+    views.reserve(pool.Start.size() - 1);
+    for (size_t r = 0; r + 1 < pool.Start.size(); ++r)
+        views.push_back(pool[r]);
+    return views;
+}
+
+std::vector<size_t> LongestTerms(const TermPool& pool)
+{
+    std::vector<size_t> longest(pool.Start.size(), 0);
+    for (size_t r = pool.Start.size() - 1; r-- > 0;)
+        longest[r] = std::max(longest[r + 1], pool[r].size());
     return longest;
 }
 
 struct Dictionary {
     explicit Dictionary(const std::vector<Term>& terms)
-        : Records(PrepareRecords(terms)), LongestFrom(LongestTerms(Records)), Automaton(FoldedTerms(Records))
+        : English(FoldEnglish(terms)), Chinese(FoldChinese(terms)), LongestFrom(LongestTerms(English)),
+          Automaton(Views(English))
     {
     }
 
-    std::vector<Record> Records;
-    std::vector<size_t> LongestFrom; // [i]: the longest term of records i and after
+    bool HoldsBreak(size_t r) const
+    {
+        const auto term = English[r];
+        return std::any_of(term.begin(), term.end(), IsBreak);
+    }
+
+    TermPool English;
+    std::vector<Replacement> Chinese;
+    std::vector<size_t> LongestFrom; // [r]: the longest term of records r and after
     TermAutomaton Automaton;
 };
 
@@ -126,13 +154,13 @@ struct Insertion {
     size_t End;
 };
 
-// Applies one record to `text` as the literal command does, into `out`, and
-// lists the insertions by their places in `out`. False, and `out` untouched,
-// when the term does not occur. A record with an empty term does nothing.
-bool ApplyRecord(std::u16string_view text, std::u16string_view folded, const Record& record, FoldedText& out,
-                 std::vector<Insertion>& insertions)
+// Applies one record, its folded English `term` and its `chinese`, to `text`
+// as the literal command does, into `out`, and lists the insertions by their
+// places in `out`. False, and `out` untouched, when the term does not occur.
+// An empty term does nothing.
+bool ApplyRecord(std::u16string_view text, std::u16string_view folded, std::u16string_view term,
+                 const Replacement& chinese, FoldedText& out, std::vector<Insertion>& insertions)
 {
-    const std::u16string_view term = record.FoldedEnglish;
     size_t found = term.empty() ? std::u16string_view::npos : folded.find(term);
     if (found == std::u16string_view::npos)
         return false;
@@ -144,8 +172,8 @@ bool ApplyRecord(std::u16string_view text, std::u16string_view folded, const Rec
         out.Text.append(text.substr(position, found - position));
         out.Folded.append(folded.substr(position, found - position));
         const size_t begin = out.Text.size();
-        out.Text += record.Chinese;
-        out.Folded += record.FoldedChinese;
+        out.Text += chinese.Text;
+        out.Folded += chinese.Folded;
         insertions.push_back(Insertion{begin, out.Text.size()});
         position = found + term.size();
         found = folded.find(term, position);
@@ -167,7 +195,7 @@ struct PieceResult {
 class PieceTranslator {
 public:
     PieceTranslator(const Dictionary& dictionary, uint32_t first, uint32_t end)
-        : dictionary_(dictionary), first_(first), end_(end), queued_(dictionary.Records.size(), 0)
+        : dictionary_(dictionary), first_(first), end_(end), queued_(dictionary.Chinese.size(), 0)
     {
     }
 
@@ -190,7 +218,7 @@ public:
             std::pop_heap(queue_.begin(), queue_.end(), std::greater<>());
             const uint32_t r = queue_.back();
             queue_.pop_back();
-            if (!ApplyRecord(text, folded, dictionary_.Records[r], next_, insertions_))
+            if (!ApplyRecord(text, folded, dictionary_.English[r], dictionary_.Chinese[r], next_, insertions_))
                 continue;
             std::swap(current_, next_);
             text = current_.Text;
@@ -408,10 +436,11 @@ Translation TranslateFast(std::u16string_view source, const std::vector<Term>& t
     bool stepped = false;
     uint32_t first = 0;
     while (first < count) {
-        if (dictionary.Records[first].HoldsBreak) {
+        if (dictionary.HoldsBreak(first)) {
             FoldedText out;
             std::vector<Insertion> insertions;
-            if (ApplyRecord(text, FoldCase(text), dictionary.Records[first], out, insertions)) {
+            if (ApplyRecord(text, FoldCase(text), dictionary.English[first], dictionary.Chinese[first], out,
+                            insertions)) {
                 translation.Text = std::move(out.Text);
                 translation.Caret = insertions.back().End;
                 text = translation.Text;
@@ -421,7 +450,7 @@ Translation TranslateFast(std::u16string_view source, const std::vector<Term>& t
             continue;
         }
         uint32_t end = first;
-        while (end < count && !dictionary.Records[end].HoldsBreak)
+        while (end < count && !dictionary.HoldsBreak(end))
             ++end;
         StepResult step = ApplyRun(text, dictionary, first, end);
         translation.Text = std::move(step.Text);

@@ -1,7 +1,6 @@
 #include "translation/term_automaton.h"
 
 #include <algorithm>
-#include <numeric>
 #include <stdexcept>
 
 namespace carbonym {
@@ -21,11 +20,11 @@ TermAutomaton::TermAutomaton(const std::vector<std::u16string_view>& terms)
         return terms[a] != terms[b] ? terms[a] < terms[b] : a < b;
     });
 
-    struct Edge {
-        uint32_t parent;
-        char16_t unit;
+    struct Incoming {
+        uint32_t Parent;
+        char16_t Unit;
     };
-    std::vector<Edge> edgeOf{{kRoot, u'\0'}}; // per node: the edge that leads to it
+    std::vector<Incoming> incoming{{kRoot, u'\0'}}; // per node: the edge that leads to it
     std::vector<uint32_t> nodeOfIndex;
     nodeOfIndex.reserve(order.size());
     std::vector<uint32_t> path{kRoot}; // the nodes along the previous term
@@ -37,74 +36,56 @@ TermAutomaton::TermAutomaton(const std::vector<std::u16string_view>& terms)
             ++common;
         path.resize(common + 1);
         for (size_t d = common; d < term.size(); ++d) {
-            if (edgeOf.size() >= UINT32_MAX)
+            if (incoming.size() >= UINT32_MAX)
                 throw std::length_error("词典过大");
-            path.push_back(static_cast<uint32_t>(edgeOf.size()));
-            edgeOf.push_back(Edge{path[d], term[d]});
+            path.push_back(static_cast<uint32_t>(incoming.size()));
+            incoming.push_back(Incoming{path[d], term[d]});
         }
         nodeOfIndex.push_back(path[term.size()]);
         previous = term;
     }
-    const size_t nodeCount = edgeOf.size();
+    const size_t nodeCount = incoming.size();
 
     indexes_ = order;
-    firstIndex_.assign(nodeCount + 1, 0);
+    nodes_.assign(nodeCount + 1, Node{0, 0, kRoot, kRoot});
     for (const uint32_t node : nodeOfIndex)
-        ++firstIndex_[node + 1];
-    std::partial_sum(firstIndex_.begin(), firstIndex_.end(), firstIndex_.begin());
+        ++nodes_[node + 1].FirstIndex;
+    for (size_t v = 1; v <= nodeCount; ++v)
+        nodes_[v].FirstIndex += nodes_[v - 1].FirstIndex;
 
     // Children in creation order are in unit order; a stable counting sort by
     // parent makes each node's edges contiguous.
-    firstEdge_.assign(nodeCount + 1, 0);
     for (size_t v = 1; v < nodeCount; ++v)
-        ++firstEdge_[edgeOf[v].parent + 1];
-    std::partial_sum(firstEdge_.begin(), firstEdge_.end(), firstEdge_.begin());
-    edgeUnit_.resize(nodeCount - 1);
-    edgeTarget_.resize(nodeCount - 1);
+        ++nodes_[incoming[v].Parent + 1].FirstEdge;
+    for (size_t v = 1; v <= nodeCount; ++v)
+        nodes_[v].FirstEdge += nodes_[v - 1].FirstEdge;
+    edges_.resize(nodeCount - 1);
     {
-        std::vector<uint32_t> fill(firstEdge_.begin(), firstEdge_.end() - 1);
-        for (size_t v = 1; v < nodeCount; ++v) {
-            const uint32_t slot = fill[edgeOf[v].parent]++;
-            edgeUnit_[slot] = edgeOf[v].unit;
-            edgeTarget_[slot] = static_cast<uint32_t>(v);
-        }
+        std::vector<uint32_t> fill(nodeCount);
+        for (size_t v = 0; v < nodeCount; ++v)
+            fill[v] = nodes_[v].FirstEdge;
+        for (size_t v = 1; v < nodeCount; ++v)
+            edges_[fill[incoming[v].Parent]++] = Edge{incoming[v].Unit, static_cast<uint32_t>(v)};
     }
 
     rootNext_.assign(0x10000, kRoot);
-    for (uint32_t k = firstEdge_[kRoot]; k < firstEdge_[kRoot + 1]; ++k)
-        rootNext_[edgeUnit_[k]] = edgeTarget_[k];
+    for (uint32_t k = nodes_[kRoot].FirstEdge; k < nodes_[kRoot + 1].FirstEdge; ++k)
+        rootNext_[edges_[k].Unit] = edges_[k].Target;
 
     // Failure links breadth first: a node's longest proper suffix in the trie
     // is one level shallower, so it is done before the node itself.
-    fail_.assign(nodeCount, kRoot);
-    output_.assign(nodeCount, kRoot);
     std::vector<uint32_t> queue{kRoot};
     queue.reserve(nodeCount);
     for (size_t head = 0; head < queue.size(); ++head) {
         const uint32_t v = queue[head];
-        for (uint32_t k = firstEdge_[v]; k < firstEdge_[v + 1]; ++k) {
-            const uint32_t child = edgeTarget_[k];
-            fail_[child] = v == kRoot ? kRoot : Next(fail_[v], edgeUnit_[k]);
-            output_[child] = firstIndex_[child + 1] > firstIndex_[child] ? child : output_[fail_[child]];
+        for (uint32_t k = nodes_[v].FirstEdge; k < nodes_[v + 1].FirstEdge; ++k) {
+            const uint32_t child = edges_[k].Target;
+            Node& node = nodes_[child];
+            node.Fail = v == kRoot ? kRoot : Next(nodes_[v].Fail, edges_[k].Unit);
+            node.Output = nodes_[child + 1].FirstIndex > node.FirstIndex ? child : nodes_[node.Fail].Output;
             queue.push_back(child);
         }
     }
-}
-
-uint32_t TermAutomaton::Child(uint32_t node, char16_t unit) const
-{
-    const auto begin = edgeUnit_.begin() + firstEdge_[node];
-    const auto end = edgeUnit_.begin() + firstEdge_[node + 1];
-    auto it = begin;
-    if (end - begin > 8) {
-        it = std::lower_bound(begin, end, unit);
-    } else {
-        while (it != end && *it < unit)
-            ++it;
-    }
-    if (it == end || *it != unit)
-        return kRoot;
-    return edgeTarget_[static_cast<size_t>(it - edgeUnit_.begin())];
 }
 
 } // namespace carbonym

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -23,8 +24,8 @@ public:
         uint32_t node = kRoot;
         for (const char16_t unit : folded) {
             node = Next(node, unit);
-            for (uint32_t hit = output_[node]; hit != kRoot; hit = output_[fail_[hit]]) {
-                for (uint32_t k = firstIndex_[hit]; k < firstIndex_[hit + 1]; ++k)
+            for (uint32_t hit = nodes_[node].Output; hit != kRoot; hit = nodes_[nodes_[hit].Fail].Output) {
+                for (uint32_t k = nodes_[hit].FirstIndex; k < nodes_[hit + 1].FirstIndex; ++k)
                     visit(indexes_[k]);
             }
         }
@@ -32,6 +33,20 @@ public:
 
 private:
     static constexpr uint32_t kRoot = 0;
+
+    // One record per node, so that a step touches one place in memory. The
+    // node after the last is a sentinel that ends the last node's ranges.
+    struct Node {
+        uint32_t FirstEdge;  // the edges are [FirstEdge, next node's FirstEdge), sorted by unit
+        uint32_t FirstIndex; // the terms that end here are indexes_[FirstIndex, next node's FirstIndex)
+        uint32_t Fail;       // the longest proper suffix in the trie
+        uint32_t Output;     // this node or its nearest suffix where a term ends; else the root
+    };
+
+    struct Edge {
+        char16_t Unit;
+        uint32_t Target;
+    };
 
     uint32_t Next(uint32_t node, char16_t unit) const
     {
@@ -41,22 +56,28 @@ private:
             const uint32_t child = Child(node, unit);
             if (child != kRoot)
                 return child;
-            node = fail_[node];
+            node = nodes_[node].Fail;
         }
     }
 
     // The child of `node` along `unit`, or the root when there is none.
-    uint32_t Child(uint32_t node, char16_t unit) const;
+    uint32_t Child(uint32_t node, char16_t unit) const
+    {
+        const auto begin = edges_.begin() + nodes_[node].FirstEdge;
+        const auto end = edges_.begin() + nodes_[node + 1].FirstEdge;
+        if (end - begin > 8) {
+            const auto it = std::lower_bound(begin, end, unit, [](const Edge& e, char16_t u) { return e.Unit < u; });
+            return it != end && it->Unit == unit ? it->Target : kRoot;
+        }
+        for (auto it = begin; it != end; ++it) {
+            if (it->Unit == unit)
+                return it->Target;
+        }
+        return kRoot;
+    }
 
-    // Per node; the edges of node v are [firstEdge_[v], firstEdge_[v + 1]),
-    // sorted by unit, and the indexes of the terms that end there are
-    // indexes_[firstIndex_[v] .. firstIndex_[v + 1]).
-    std::vector<uint32_t> fail_;
-    std::vector<uint32_t> output_; // the node itself or its nearest suffix where a term ends; else the root
-    std::vector<uint32_t> firstEdge_;
-    std::vector<uint32_t> firstIndex_;
-    std::vector<char16_t> edgeUnit_;
-    std::vector<uint32_t> edgeTarget_;
+    std::vector<Node> nodes_;
+    std::vector<Edge> edges_;
     std::vector<uint32_t> indexes_;
     std::vector<uint32_t> rootNext_; // the root's transitions for every unit
 };
