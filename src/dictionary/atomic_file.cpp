@@ -1,0 +1,73 @@
+#include "dictionary/atomic_file.h"
+
+#include "dictionary/dictionary_error.h"
+#include "dictionary/dictionary_file.h"
+
+#include <cstdio>
+#include <random>
+#include <string>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace carbonym {
+
+namespace {
+
+std::filesystem::path TemporaryPathBeside(const std::filesystem::path& path)
+{
+    std::random_device seed;
+    auto name = path.filename();
+    name += ".tmp-" + std::to_string(seed());
+    return path.parent_path() / name;
+}
+
+bool FlushToDisk(std::FILE* file)
+{
+    if (std::fflush(file) != 0)
+        return false;
+#ifdef _WIN32
+    return _commit(_fileno(file)) == 0;
+#else
+    return fsync(fileno(file)) == 0;
+#endif
+}
+
+std::FILE* OpenForWriting(const std::filesystem::path& path)
+{
+#ifdef _WIN32
+    return _wfopen(path.c_str(), L"wb");
+#else
+    return std::fopen(path.c_str(), "wb");
+#endif
+}
+
+} // namespace
+
+void ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes)
+{
+    const std::string failure = "无法保存词典文件“" + DisplayPath(path) + "”";
+    const auto temporary = TemporaryPathBeside(path);
+    std::FILE* file = OpenForWriting(temporary);
+    if (!file)
+        throw DictionaryError(failure + "：无法在其所在的文件夹中写入文件");
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const bool flushed = written && FlushToDisk(file);
+    const bool closed = std::fclose(file) == 0;
+    std::error_code error;
+    if (!written || !flushed || !closed) {
+        std::filesystem::remove(temporary, error);
+        throw DictionaryError(failure + "：写入失败（磁盘可能已满）");
+    }
+    // On Windows the standard library renames with MOVEFILE_REPLACE_EXISTING.
+    std::filesystem::rename(temporary, path, error);
+    if (error) {
+        std::filesystem::remove(temporary, error);
+        throw DictionaryError(failure + "：无法替换原文件（文件可能被占用或只读）");
+    }
+}
+
+} // namespace carbonym

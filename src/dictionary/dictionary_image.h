@@ -1,0 +1,65 @@
+#pragma once
+
+#include "dictionary/gbk_codec.h"
+#include "dictionary/term_record.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace carbonym {
+
+enum class InsertStatus { Inserted, Duplicate };
+
+// The whole dictionary in memory for a change: loaded once, changed record by
+// record with the same semantics as inserting into the file, saved once and
+// all or nothing. Records keep their bytes exactly as read, so a save never
+// alters what it did not change.
+class DictionaryImage {
+public:
+    // Reads the file, creating it empty when absent. A trailing fragment
+    // counts as a record when the count rounds it in, filled with spaces.
+    explicit DictionaryImage(const std::filesystem::path& path);
+
+    int64_t RecordCount() const { return static_cast<int64_t>(order_.size()); }
+    TermRecord Record(int64_t n) const; // 1-based
+
+    // The ordered insert of a pair (both texts already cut as needed). A term
+    // shorter than the last record is appended without a duplicate test.
+    // Otherwise a record whose trimmed English equals the trimmed English
+    // exactly is a duplicate; the test stops at the first record shorter
+    // than the new term. The new record goes before the first record whose
+    // Length is less than or equal to its own, so the newest stands first
+    // among equals. Throws GbkError or std::length_error, changing nothing,
+    // when the pair cannot be stored.
+    InsertStatus Insert(std::u16string_view english, std::u16string_view chinese);
+
+    // Appends a pair as the last record, with no test.
+    void Append(std::u16string_view english, std::u16string_view chinese);
+
+    std::string Bytes() const;
+
+    // Writes the image back, all or nothing. Throws DictionaryError.
+    void Save(const std::filesystem::path& path) const;
+
+private:
+    struct Stored {
+        std::u16string english; // trimmed, as a reader sees it
+        std::array<char, kRecordSize> bytes;
+    };
+
+    void Add(size_t position, std::array<char, kRecordSize> bytes);
+    std::array<char, kRecordSize> Encode(std::u16string_view english, std::u16string_view chinese);
+
+    // Parallel arrays in file order, so that the scans stay in cache; the
+    // texts and bytes stay put in `stored_`.
+    std::vector<int16_t> lengths_;
+    std::vector<uint32_t> order_;
+    std::vector<Stored> stored_;
+    GbkCodec codec_;
+};
+
+} // namespace carbonym

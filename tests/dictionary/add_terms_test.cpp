@@ -1,0 +1,193 @@
+#include "dictionary/add_terms.h"
+#include "dictionary/dictionary_error.h"
+#include "dictionary/gbk_codec.h"
+#include "test_support.h"
+#include "text/trim.h"
+
+#include <gtest/gtest.h>
+
+namespace carbonym {
+namespace {
+
+using test::U;
+
+class AddTermsTest : public ::testing::Test {
+protected:
+    std::filesystem::path path() const { return dir / "source.dat"; }
+
+    // "Length:English" for every record, in file order.
+    std::vector<std::string> Entries() const
+    {
+        std::vector<std::string> entries;
+        for (const auto& record : ReadDictionary(path()))
+            entries.push_back(std::to_string(record.Length) + ":" + Utf16ToUtf8(Trim(record.English)));
+        return entries;
+    }
+
+    AddStatus Add(const std::string& english, const std::string& chinese = "中")
+    {
+        return AddTerm(path(), U(english), U(chinese));
+    }
+
+    test::TempDir dir;
+};
+
+using Strings = std::vector<std::string>;
+
+TEST_F(AddTermsTest, OrderedInsertKeepsLongestFirstNewestFirst)
+{
+    test::WriteDictionaryFile(path(), {{"ethylamine", "x"}, {"methyl", "x"}, {"ethyne", "x"}, {"ethyl", "x"}});
+    EXPECT_EQ(Add("propyl"), AddStatus::Inserted); // before every older term of its length
+    EXPECT_EQ(Entries(), (Strings{"10:ethylamine", "6:propyl", "6:methyl", "6:ethyne", "5:ethyl"}));
+    EXPECT_EQ(Add("oxo"), AddStatus::Inserted); // shortest: appended
+    EXPECT_EQ(Add("cyclohexane"), AddStatus::Inserted); // longest: first
+    EXPECT_EQ(Entries().front(), "11:cyclohexane");
+    EXPECT_EQ(Entries().back(), "3:oxo");
+}
+
+TEST_F(AddTermsTest, DuplicatesAreExactTrimmedEnglish)
+{
+    test::WriteDictionaryFile(path(), {{"methyl", "甲基"}});
+    const std::string before = test::ReadBytes(path());
+    EXPECT_EQ(Add("  methyl ", "别的"), AddStatus::Duplicate);
+    EXPECT_EQ(test::ReadBytes(path()), before);
+    EXPECT_EQ(Add("Methyl"), AddStatus::Inserted); // case differs: a new term
+}
+
+TEST_F(AddTermsTest, EmptyDictionaryAndBlankTexts)
+{
+    EXPECT_EQ(Add(""), AddStatus::NoEnglish);
+    EXPECT_EQ(Add("x", ""), AddStatus::NoChinese);
+    EXPECT_FALSE(std::filesystem::exists(path())); // never opened
+    EXPECT_EQ(Add("   "), AddStatus::NothingToAdd);
+    EXPECT_EQ(Entries(), Strings{});
+    EXPECT_EQ(Add("ethyl\r\nmore", "乙基\r\n更多"), AddStatus::Inserted);
+    EXPECT_EQ(Entries(), Strings{"5:ethyl"});
+    EXPECT_EQ(Trim(ReadDictionary(path())[0].Chinese), U("乙基"));
+    // Into a non-empty dictionary a blank English term is stored at the end, once.
+    EXPECT_EQ(Add("   ", "  "), AddStatus::Inserted);
+    EXPECT_EQ(Add(" "), AddStatus::Duplicate);
+    EXPECT_EQ(Entries(), (Strings{"5:ethyl", "0:"}));
+}
+
+TEST_F(AddTermsTest, DuplicateTestStopsAtTheFirstShorterRecord)
+{
+    // Out of order, as a batch into an empty dictionary can leave it.
+    test::WriteDictionaryFile(path(), {{"oxo", "x"}, {"methyl", "x"}});
+    EXPECT_EQ(Add("methyl"), AddStatus::Inserted);
+    // It still goes before the first record whose length is less or equal.
+    EXPECT_EQ(Entries(), (Strings{"6:methyl", "3:oxo", "6:methyl"}));
+}
+
+TEST_F(AddTermsTest, LongTermsAreCutAndNeverDuplicates)
+{
+    test::WriteDictionaryFile(path(), {{"a", "x"}});
+    const std::string term(70, 'b');
+    EXPECT_EQ(Add(term), AddStatus::Inserted);
+    EXPECT_EQ(Add(term), AddStatus::Inserted);
+    EXPECT_EQ(Entries(), (Strings{"70:" + std::string(64, 'b'), "70:" + std::string(64, 'b'), "1:a"}));
+}
+
+TEST_F(AddTermsTest, RefusedPairsLeaveTheFileAlone)
+{
+    test::WriteDictionaryFile(path(), {{"methyl", "甲基"}});
+    const std::string before = test::ReadBytes(path());
+    EXPECT_THROW(Add("smile", "😀"), GbkError);
+    EXPECT_THROW(AddTerm(path(), std::u16string(40000, u'a'), u"x"), std::length_error);
+    EXPECT_EQ(test::ReadBytes(path()), before);
+}
+
+TEST_F(AddTermsTest, UntouchedRecordsKeepTheirBytes)
+{
+    // Bytes GBK cannot decode, and a trailing fragment that counts as a record.
+    std::string odd(111, ' ');
+    odd[0] = 9;
+    odd[2] = '\xff';
+    odd[3] = '\x80';
+    test::WriteBytes(path(), odd + std::string("\x02\x00" "ab", 4) + std::string(60, ' '));
+    EXPECT_EQ(Add("x"), AddStatus::Inserted);
+    const std::string after = test::ReadBytes(path());
+    ASSERT_EQ(after.size(), 3 * 111u);
+    EXPECT_EQ(after.substr(0, 111), odd);
+    EXPECT_EQ(after.substr(111, 64), std::string("\x02\x00" "ab", 4) + std::string(60, ' '));
+}
+
+TEST_F(AddTermsTest, UnwritableDirectoryFailsAndKeepsTheOldFile)
+{
+    test::WriteDictionaryFile(path(), {{"methyl", "甲基"}});
+    const std::string before = test::ReadBytes(path());
+    std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+    if (std::filesystem::exists(dir / "probe") || std::ofstream(dir / "probe"))
+        GTEST_SKIP() << "running with permission to write anywhere";
+    EXPECT_THROW(Add("ethyl"), DictionaryError);
+    EXPECT_EQ(test::ReadBytes(path()), before);
+}
+
+TEST(SplitWorkFileLines, EndsLinesAtCarriageReturns)
+{
+    using Lines = std::vector<std::u16string>;
+    EXPECT_EQ(SplitWorkFileLines(u""), Lines{});
+    EXPECT_EQ(SplitWorkFileLines(u"a\r\nb"), (Lines{u"a", u"b"}));
+    EXPECT_EQ(SplitWorkFileLines(u"a\r\n"), (Lines{u"a"}));
+    EXPECT_EQ(SplitWorkFileLines(u"\r\n"), (Lines{u""}));
+    EXPECT_EQ(SplitWorkFileLines(u"a\rb\nc"), (Lines{u"a", u"b\nc"}));
+}
+
+class AddBatchTest : public AddTermsTest {
+protected:
+    BatchOutcome Batch(const std::string& english, const std::string& chinese)
+    {
+        return AddBatch(path(), SplitWorkFileLines(U(english)), SplitWorkFileLines(U(chinese)));
+    }
+};
+
+TEST_F(AddBatchTest, IntoEmptyDictionaryKeepsListOrder)
+{
+    const auto outcome = Batch("oxo\r\nmethyl\r\nmethyl\r\n", "氧代\r\n甲基\r\n甲基\r\n多余");
+    EXPECT_EQ(outcome.Added, 3);
+    EXPECT_EQ(BatchMessage(outcome), "数据添加完毕     ");
+    EXPECT_EQ(Entries(), (Strings{"3:oxo", "6:methyl", "6:methyl"}));
+}
+
+TEST_F(AddBatchTest, CountsDuplicatesAndSeesEarlierPairs)
+{
+    test::WriteDictionaryFile(path(), {{"methyl", "甲基"}, {"oxo", "氧代"}});
+    const auto outcome = Batch("ethyl\r\nmethyl\r\nethyl\r\noxo\r\nbutyl", "1\r\n2\r\n3\r\n4\r\n5");
+    EXPECT_EQ(outcome.Added, 2);
+    EXPECT_EQ(outcome.DuplicateCount, 3);
+    EXPECT_EQ(BatchMessage(outcome), "数据添加完毕，已经有  3  个数据存在");
+    EXPECT_EQ(Entries(), (Strings{"6:methyl", "5:butyl", "5:ethyl", "3:oxo"}));
+}
+
+TEST_F(AddBatchTest, BlankLineEndsAndTabsCut)
+{
+    test::WriteDictionaryFile(path(), {{"methyl", "甲基"}});
+    const auto outcome = Batch("ethyl\tcol2\r\n\tstarts with tab\r\n  \r\nbutyl", "乙基\t别的\r\nx\r\ny\r\nz");
+    EXPECT_EQ(outcome.Added, 2);
+    EXPECT_EQ(Entries(), (Strings{"6:methyl", "5:ethyl", "0:"}));
+    EXPECT_EQ(Trim(ReadDictionary(path())[1].Chinese), U("乙基"));
+    EXPECT_EQ(Batch("\r\n", "x").Added, 0);
+}
+
+TEST_F(AddBatchTest, ShorterChineseListIsRefusedBeforeWriting)
+{
+    test::WriteDictionaryFile(path(), {{"methyl", "甲基"}});
+    const std::string before = test::ReadBytes(path());
+    const auto outcome = Batch("ethyl\r\npropyl\r\nbutyl\r\n\r\nmore", "乙基\r\n丙基");
+    EXPECT_EQ(outcome.Status, BatchOutcome::Status::ChineseListShorter);
+    EXPECT_EQ(BatchMessage(outcome), "中文列表的行数少于英文列表：英文 3 行，中文 2 行。没有添加任何数据。");
+    EXPECT_EQ(test::ReadBytes(path()), before);
+    // Lines after a blank English line do not count.
+    EXPECT_EQ(Batch("ethyl\r\n\r\nmore", "乙基").Status, BatchOutcome::Status::Done);
+}
+
+TEST_F(AddBatchTest, OneUnstorablePairRefusesTheWholeBatch)
+{
+    test::WriteDictionaryFile(path(), {{"methyl", "甲基"}});
+    const std::string before = test::ReadBytes(path());
+    EXPECT_THROW(Batch("ethyl\r\nsmile", "乙基\r\n😀"), GbkError);
+    EXPECT_EQ(test::ReadBytes(path()), before);
+}
+
+} // namespace
+} // namespace carbonym
