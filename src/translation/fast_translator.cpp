@@ -236,14 +236,11 @@ public:
             size_t windowEnd = 0;
             for (const auto& insertion : insertions_) {
                 const size_t begin = insertion.Begin > reach ? insertion.Begin - reach : 0;
-                const size_t end = std::min(insertion.End + reach, folded.size());
-                if (windowEnd > windowBegin && begin <= windowEnd) {
-                    windowEnd = std::max(windowEnd, end);
-                    continue;
+                if (begin > windowEnd) {
+                    Enqueue(folded.substr(windowBegin, windowEnd - windowBegin), r + 1);
+                    windowBegin = begin;
                 }
-                Enqueue(folded.substr(windowBegin, windowEnd - windowBegin), r + 1);
-                windowBegin = begin;
-                windowEnd = end;
+                windowEnd = std::max(windowEnd, std::min(insertion.End + reach, folded.size()));
             }
             Enqueue(folded.substr(windowBegin, windowEnd - windowBegin), r + 1);
         }
@@ -301,8 +298,9 @@ void ForEachPiece(size_t count, bool parallel, const Dictionary& dictionary, uin
         }
     };
 
-    std::vector<std::thread> helpers;
     const size_t threads = parallel ? std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 8) : 1;
+    std::vector<std::thread> helpers;
+    helpers.reserve(threads); // nothing but a thread's start can fail below
     for (size_t t = 1; t < threads; ++t) {
         try {
             helpers.emplace_back(worker);

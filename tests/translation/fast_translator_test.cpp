@@ -28,14 +28,15 @@ std::string Describe(const std::vector<Term>& terms, std::u16string_view text)
 }
 
 // Small alphabets, so that terms overlap, nest, and reappear in case variants
-// and inside Chinese terms; "ς", "σ" and "Σ" fold alike, as do "K" and "k".
+// and inside Chinese terms; "ς", "σ" and "Σ" fold alike, as do the Kelvin
+// sign and "k".
 class Generator {
 public:
     explicit Generator(uint64_t seed) : random_(seed) {}
 
     std::u16string English()
     {
-        static const std::u16string_view units[] = {u"a", u"b", u"c", u"A", u"B", u"-", u" ", u"ς", u"Σ", u"K",
+        static const std::u16string_view units[] = {u"a", u"b", u"c", u"A", u"B", u"-", u" ", u"ς", u"Σ", u"\u212A",
                                                      u"\r\n", u"\r", u"\n"};
         std::u16string term;
         const size_t length = Pick(1, Chance(0.2) ? 8 : 4);
