@@ -215,10 +215,16 @@ Row Measure(const Size& size, const std::vector<std::u16string>& names, const st
     const auto scriptPath = dir / "dictionary.sed";
     WriteFile(textPath, Utf16ToUtf8(JoinLines(names, size.Names, u"\n")));
     WriteFile(scriptPath, SedScript(terms));
+    const auto runCli = [&](const std::filesystem::path& input) {
+        return RunProcess({CARBONYM_CLI, "translate", "--dict", dictionaryPath.string(), input.string()},
+                          dir / "cli.out");
+    };
+    const auto runSed = [&](const std::filesystem::path& input) {
+        return RunProcess({"sed", "-f", scriptPath.string(), input.string()}, dir / "sed.out", {"LC_ALL=C"});
+    };
     ProcessRun cli{1e9, 1e9, 0, 0};
     for (int i = 0; i < 3; ++i) {
-        const auto run = RunProcess({CARBONYM_CLI, "translate", "--dict", dictionaryPath.string(), textPath.string()},
-                                    dir / "cli.out");
+        const auto run = runCli(textPath);
         if (run.Status != 0)
             throw std::runtime_error("carbonym-cli failed");
         cli.Seconds = std::min(cli.Seconds, run.Seconds);
@@ -229,16 +235,13 @@ Row Measure(const Size& size, const std::vector<std::u16string>& names, const st
     row.CliPeak = std::to_string(static_cast<int>(cli.PeakMegabytes + 0.5));
 
     // sed's time grows with lines times commands: estimate from a sample.
-    const std::vector<std::string> cLocale{"LC_ALL=C"};
     const size_t sample = std::min(size.Names, std::max<size_t>(20, 2'000'000 / size.Terms));
     const auto samplePath = dir / "sample.txt";
     WriteFile(samplePath, Utf16ToUtf8(JoinLines(names, sample, u"\n")));
-    const auto sampleRun = RunProcess({"sed", "-f", scriptPath.string(), samplePath.string()}, dir / "sed.out", cLocale);
+    const auto sampleRun = runSed(samplePath);
     const double sedEstimate = sampleRun.Seconds * static_cast<double>(size.Names) / static_cast<double>(sample);
     if (sedEstimate < kSedBudget) {
-        const auto sed = sample == size.Names
-                             ? sampleRun
-                             : RunProcess({"sed", "-f", scriptPath.string(), textPath.string()}, dir / "sed.out", cLocale);
+        const auto sed = sample == size.Names ? sampleRun : runSed(textPath);
         row.Sed = Cell(sed.Seconds, sed.CpuSeconds);
         row.SedRatio = Ratio(sed.Seconds, cli.Seconds);
         row.SedPeak = std::to_string(static_cast<int>(sed.PeakMegabytes + 0.5));
@@ -247,8 +250,7 @@ Row Measure(const Size& size, const std::vector<std::u16string>& names, const st
         row.Sed = Skipped(sedEstimate);
         row.SedRatio = "~" + Ratio(sedEstimate, cli.Seconds);
         row.SedPeak = "-";
-        RunProcess({CARBONYM_CLI, "translate", "--dict", dictionaryPath.string(), samplePath.string()},
-                   dir / "cli.out");
+        runCli(samplePath);
         same.push_back(ReadFile(dir / "sed.out") == ReadFile(dir / "cli.out")
                            ? "sed on first " + std::to_string(sample)
                            : "SED DIFFERS on first " + std::to_string(sample));
@@ -286,8 +288,8 @@ int main(int argc, char** argv)
                 "sed's output file equals carbonym-cli's (on the first names only where the full run is\n"
                 "skipped). MB: peak resident memory. %u hardware threads.\n\n",
                 std::thread::hardware_concurrency());
-    std::printf("%6s %7s %7s %7s | %15s %16s %9s | %15s %6s | %17s %8s %6s | %s\n", "terms", "names", "dict KB", "text KB", "engine",
-                "literal", "lit/eng", "cli", "cli MB", "sed", "sed/cli", "sed MB", "same");
+    std::printf("%6s %7s %7s %7s | %15s %16s %9s | %15s %6s | %17s %8s %6s | %s\n", "terms", "names", "dict KB",
+                "text KB", "engine", "literal", "lit/eng", "cli", "cli MB", "sed", "sed/cli", "sed MB", "same");
     int status = 0;
     try {
         for (const auto& size : sizes) {
@@ -295,10 +297,10 @@ int main(int argc, char** argv)
             for (size_t i = 0; i < size.Names; ++i)
                 bytes += carbonym::Utf16ToUtf8(names[i]).size() + 1;
             const Row row = Measure(size, names, dir);
-            std::printf("%6zu %7zu %7zu %7zu | %15s %16s %9s | %15s %6s | %17s %8s %6s | %s\n", size.Terms, size.Names,
-                        size.Terms * carbonym::kRecordSize / 1024, bytes / 1024, row.Fast.c_str(), row.Literal.c_str(), row.LiteralRatio.c_str(), row.Cli.c_str(),
-                        row.CliPeak.c_str(), row.Sed.c_str(), row.SedRatio.c_str(), row.SedPeak.c_str(),
-                        row.Same.c_str());
+            std::printf("%6zu %7zu %7zu %7zu | %15s %16s %9s | %15s %6s | %17s %8s %6s | %s\n", size.Terms,
+                        size.Names, size.Terms * carbonym::kRecordSize / 1024, bytes / 1024, row.Fast.c_str(),
+                        row.Literal.c_str(), row.LiteralRatio.c_str(), row.Cli.c_str(), row.CliPeak.c_str(),
+                        row.Sed.c_str(), row.SedRatio.c_str(), row.SedPeak.c_str(), row.Same.c_str());
             std::fflush(stdout);
             if (row.Same.find("DIFFERS") != std::string::npos)
                 status = 1;
