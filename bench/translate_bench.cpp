@@ -118,26 +118,26 @@ struct LiteralEstimate {
     bool Agrees = false; // the engine's result on the sample is the literal one
 };
 
-// The literal algorithm's time on the first n lines, from two short runs:
-// each record scans the text once (linear) and each replacement copies it
-// (quadratic).
+// The literal algorithm's time on the first n lines, from runs on k and 4k
+// lines: each record scans the text once (linear in the lines) and each
+// replacement copies it (quadratic).
 LiteralEstimate EstimateLiteral(const std::vector<std::u16string>& names, size_t n, const std::vector<Term>& terms)
 {
-    const size_t sample = std::clamp<size_t>(4'000'000 / std::max<size_t>(terms.size(), 1), 20, n / 2);
-    const auto text1 = JoinLines(names, sample, u"\r\n");
-    const auto text2 = JoinLines(names, sample * 2, u"\r\n");
+    const size_t sample = std::clamp<size_t>(4'000'000 / std::max<size_t>(terms.size(), 1), 20, n / 4);
+    const auto small = JoinLines(names, sample, u"\r\n");
+    const auto large = JoinLines(names, sample * 4, u"\r\n");
     Translation literal;
-    const double t1 = Seconds([&] { literal = TranslateLiteral(text1, terms); });
-    const double t2 = Seconds([&] { literal = TranslateLiteral(text2, terms); });
+    const double t1 = Seconds([&] { literal = TranslateLiteral(small, terms); });
+    const double t4 = Seconds([&] { literal = TranslateLiteral(large, terms); });
     const double k = static_cast<double>(sample);
-    double quadratic = std::max(0.0, (t2 - 2 * t1) / (2 * k * k));
+    double quadratic = std::max(0.0, (t4 - 4 * t1) / (12 * k * k));
     double linear = (t1 - quadratic * k * k) / k;
     if (linear < 0) {
-        linear = t2 / (2 * k);
+        linear = t4 / (4 * k);
         quadratic = 0;
     }
     const double x = static_cast<double>(n);
-    return LiteralEstimate{linear * x + quadratic * x * x, sample * 2, Translate(text2, terms) == literal};
+    return LiteralEstimate{linear * x + quadratic * x * x, sample * 4, Translate(large, terms) == literal};
 }
 
 std::string Cell(double seconds)
