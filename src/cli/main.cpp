@@ -1,6 +1,7 @@
 // carbonym-cli: the translator and its dictionary from the command line.
 
 #include "cli/cli_io.h"
+#include "cli/dict_check_cli.h"
 #include "cli/dict_cli.h"
 #include "cli/dict_write_cli.h"
 #include "cli/translate_cli.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv)
     dict->require_subcommand(1);
     cli::AddDictReadCommands(*dict, status);
     cli::AddDictWriteCommands(*dict, status);
+    cli::AddDictCheckCommand(*dict, status);
     for (auto* command : app.get_subcommands({}))
         command->set_help_flag("-h,--help", "显示帮助并退出");
     for (auto* command : dict->get_subcommands({}))

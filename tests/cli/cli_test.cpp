@@ -82,9 +82,30 @@ TEST_F(CliTest, DictListAndShow)
     }
 }
 
+TEST_F(CliTest, DictCheckReportsProblemsWithRecordNumbers)
+{
+    auto result = RunCli(dir, "dict check" + dict());
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "共 3 条记录，没有发现问题。\n");
+
+    // What a batch into an empty dictionary can leave: a short term before a longer one.
+    test::WriteDictionaryFile(dictionary(), {{"amino", "氨基"}, {"ethyl ester", "乙酯"}, {"amino", "氨基"}});
+    result = RunCli(dir, "dict check" + dict());
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.out.find("第 2 条（长度 11）排在第 1 条（长度 5）之后"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("第 3 条的英文“amino”与第 1 条重复"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("发现 2 个问题"), std::string::npos);
+
+    result = RunCli(dir, "dict check --dict " + Quote((dir / "missing.dat").string()));
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("不存在"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing.dat"));
+}
+
 TEST_F(CliTest, HelpIsAvailableEverywhere)
 {
-    for (const char* command : {"--help", "translate --help", "dict --help", "dict list --help", "dict show --help"}) {
+    for (const char* command :
+         {"--help", "translate --help", "dict --help", "dict list --help", "dict show --help", "dict check --help"}) {
         const auto result = RunCli(dir, command);
         EXPECT_EQ(result.status, 0) << command;
         EXPECT_NE(result.out.find("--help"), std::string::npos) << command;

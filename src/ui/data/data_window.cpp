@@ -3,7 +3,7 @@
 #include "dictionary/add_commands.h"
 #include "dictionary/dictionary_path.h"
 #include "dictionary/show_record.h"
-#include "ui/data/data_message.h"
+#include "ui/platform/message_box.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -145,7 +145,7 @@ void DataWindow::ShowRecordCommand()
 {
     const ShownRecord shown = ShowRecord(DictionaryPathIn(directory_), recordNumber_->text().toStdU16String());
     if (!shown.Found) {
-        ShowDataMessage(this, QString::fromStdString(shown.Message));
+        ShowMessage(this, QMessageBox::Information, QString::fromStdString(shown.Message), QStringLiteral("提示"));
         return;
     }
     length_->setText(QString::fromStdU16String(shown.Length));
@@ -158,14 +158,14 @@ void DataWindow::AddCommand()
     const auto messages = RunAddTerm(DictionaryPathIn(directory_), english_->text().toStdU16String(),
                                      chinese_->text().toStdU16String());
     for (const auto& message : messages)
-        ShowDataMessage(this, QString::fromStdString(message));
+        ShowMessage(this, QMessageBox::Information, QString::fromStdString(message), QStringLiteral("提示"));
 }
 
 void DataWindow::BatchAddCommand()
 {
     const std::string message = RunBatchAdd(directory_, englishList_->toPlainText().toStdU16String(),
                                             chineseList_->toPlainText().toStdU16String());
-    ShowDataMessage(this, QString::fromStdString(message));
+    ShowMessage(this, QMessageBox::Information, QString::fromStdString(message), QStringLiteral("提示"));
 }
 
 } // namespace carbonym::ui

@@ -2,7 +2,7 @@
 #include "dictionary/dictionary_path.h"
 #include "fault_injection.h"
 #include "test_support.h"
-#include "ui/data/data_message.h"
+#include "ui/platform/message_box.h"
 #include "ui/data/data_window.h"
 #include "ui/data/open_data_window.h"
 
@@ -40,32 +40,30 @@ private:
     // the title "提示" and the information icon.
     QStringList TakeMessages()
     {
-        for (const auto& [icon, title] : boxes_) {
-            if (icon != QMessageBox::Information || title != QStringLiteral("提示"))
-                qWarning() << "unexpected message box" << icon << title;
+        QStringList texts;
+        for (const auto& message : recorder_->Messages()) {
+            if (message.Icon != QMessageBox::Information || message.Title != QStringLiteral("提示"))
+                qWarning() << "unexpected message box" << message.Icon << message.Title;
+            texts << message.Text;
         }
-        boxes_.clear();
-        return std::exchange(messages_, {});
+        recorder_->Clear();
+        return texts;
     }
 
     std::unique_ptr<test::TempDir> dir_;
-    QStringList messages_;
-    std::vector<std::pair<QMessageBox::Icon, QString>> boxes_;
+    std::unique_ptr<MessageRecorder> recorder_;
 };
 
 void DataWindowTest::init()
 {
     dir_ = std::make_unique<test::TempDir>();
-    SetMessageHook([this](QMessageBox::Icon icon, const QString& title, const QString& text) {
-        boxes_.emplace_back(icon, title);
-        messages_ << text;
-    });
+    recorder_ = std::make_unique<MessageRecorder>();
 }
 
 void DataWindowTest::cleanup()
 {
-    SetMessageHook({});
     QVERIFY(TakeMessages().isEmpty());
+    recorder_.reset();
     dir_.reset();
 }
 

@@ -1,0 +1,137 @@
+#include "term_table.h"
+
+#include "dictionary/dictionary_image.h"
+#include "dictionary/gbk_codec.h"
+#include "dictionary/term_record.h"
+#include "text/case_fold.h"
+#include "text/utf8.h"
+
+#include <stdexcept>
+#include <unordered_map>
+
+namespace carbonym {
+
+namespace {
+
+std::vector<std::string_view> Split(std::string_view text, char separator)
+{
+    std::vector<std::string_view> parts;
+    size_t begin = 0;
+    for (;;) {
+        const size_t end = text.find(separator, begin);
+        parts.push_back(text.substr(begin, end == std::string_view::npos ? std::string_view::npos : end - begin));
+        if (end == std::string_view::npos)
+            return parts;
+        begin = end + 1;
+    }
+}
+
+bool HasOuterBlanks(std::string_view field)
+{
+    constexpr std::string_view blanks = " \t\r\v\f";
+    return !field.empty()
+           && (blanks.find(field.front()) != std::string_view::npos
+               || blanks.find(field.back()) != std::string_view::npos);
+}
+
+// Why a row's text cannot be stored whole, or empty when it can.
+std::string FieldFault(std::u16string_view text, size_t maxBytes, const char* what, GbkCodec& codec)
+{
+    try {
+        const size_t bytes = codec.Encode(text).size();
+        if (bytes > maxBytes)
+            return std::string(what) + "占 " + std::to_string(bytes) + " 个 GBK 字节，超过了 "
+                   + std::to_string(maxBytes) + " 字节";
+    } catch (const GbkError& error) {
+        return std::string(what) + "中的" + error.what();
+    }
+    return {};
+}
+
+} // namespace
+
+TermTable ParseTermTable(std::string_view utf8, const std::string& name)
+{
+    TermTable table;
+    GbkCodec codec;
+    std::unordered_map<std::u16string, int> seen; // folded English -> line
+    const auto lines = Split(utf8, '\n');
+    auto fail = [&](int line, const std::string& message) {
+        table.Errors.push_back(name + ":" + std::to_string(line) + ": " + message);
+    };
+
+    if (lines.empty() || lines.front() != kTermTableHeader) {
+        fail(1, "第一行应是表头“english<TAB>chinese<TAB>category”");
+        return table;
+    }
+    for (size_t i = 1; i < lines.size(); ++i) {
+        const int line = static_cast<int>(i) + 1;
+        const std::string_view text = lines[i];
+        if (text.empty() || text.front() == '#')
+            continue;
+        const auto fields = Split(text, '\t');
+        if (fields.size() != 3) {
+            fail(line, "格式错误：应有以制表符分隔的三列（英文、中文、类别），实有 " + std::to_string(fields.size())
+                           + " 列");
+            continue;
+        }
+        if (fields[0].empty() || fields[1].empty() || fields[2].empty()) {
+            fail(line, "格式错误：英文、中文和类别都不能为空");
+            continue;
+        }
+        if (HasOuterBlanks(fields[0]) || HasOuterBlanks(fields[1]) || HasOuterBlanks(fields[2])) {
+            fail(line, "格式错误：字段首尾不能有空白");
+            continue;
+        }
+        TermRow row;
+        try {
+            row.English = Utf8ToUtf16(fields[0]);
+            row.Chinese = Utf8ToUtf16(fields[1]);
+        } catch (const std::invalid_argument&) {
+            fail(line, "不是有效的 UTF-8 文本");
+            continue;
+        }
+        row.Category = std::string(fields[2]);
+        row.Line = line;
+
+        if (row.English.size() > kEnglishWidth) {
+            fail(line, "英文词条有 " + std::to_string(row.English.size()) + " 个字符，超过了 64 个字符");
+            continue;
+        }
+        if (auto fault = FieldFault(row.English, kEnglishWidth, "英文词条", codec); !fault.empty()) {
+            fail(line, fault);
+            continue;
+        }
+        if (auto fault = FieldFault(row.Chinese, kChineseWidth, "中文词条", codec); !fault.empty()) {
+            fail(line, fault);
+            continue;
+        }
+        const auto [earlier, isNew] = seen.emplace(FoldCase(row.English), line);
+        if (!isNew) {
+            fail(line, "英文词条“" + std::string(fields[0]) + "”重复：第 " + std::to_string(earlier->second)
+                           + " 行已有（不分大小写）");
+            continue;
+        }
+        table.Rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+void CompileTermTable(const std::vector<TermRow>& rows, const std::filesystem::path& output)
+{
+    // Built beside the output and saved in one step, so that a failed run
+    // leaves no half-written dictionary behind.
+    auto work = output;
+    work += ".work";
+    std::filesystem::remove(work);
+    DictionaryImage image(work);
+    std::filesystem::remove(work);
+    for (const auto& row : rows) {
+        if (image.Insert(row.English, row.Chinese) == InsertStatus::Duplicate)
+            throw std::runtime_error("第 " + std::to_string(row.Line) + " 行：有序插入认为英文词条“"
+                                     + Utf16ToUtf8(row.English) + "”已经存在");
+    }
+    image.Save(output);
+}
+
+} // namespace carbonym

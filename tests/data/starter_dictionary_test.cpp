@@ -1,0 +1,108 @@
+// The starter dictionary as built: it must be clean, longest first, and
+// translate what a newcomer tries first.
+
+#include "term_table.h"
+
+#include "dictionary/dictionary_check.h"
+#include "dictionary/dictionary_file.h"
+#include "test_support.h"
+#include "text/lines.h"
+#include "translation/reorder.h"
+#include "translation/translate_command.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace carbonym {
+namespace {
+
+using test::U;
+
+class StarterDictionary : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { terms_ = new std::vector<Term>(PrepareTerms(ReadDictionary(kPath))); }
+    static void TearDownTestSuite() { delete terms_; }
+
+    static std::string Translated(const std::string& name) { return Utf16ToUtf8(Translate(U(name), *terms_).Text); }
+    static std::string Sorted(const std::string& name)
+    {
+        return Utf16ToUtf8(ReorderName(Translate(U(name), *terms_).Text));
+    }
+
+    static inline const std::filesystem::path kPath = CARBONYM_STARTER_DICTIONARY;
+    static inline std::vector<Term>* terms_ = nullptr;
+};
+
+TEST_F(StarterDictionary, IsCleanAndLarge)
+{
+    const auto check = CheckDictionary(kPath);
+    EXPECT_GE(check.RecordCount, 3000);
+    for (const auto& problem : check.Problems)
+        ADD_FAILURE() << problem.Message;
+}
+
+// No entry is shadowed: translated alone, each English term gives its own
+// Chinese, so no longer or equally long term eats into it.
+TEST_F(StarterDictionary, EveryEntryTranslatesToItsOwnChinese)
+{
+    std::ifstream in(std::filesystem::path(CARBONYM_STARTER_TABLE), std::ios::binary);
+    const auto table = ParseTermTable(std::string(std::istreambuf_iterator<char>(in), {}), "starter");
+    ASSERT_TRUE(table.Errors.empty());
+    std::u16string text;
+    for (const auto& row : table.Rows)
+        text += row.English + u"\r\n";
+    const std::u16string translated = Translate(text, *terms_).Text;
+    const auto lines = SplitLines(translated);
+    ASSERT_EQ(lines.size(), table.Rows.size() + 1);
+    for (size_t i = 0; i < table.Rows.size(); ++i)
+        EXPECT_EQ(Utf16ToUtf8(lines[i]), Utf16ToUtf8(table.Rows[i].Chinese)) << Utf16ToUtf8(table.Rows[i].English);
+}
+
+TEST_F(StarterDictionary, TranslatesTheReadmeExample)
+{
+    const auto outcome = TranslateCommand(U("Benzoic acid, 4-amino-, ethyl ester"), kPath);
+    ASSERT_EQ(outcome.Status, TranslateStatus::Translated);
+    EXPECT_EQ(Utf16ToUtf8(outcome.Result.Text), "苯甲酸, 4-氨基-, 乙酯");
+    EXPECT_EQ(Utf16ToUtf8(ReorderText(outcome.Result.Text)), "4-氨基-苯甲酸乙酯\r\n");
+}
+
+TEST_F(StarterDictionary, ShortMorphemesDoNotDamageLongerWords)
+{
+    EXPECT_EQ(Translated("2-methylbutane"), "2-甲基丁烷");
+    EXPECT_EQ(Translated("ethyl methyl ketone"), "甲乙酮");
+    EXPECT_EQ(Translated("isopropyl alcohol"), "异丙醇");
+    EXPECT_EQ(Translated("toluene"), "甲苯");
+    EXPECT_EQ(Translated("ozone"), "臭氧");
+    EXPECT_EQ(Translated("progesterone"), "孕酮");
+    EXPECT_EQ(Translated("3-methylthiophene"), "3-甲基噻吩");
+    EXPECT_EQ(Translated("diphenylmethanone"), "二苯基甲酮");
+    EXPECT_EQ(Translated("cyclopenta-1,3-diene"), "环戊-1,3-二烯");
+    EXPECT_EQ(Translated("benzoic acid"), "苯甲酸");
+    EXPECT_EQ(Translated("pyranose"), "吡喃糖");
+}
+
+TEST_F(StarterDictionary, PlacesLocantsAsTheRulesDo)
+{
+    EXPECT_EQ(Translated("propan-2-ol"), "丙-2-醇");
+    EXPECT_EQ(Translated("but-2-ene"), "丁-2-烯");
+    EXPECT_EQ(Translated("cyclohex-2-en-1-one"), "环己-2-烯-1-酮");
+    EXPECT_EQ(Translated("(9Z)-octadec-9-enoic acid"), "(9Z)-十八碳-9-烯酸");
+    EXPECT_EQ(Translated("2-oxopropanoic acid"), "2-氧亚基丙酸");
+    EXPECT_EQ(Translated("o-xylene"), "邻二甲苯");
+    EXPECT_EQ(Translated("alpha-pinene"), "α-蒎烯");
+    EXPECT_EQ(Translated("thieno[2,3-b]pyridine"), "噻吩并[2,3-b]吡啶");
+}
+
+TEST_F(StarterDictionary, ReordersCasIndexNames)
+{
+    EXPECT_EQ(Sorted("Acetic acid, sodium salt (1:1)"), "乙酸钠");
+    EXPECT_EQ(Sorted("1-Propanol, 2-methyl-"), "2-甲基-1-丙醇");
+    EXPECT_EQ(Sorted("Acetic acid, 1,1'-anhydride"), "乙酸酐");
+    EXPECT_EQ(Sorted("2-Butenoic acid, ethyl ester, (2E)-"), "(2E)-2-丁烯酸乙酯");
+    EXPECT_EQ(Sorted("Benzenamine, hydrochloride (1:1)"), "苯胺盐酸盐");
+}
+
+} // namespace
+} // namespace carbonym
