@@ -2,6 +2,7 @@
 
 #include "dictionary/dictionary_error.h"
 
+#include <algorithm>
 #include <string>
 
 namespace carbonym {
@@ -63,6 +64,26 @@ TermRecord DictionaryFile::Read(int64_t n)
     return DecodeRecord(std::string_view(bytes, got), codec_);
 }
 
+std::vector<TermRecord> DictionaryFile::ReadAll()
+{
+    const auto count = static_cast<size_t>(RecordCount());
+    std::string bytes(count * kRecordSize, '\0');
+    file_.clear();
+    file_.seekg(0);
+    file_.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    const auto got = static_cast<size_t>(file_.gcount());
+    if (file_.bad() || (got < bytes.size() && !file_.eof()))
+        throw DictionaryError("读取词典文件“" + DisplayPath(path_) + "”失败");
+    file_.clear();
+    bytes.resize(got); // a trailing fragment reads as if filled with spaces
+    std::vector<TermRecord> records;
+    records.reserve(count);
+    const std::string_view all = bytes;
+    for (size_t at = 0; records.size() < count; at += kRecordSize)
+        records.push_back(DecodeRecord(all.substr(std::min(at, all.size()), kRecordSize), codec_));
+    return records;
+}
+
 void DictionaryFile::Write(int64_t n, const TermRecord& record)
 {
     if (n < 1 || n > RecordCount() + 1)
@@ -85,11 +106,7 @@ void DictionaryFile::Close()
 std::vector<TermRecord> ReadDictionary(const std::filesystem::path& path)
 {
     DictionaryFile file(path);
-    std::vector<TermRecord> records;
-    const int64_t count = file.RecordCount();
-    records.reserve(static_cast<size_t>(count));
-    for (int64_t n = 1; n <= count; ++n)
-        records.push_back(file.Read(n));
+    auto records = file.ReadAll();
     file.Close();
     return records;
 }

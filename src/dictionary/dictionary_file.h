@@ -24,6 +24,10 @@ public:
     // 1 <= n <= RecordCount(). A trailing fragment reads as if filled with spaces.
     TermRecord Read(int64_t n);
 
+    // Every record in file order, read in one pass: as Read(1), Read(2), ...
+    // up to RecordCount(), without a seek and a size query per record.
+    std::vector<TermRecord> ReadAll();
+
     // 1 <= n <= RecordCount() + 1. Throws GbkError before writing anything
     // when a text holds a character GBK cannot hold.
     void Write(int64_t n, const TermRecord& record);

@@ -2,13 +2,13 @@
 
 #include "dictionary/dictionary_error.h"
 #include "dictionary/dictionary_file.h"
-#include "translation/literal_translator.h"
+#include "translation/fast_translator.h"
 
 namespace carbonym {
 
 Translation Translate(std::u16string_view source, const std::vector<Term>& terms)
 {
-    return TranslateLiteral(source, terms);
+    return TranslateFast(source, terms);
 }
 
 TranslateOutcome TranslateCommand(std::u16string_view source, const std::filesystem::path& dictionary)

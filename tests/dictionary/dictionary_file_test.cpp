@@ -55,6 +55,9 @@ TEST(DictionaryFile, CountRoundsTrailingFragments)
     const auto records = ReadDictionary(path);
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(Trim(records[1].English), u"oxo");
+    // Reading all at once reads each record as reading it alone does.
+    DictionaryFile file(path);
+    EXPECT_EQ(records, (std::vector<TermRecord>{file.Read(1), file.Read(2)}));
 }
 
 TEST(DictionaryFile, UnopenableFileIsAnError)
