@@ -1,8 +1,11 @@
 #include "bench_data.h"
 
+#include "dictionary/gbk_codec.h"
+#include "dictionary/term_record.h"
 #include "text/case_fold.h"
 
 #include <algorithm>
+#include <fstream>
 #include <random>
 #include <unordered_set>
 
@@ -174,6 +177,26 @@ std::vector<std::u16string> MakeNames(size_t count, uint64_t seed)
         names.push_back(std::move(name));
     }
     return names;
+}
+
+void WriteDictionary(const std::filesystem::path& path, const std::vector<Term>& terms)
+{
+    GbkCodec codec;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    for (const auto& term : terms) {
+        const auto record = EncodeRecord(MakeRecord(term.English, term.Chinese), codec);
+        out.write(record.data(), static_cast<std::streamsize>(record.size()));
+    }
+}
+
+std::u16string JoinLines(const std::vector<std::u16string>& names, size_t count, std::u16string_view lineBreak)
+{
+    std::u16string text;
+    for (size_t i = 0; i < count; ++i) {
+        text += names[i];
+        text += lineBreak;
+    }
+    return text;
 }
 
 } // namespace carbonym::bench

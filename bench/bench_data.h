@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -18,5 +19,11 @@ std::vector<Term> MakeDictionary(size_t count, uint64_t seed);
 // `count` names shaped like CAS index names ("Benzoic acid, 4-amino-,
 // ethyl ester"), the same for every dictionary size.
 std::vector<std::u16string> MakeNames(size_t count, uint64_t seed);
+
+// Writes `terms` as a dictionary file, in their order.
+void WriteDictionary(const std::filesystem::path& path, const std::vector<Term>& terms);
+
+// The first `count` names, each followed by `lineBreak`.
+std::u16string JoinLines(const std::vector<std::u16string>& names, size_t count, std::u16string_view lineBreak);
 
 } // namespace carbonym::bench

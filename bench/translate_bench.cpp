@@ -14,7 +14,6 @@
 #include "run_process.h"
 
 #include "dictionary/dictionary_file.h"
-#include "dictionary/gbk_codec.h"
 #include "text/utf8.h"
 #include "translation/literal_translator.h"
 #include "translation/translate_command.h"
@@ -66,27 +65,6 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-void WriteDictionary(const std::filesystem::path& path, const std::vector<Term>& terms)
-{
-    GbkCodec codec;
-    std::string bytes;
-    for (const auto& term : terms) {
-        const auto record = EncodeRecord(MakeRecord(term.English, term.Chinese), codec);
-        bytes.append(record.data(), record.size());
-    }
-    WriteFile(path, bytes);
-}
-
-std::u16string JoinLines(const std::vector<std::u16string>& names, size_t count, std::u16string_view lineBreak)
-{
-    std::u16string text;
-    for (size_t i = 0; i < count; ++i) {
-        text += names[i];
-        text += lineBreak;
-    }
-    return text;
 }
 
 // One sed command per record, in file order: the term as a basic regular
