@@ -2,6 +2,7 @@
 
 #include "dictionary/dictionary_file.h"
 #include "dictionary/term_record.h"
+#include "text/trim.h"
 #include "text/utf8.h"
 
 #include <filesystem>
@@ -55,6 +56,15 @@ inline void WriteDictionaryFile(const std::filesystem::path& path,
     for (const auto& [english, chinese] : pairs)
         file.Write(++n, MakeRecord(U(english), U(chinese)));
     file.Close();
+}
+
+// "Length:English" for every record of a dictionary, in file order.
+inline std::vector<std::string> Entries(const std::filesystem::path& path)
+{
+    std::vector<std::string> entries;
+    for (const auto& record : ReadDictionary(path))
+        entries.push_back(std::to_string(record.Length) + ":" + Utf16ToUtf8(Trim(record.English)));
+    return entries;
 }
 
 inline std::string ReadBytes(const std::filesystem::path& path)

@@ -26,9 +26,6 @@ inline constexpr int kExitFailed = 2;
 // Throws CliFailure on an unreadable file or invalid UTF-8.
 std::u16string ReadTextInput(const std::string& path);
 
-// "\n" and "\r\n" both become the CR LF a text box holds.
-std::u16string ToBoxLineBreaks(std::u16string_view text);
-
 // Writes `text` as UTF-8 with every CR LF written as "\n".
 void WriteTextOutput(std::u16string_view text);
 

@@ -2,6 +2,7 @@
 
 #include "cli/cli_io.h"
 #include "cli/dict_cli.h"
+#include "cli/dict_write_cli.h"
 #include "cli/translate_cli.h"
 #include "dictionary/dictionary_error.h"
 #include "dictionary/gbk_codec.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv)
     dict->set_help_flag("-h,--help", "显示帮助并退出");
     dict->require_subcommand(1);
     cli::AddDictReadCommands(*dict, status);
+    cli::AddDictWriteCommands(*dict, status);
     for (auto* command : app.get_subcommands({}))
         command->set_help_flag("-h,--help", "显示帮助并退出");
     for (auto* command : dict->get_subcommands({}))

@@ -1,6 +1,7 @@
 #include "cli/translate_cli.h"
 
 #include "cli/cli_io.h"
+#include "text/lines.h"
 #include "translation/display_mode.h"
 #include "translation/reorder.h"
 #include "translation/translate_command.h"

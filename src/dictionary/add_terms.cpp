@@ -25,7 +25,7 @@ AddStatus AddTerm(const std::filesystem::path& dictionary, std::u16string englis
         CutAtLineBreak(english, chinese);
         image.Append(english, chinese);
         image.Save(dictionary);
-        return AddStatus::Inserted;
+        return AddStatus::FirstRecord;
     }
     CutAtLineBreak(english, chinese);
     if (image.Insert(english, chinese) == InsertStatus::Duplicate)

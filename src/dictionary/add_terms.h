@@ -20,7 +20,8 @@ inline constexpr const char* kBatchDoneMessage = "数据添加完毕     ";
 std::string BatchDuplicatesMessage(int64_t duplicateCount);
 
 enum class AddStatus {
-    Inserted, // the pair is stored
+    Inserted, // the pair is stored in order
+    FirstRecord, // the pair became the first record of an empty dictionary
     Duplicate, // the English term is stored already; nothing written
     NoEnglish, // the English text is empty; the dictionary was not opened
     NoChinese, // the Chinese text is empty; the dictionary was not opened
@@ -29,8 +30,9 @@ enum class AddStatus {
 
 // Adds one pair: only its first line, in order, refused when its English term
 // is stored already. The first pair into an empty dictionary is written as
-// it is. All or nothing: on failure an exception (DictionaryError, GbkError,
-// std::length_error) with a Chinese message, and the file is untouched.
+// it is (FirstRecord). All or nothing: on failure an exception
+// (DictionaryError, GbkError, std::length_error) with a Chinese message, and
+// the file is untouched.
 AddStatus AddTerm(const std::filesystem::path& dictionary, std::u16string english, std::u16string chinese);
 
 struct BatchOutcome {

@@ -4,6 +4,7 @@
 #include "dictionary/dictionary_file.h"
 
 #include <cstdio>
+#include <fstream>
 #include <random>
 #include <string>
 
@@ -71,6 +72,12 @@ std::FILE* OpenForWriting(const std::filesystem::path& path)
 void ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes)
 {
     const std::string failure = "无法保存词典文件“" + DisplayPath(path) + "”";
+    // A file that cannot be written in place is not replaced behind its
+    // back either: a read-only dictionary stays as it is.
+    std::error_code error;
+    const auto old = std::filesystem::status(path, error);
+    if (std::filesystem::exists(old) && !std::ofstream(path, std::ios::binary | std::ios::app))
+        throw DictionaryError(failure + "：文件只读或被占用");
     const auto temporary = TemporaryPathBeside(path);
     std::FILE* file = OpenForWriting(temporary);
     if (!file)
@@ -78,11 +85,13 @@ void ReplaceFileAtomically(const std::filesystem::path& path, std::string_view b
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     const bool flushed = written && FlushToDisk(file);
     const bool closed = std::fclose(file) == 0;
-    std::error_code error;
     if (!written || !flushed || !closed) {
         std::filesystem::remove(temporary, error);
         throw DictionaryError(failure + "：写入失败（磁盘可能已满）");
     }
+    // The new file keeps the old one's permissions.
+    if (std::filesystem::exists(old))
+        std::filesystem::permissions(temporary, old.permissions(), error);
     // On Windows the standard library renames with MOVEFILE_REPLACE_EXISTING.
     std::filesystem::rename(temporary, path, error);
     if (error) {

@@ -22,6 +22,7 @@ DictionaryImage::DictionaryImage(const std::filesystem::path& path)
     const int64_t count = RecordCountForSize(content.size());
     content.resize(static_cast<size_t>(count) * kRecordSize, ' ');
     lengths_.reserve(static_cast<size_t>(count));
+    sizes_.reserve(static_cast<size_t>(count));
     order_.reserve(static_cast<size_t>(count));
     stored_.reserve(static_cast<size_t>(count));
     for (int64_t i = 0; i < count; ++i) {
@@ -43,6 +44,8 @@ void DictionaryImage::Add(size_t position, std::array<char, kRecordSize> bytes)
     const TermRecord record = DecodeRecord(std::string_view(bytes.data(), kRecordSize), codec_);
     stored_.push_back(Stored{std::u16string(Trim(record.English)), bytes});
     lengths_.insert(lengths_.begin() + static_cast<std::ptrdiff_t>(position), record.Length);
+    sizes_.insert(sizes_.begin() + static_cast<std::ptrdiff_t>(position),
+                  static_cast<uint16_t>(stored_.back().english.size()));
     order_.insert(order_.begin() + static_cast<std::ptrdiff_t>(position), static_cast<uint32_t>(stored_.size() - 1));
 }
 
@@ -62,7 +65,7 @@ InsertStatus DictionaryImage::Insert(std::u16string_view english, std::u16string
         return InsertStatus::Inserted;
     }
     for (size_t i = 0; i < n; ++i) {
-        if (stored_[order_[i]].english == term)
+        if (sizes_[i] == term.size() && stored_[order_[i]].english == term)
             return InsertStatus::Duplicate;
         if (lengths_[i] < length)
             break;

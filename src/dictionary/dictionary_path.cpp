@@ -21,9 +21,14 @@ std::filesystem::path ProgramDirectory()
 #endif
 }
 
+std::filesystem::path DictionaryPathIn(const std::filesystem::path& directory)
+{
+    return directory / "source.dat";
+}
+
 std::filesystem::path DictionaryPath()
 {
-    return ProgramDirectory() / "source.dat";
+    return DictionaryPathIn(ProgramDirectory());
 }
 
 } // namespace carbonym

@@ -19,4 +19,16 @@ std::vector<std::u16string_view> SplitLines(std::u16string_view text)
     }
 }
 
+std::u16string ToBoxLineBreaks(std::u16string_view text)
+{
+    std::u16string result;
+    result.reserve(text.size() + text.size() / 16);
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n' && (i == 0 || text[i - 1] != u'\r'))
+            result += u'\r';
+        result += text[i];
+    }
+    return result;
+}
+
 } // namespace carbonym

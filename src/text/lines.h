@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -11,5 +12,8 @@ namespace carbonym {
 std::vector<std::u16string_view> SplitLines(std::u16string_view text);
 
 inline constexpr std::u16string_view kLineBreak = u"\r\n";
+
+// "\n" and "\r\n" both become the CR LF a text box holds.
+std::u16string ToBoxLineBreaks(std::u16string_view text);
 
 } // namespace carbonym

@@ -1,12 +1,17 @@
 // carbonym: the main window, and the program's whole start.
 
+#include "ui/main/main_window.h"
+#include "ui/platform/program_exit.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QLabel placeholder(QStringLiteral("Carbonym"));
-    placeholder.show();
-    return app.exec();
+    QApplication::setApplicationName(QStringLiteral("Carbonym"));
+    carbonym::ui::MainWindow window;
+    window.show();
+    app.exec();
+    // The event loop also ends when the session does.
+    carbonym::ui::EndProgram();
 }

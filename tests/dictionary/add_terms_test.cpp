@@ -15,14 +15,7 @@ class AddTermsTest : public ::testing::Test {
 protected:
     std::filesystem::path path() const { return dir / "source.dat"; }
 
-    // "Length:English" for every record, in file order.
-    std::vector<std::string> Entries() const
-    {
-        std::vector<std::string> entries;
-        for (const auto& record : ReadDictionary(path()))
-            entries.push_back(std::to_string(record.Length) + ":" + Utf16ToUtf8(Trim(record.English)));
-        return entries;
-    }
+    std::vector<std::string> Entries() const { return test::Entries(path()); }
 
     AddStatus Add(const std::string& english, const std::string& chinese = "中")
     {
@@ -45,6 +38,47 @@ TEST_F(AddTermsTest, OrderedInsertKeepsLongestFirstNewestFirst)
     EXPECT_EQ(Entries().back(), "3:oxo");
 }
 
+TEST_F(AddTermsTest, WorkedExampleNineSixSixFour)
+{
+    test::WriteDictionaryFile(path(), {{"aminoacyl", "a"}, {"methyl", "b"}, {"ethyne", "c"}, {"oxy-", "d"}});
+    EXPECT_EQ(Add("propyl", "  丙基 "), AddStatus::Inserted);
+    EXPECT_EQ(Entries(), (Strings{"9:aminoacyl", "6:propyl", "6:methyl", "6:ethyne", "4:oxy-"}));
+    const auto records = ReadDictionary(path());
+    EXPECT_EQ(Trim(records[1].Chinese), U("丙基"));
+    EXPECT_EQ(Trim(records[2].Chinese), u"b"); // moved with its own record
+}
+
+TEST_F(AddTermsTest, ReplacedFileKeepsItsPermissions)
+{
+    namespace fs = std::filesystem;
+    test::WriteDictionaryFile(path(), {{"methyl", "甲基"}});
+    fs::permissions(path(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(Add("ethyl"), AddStatus::Inserted);
+    EXPECT_EQ(fs::status(path()).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(AddTermsTest, SaveClearsTheTemporaryFilesOfSavesCutShort)
+{
+    test::WriteDictionaryFile(path(), {{"methyl", "甲基"}});
+    test::WriteBytes(dir / "source.dat.tmp-12345", "half a save");
+    test::WriteBytes(dir / "source.dat.tmp", "not ours");
+    EXPECT_EQ(Add("ethyl"), AddStatus::Inserted);
+    EXPECT_FALSE(std::filesystem::exists(dir / "source.dat.tmp-12345"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "source.dat.tmp"));
+}
+
+TEST_F(AddTermsTest, ReadOnlyDictionaryIsNotReplaced)
+{
+    namespace fs = std::filesystem;
+    test::WriteDictionaryFile(path(), {{"methyl", "甲基"}});
+    const std::string before = test::ReadBytes(path());
+    fs::permissions(path(), fs::perms::owner_read);
+    if (std::ofstream(path(), std::ios::app))
+        GTEST_SKIP() << "running with permission to write anywhere";
+    EXPECT_THROW(Add("ethyl"), DictionaryError);
+    EXPECT_EQ(test::ReadBytes(path()), before);
+}
+
 TEST_F(AddTermsTest, DuplicatesAreExactTrimmedEnglish)
 {
     test::WriteDictionaryFile(path(), {{"methyl", "甲基"}});
@@ -61,7 +95,7 @@ TEST_F(AddTermsTest, EmptyDictionaryAndBlankTexts)
     EXPECT_FALSE(std::filesystem::exists(path())); // never opened
     EXPECT_EQ(Add("   "), AddStatus::NothingToAdd);
     EXPECT_EQ(Entries(), Strings{});
-    EXPECT_EQ(Add("ethyl\r\nmore", "乙基\r\n更多"), AddStatus::Inserted);
+    EXPECT_EQ(Add("ethyl\r\nmore", "乙基\r\n更多"), AddStatus::FirstRecord);
     EXPECT_EQ(Entries(), Strings{"5:ethyl"});
     EXPECT_EQ(Trim(ReadDictionary(path())[0].Chinese), U("乙基"));
     // Into a non-empty dictionary a blank English term is stored at the end, once.
@@ -167,6 +201,14 @@ TEST_F(AddBatchTest, BlankLineEndsAndTabsCut)
     EXPECT_EQ(Entries(), (Strings{"6:methyl", "5:ethyl", "0:"}));
     EXPECT_EQ(Trim(ReadDictionary(path())[1].Chinese), U("乙基"));
     EXPECT_EQ(Batch("\r\n", "x").Added, 0);
+}
+
+TEST_F(AddBatchTest, BlankChineseLinesAreStoredBlank)
+{
+    test::WriteDictionaryFile(path(), {{"methyl", "甲基"}});
+    EXPECT_EQ(Batch("ethyl\r\nbutyl", "\r\n  ").Added, 2);
+    for (const auto& record : ReadDictionary(path()))
+        EXPECT_EQ(Trim(record.Chinese).empty(), Trim(record.English) != u"methyl");
 }
 
 TEST_F(AddBatchTest, ShorterChineseListIsRefusedBeforeWriting)

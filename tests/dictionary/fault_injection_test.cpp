@@ -1,13 +1,14 @@
-// Every write of the dictionary against the failures a user's machine has: a
-// full disk, a read-only folder, a file that cannot be replaced, a folder
-// where the file should be, and the program killed in the middle of a large
-// batch. Afterwards the dictionary is byte for byte the old file or the new
-// one, nothing else is left behind, and the failure has a clear message.
+// Every write of the dictionary and of the batch's work files against the
+// failures a user's machine has: a full disk, no room for one more file, a
+// read-only disk or folder, a file that cannot be replaced, a folder where a
+// file should be. Afterwards the dictionary is byte for byte as it was,
+// nothing else is left behind, and the failure has a clear message.
 //
 // The conditions are made for real, which on Linux needs root: a small tmpfs
 // (mount), the immutable attribute (which binds root too, unlike
 // permissions). Where that is impossible the test is skipped and says why.
 
+#include "dictionary/add_commands.h"
 #include "dictionary/add_terms.h"
 #include "dictionary/dictionary_error.h"
 #include "test_support.h"
@@ -18,21 +19,11 @@
 #ifdef __linux__
 
 #include <algorithm>
-#include <chrono>
-#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <linux/fs.h>
-#include <optional>
-#include <random>
-#include <spawn.h>
 #include <sys/ioctl.h>
 #include <sys/mount.h>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
-
-extern char** environ;
 
 namespace carbonym {
 namespace {
@@ -69,6 +60,7 @@ public:
     }
 
     const std::string& Failure() const { return failure_; }
+    const std::filesystem::path& Path() const { return path_; }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
 private:
@@ -156,7 +148,17 @@ protected:
     test::TempDir dir;
 };
 
-TEST_F(FaultTest, FullDiskKeepsTheOldFile)
+// The batch through its work files, as the window runs it: the message must
+// say that nothing was added.
+void ExpectBatchFails(const std::filesystem::path& directory, std::u16string_view english,
+                      std::u16string_view chinese, const std::string& reason)
+{
+    const std::string message = RunBatchAdd(directory, english, chinese);
+    EXPECT_EQ(message.rfind("数据添加失败，词典没有任何改动：", 0), 0u) << message;
+    EXPECT_NE(message.find(reason), std::string::npos) << message;
+}
+
+TEST_F(FaultTest, FullDisk)
 {
     // 16 pages: the dictionary takes 9, a second copy does not fit.
     SmallDisk disk(dir / "disk", "size=64k");
@@ -169,7 +171,12 @@ TEST_F(FaultTest, FullDiskKeepsTheOldFile)
 
     ExpectFailure([&] { AddTerm(dictionary, u"propyl", u"丙基"); }, "写入失败（磁盘可能已满）");
     ExpectUnchanged(dictionary, before, entries);
-    ExpectFailure([&] { AddBatch(dictionary, {u"propyl", u"butyl"}, {u"丙基", u"丁基"}); }, "磁盘可能已满");
+    ExpectBatchFails(disk.Path(), u"propyl\r\nbutyl", u"丙基\r\n丁基", "磁盘可能已满");
+    ExpectUnchanged(dictionary, before, entries);
+
+    // The English work file fits in the 7 free pages, the Chinese one does
+    // not: neither stays.
+    ExpectBatchFails(disk.Path(), std::u16string(20'000, u'x'), std::u16string(12'000, u'y'), "无法写入临时文件");
     ExpectUnchanged(dictionary, before, entries);
 
     // With the disk full to the last page, a record appended in place fails
@@ -181,7 +188,7 @@ TEST_F(FaultTest, FullDiskKeepsTheOldFile)
     ExpectFailure([&] { file.Write(file.RecordCount() + 1, MakeRecord(u"propyl", u"丙基")); }, "写入词典文件");
 }
 
-TEST_F(FaultTest, NoFileCanBeCreated)
+TEST_F(FaultTest, NoRoomForAnotherFile)
 {
     // Two inodes: the root folder and the dictionary.
     SmallDisk disk(dir / "disk", "size=1m,nr_inodes=2");
@@ -192,6 +199,7 @@ TEST_F(FaultTest, NoFileCanBeCreated)
     const std::string before = test::ReadBytes(dictionary);
 
     ExpectFailure([&] { AddTerm(dictionary, u"propyl", u"丙基"); }, "无法在其所在的文件夹中写入文件");
+    ExpectBatchFails(disk.Path(), u"propyl", u"丙基", "无法写入临时文件");
     ExpectUnchanged(dictionary, before, {"source.dat"});
 
     std::filesystem::remove(dictionary);
@@ -212,8 +220,9 @@ TEST_F(FaultTest, ReadOnlyDiskReadsButRefusesWrites)
     if (!disk.RemountReadOnly("size=1m"))
         GTEST_SKIP() << "cannot remount the tmpfs read-only: " << ErrorNumberText();
 
-    ExpectFailure([&] { AddTerm(dictionary, u"propyl", u"丙基"); }, "无法在其所在的文件夹中写入文件");
-    ExpectFailure([&] { AddBatch(dictionary, {u"propyl"}, {u"丙基"}); }, "无法在其所在的文件夹中写入文件");
+    ExpectFailure([&] { AddTerm(dictionary, u"propyl", u"丙基"); }, "文件只读或被占用");
+    ExpectFailure([&] { AddBatch(dictionary, {u"propyl"}, {u"丙基"}); }, "文件只读或被占用");
+    ExpectBatchFails(disk.Path(), u"propyl", u"丙基", "无法写入临时文件");
     ExpectUnchanged(dictionary, before, {"source.dat"});
     EXPECT_EQ(TranslateCommand(u"methyl", dictionary).Result.Text, U("甲基"));
 
@@ -232,130 +241,61 @@ TEST_F(FaultTest, ImmutableFolderRefusesWrites)
         GTEST_SKIP() << "cannot set the immutable attribute here: " << ErrorNumberText();
 
     ExpectFailure([&] { AddTerm(dictionary, u"propyl", u"丙基"); }, "无法在其所在的文件夹中写入文件");
+    ExpectBatchFails(dir.Path(), u"propyl", u"丙基", "无法写入临时文件");
     ExpectUnchanged(dictionary, before, {"source.dat"});
     EXPECT_EQ(TranslateCommand(u"methyl", dictionary).Result.Text, U("甲基"));
 }
 
-TEST_F(FaultTest, FileThatCannotBeReplaced)
+TEST_F(FaultTest, FilesThatCannotBeReplaced)
 {
-    // Like a file another program holds open on Windows: it reads, but
+    // Like files another program holds open on Windows: they read, but
     // cannot be written or replaced.
     const auto dictionary = dir / "source.dat";
     test::WriteDictionaryFile(dictionary, {{"methyl", "甲基"}});
     const std::string before = test::ReadBytes(dictionary);
-    const Immutable guard(dictionary);
-    if (!guard.IsSet())
-        GTEST_SKIP() << "cannot set the immutable attribute here: " << ErrorNumberText();
+    {
+        const Immutable guard(dictionary);
+        if (!guard.IsSet())
+            GTEST_SKIP() << "cannot set the immutable attribute here: " << ErrorNumberText();
+        ExpectFailure([&] { AddTerm(dictionary, u"propyl", u"丙基"); }, "文件只读或被占用");
+        ExpectBatchFails(dir.Path(), u"propyl", u"丙基", "文件只读或被占用");
+        ExpectUnchanged(dictionary, before, {"source.dat"});
+        DictionaryFile file(dictionary);
+        ExpectFailure([&] { file.Write(2, MakeRecord(u"propyl", u"丙基")); }, "写入词典文件");
+        EXPECT_EQ(TranslateCommand(u"methyl", dictionary).Result.Text, U("甲基"));
+    }
 
-    ExpectFailure([&] { AddTerm(dictionary, u"propyl", u"丙基"); }, "无法替换原文件（文件可能被占用或只读）");
-    ExpectFailure([&] { AddBatch(dictionary, {u"propyl"}, {u"丙基"}); }, "无法替换原文件");
-    ExpectUnchanged(dictionary, before, {"source.dat"});
-    DictionaryFile file(dictionary);
-    ExpectFailure([&] { file.Write(2, MakeRecord(u"propyl", u"丙基")); }, "写入词典文件");
-    EXPECT_EQ(TranslateCommand(u"methyl", dictionary).Result.Text, U("甲基"));
+    // A work file of the same name that cannot be replaced stays as it was.
+    test::WriteBytes(dir / "temp2.txt", "old");
+    const Immutable guard(dir / "temp2.txt");
+    ExpectBatchFails(dir.Path(), u"propyl", u"丙基", "temp2.txt");
+    ExpectUnchanged(dictionary, before, {"source.dat", "temp2.txt"});
+    EXPECT_EQ(test::ReadBytes(dir / "temp2.txt"), "old");
 }
 
-TEST_F(FaultTest, FolderWhereTheFileShouldBe)
+TEST_F(FaultTest, FoldersWhereFilesShouldBe)
 {
     const auto dictionary = dir / "source.dat";
     std::filesystem::create_directory(dictionary);
     test::WriteBytes(dictionary / "inside", "x");
 
     ExpectFailure([&] { AddTerm(dictionary, u"propyl", u"丙基"); }, "这是一个文件夹");
-    ExpectFailure([&] { AddBatch(dictionary, {u"propyl"}, {u"丙基"}); }, "这是一个文件夹");
+    ExpectBatchFails(dir.Path(), u"propyl", u"丙基", "这是一个文件夹");
     const auto outcome = TranslateCommand(u"methyl", dictionary);
     EXPECT_EQ(outcome.Status, TranslateStatus::Failed);
     EXPECT_NE(outcome.Message.find("这是一个文件夹"), std::string::npos) << outcome.Message;
     EXPECT_EQ(Entries(dir.Path()), std::vector<std::string>{"source.dat"});
     EXPECT_EQ(Entries(dictionary), std::vector<std::string>{"inside"});
-}
 
-pid_t StartBatch(const std::vector<std::string>& arguments)
-{
-    std::vector<char*> argv;
-    for (const auto& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int error = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    EXPECT_EQ(error, 0) << "cannot start " << argv[0] << ": " << std::strerror(error);
-    return error == 0 ? pid : -1;
-}
-
-// Waits for the batch, killing it after `killAfter` if it is still running;
-// true when it ended by itself, successfully.
-bool EndBatch(pid_t pid, std::optional<std::chrono::microseconds> killAfter)
-{
-    if (pid < 0)
-        return false;
-    if (killAfter) {
-        std::this_thread::sleep_for(*killAfter);
-        kill(pid, SIGKILL);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    if (!WIFEXITED(status))
-        return false;
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    return true;
-}
-
-TEST_F(FaultTest, BatchKilledAtRandomPoints)
-{
-    const auto dictionary = dir / "source.dat";
-    test::WriteDictionaryFile(dictionary, Terms(4000));
+    // A folder in the place of a work file is left alone.
+    std::filesystem::remove_all(dictionary);
+    test::WriteDictionaryFile(dictionary, {{"methyl", "甲基"}});
     const std::string before = test::ReadBytes(dictionary);
-    std::string english;
-    std::string chinese;
-    for (int i = 0; i < 4000; ++i) {
-        english += "b" + std::to_string(i * 7919 % 4001) + std::string(static_cast<size_t>(i % 50), 'c') + "\r\n";
-        chinese += "丁基\r\n";
-    }
-    test::WriteBytes(dir / "english.txt", english);
-    test::WriteBytes(dir / "chinese.txt", chinese);
-    const std::vector<std::string> arguments{BATCH_DRIVER, dictionary.string(), (dir / "english.txt").string(),
-                                             (dir / "chinese.txt").string()};
-
-    // One whole run gives the new file and how long a run takes.
-    const auto start = std::chrono::steady_clock::now();
-    ASSERT_TRUE(EndBatch(StartBatch(arguments), std::nullopt));
-    const auto whole = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
-    const std::string after = test::ReadBytes(dictionary);
-    ASSERT_NE(after, before);
-
-    std::mt19937 random(7);
-    std::uniform_int_distribution<int64_t> delay(0, whole.count() * 6 / 5);
-    int finished = 0;
-    int oldFiles = 0;
-    constexpr int kRuns = 120;
-    for (int run = 0; run < kRuns; ++run) {
-        test::WriteBytes(dictionary, before);
-        finished += EndBatch(StartBatch(arguments), std::chrono::microseconds(delay(random)));
-        const std::string now = test::ReadBytes(dictionary);
-        ASSERT_TRUE(now == before || now == after) << "run " << run << ": a dictionary of " << now.size() << " bytes";
-        oldFiles += now == before;
-    }
-    // A save cut short leaves at most its own temporary file, which nothing
-    // reads: the runs after it went on as if it were not there.
-    int leftovers = 0;
-    for (const auto& name : Entries(dir.Path())) {
-        if (name.rfind("source.dat.tmp-", 0) == 0)
-            ++leftovers;
-        else
-            EXPECT_TRUE(name == "source.dat" || name == "english.txt" || name == "chinese.txt") << name;
-    }
-    std::printf("batch of %d ms killed %d times (the old file stayed %d times), finished %d times; "
-                "%d temporary files left\n",
-                static_cast<int>(whole.count() / 1000), kRuns - finished, oldFiles, finished, leftovers);
-    // The next save that succeeds clears them away.
-    test::WriteBytes(dictionary, before);
-    ASSERT_TRUE(EndBatch(StartBatch(arguments), std::nullopt));
-    EXPECT_EQ(Entries(dir.Path()), (std::vector<std::string>{"chinese.txt", "english.txt", "source.dat"}));
-    EXPECT_LT(finished, kRuns);
+    std::filesystem::create_directory(dir / "temp1.txt");
+    test::WriteBytes(dir / "temp1.txt" / "inside", "x");
+    ExpectBatchFails(dir.Path(), u"propyl", u"丙基", "temp1.txt");
+    ExpectUnchanged(dictionary, before, {"source.dat", "temp1.txt"});
+    EXPECT_EQ(Entries(dir / "temp1.txt"), std::vector<std::string>{"inside"});
 }
 
 } // namespace

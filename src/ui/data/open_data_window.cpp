@@ -1,21 +1,25 @@
 #include "ui/data/open_data_window.h"
 
+#include "dictionary/dictionary_path.h"
+#include "ui/data/data_window.h"
+
 #include <QPointer>
-#include <QWidget>
 
 namespace carbonym::ui {
 
-// A placeholder until the data-entry window exists.
-void OpenDataWindow(QWidget*)
+void OpenDataWindow(QWidget* mainWindow)
 {
-    static QPointer<QWidget> window;
+    // One window at a time; closing it discards it with its texts.
+    static QPointer<DataWindow> window;
     if (!window) {
-        window = new QWidget;
+        window = new DataWindow(ProgramDirectory());
         window->setAttribute(Qt::WA_DeleteOnClose);
-        window->setWindowTitle(QStringLiteral("数据添加"));
+        if (mainWindow)
+            window->move(DataWindow::PlaceBeside(mainWindow->pos()));
     }
     window->show();
     window->raise();
+    window->activateWindow();
 }
 
 } // namespace carbonym::ui

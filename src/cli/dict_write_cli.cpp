@@ -1,0 +1,206 @@
+#include "cli/dict_write_cli.h"
+
+#include "cli/cli_io.h"
+#include "dictionary/add_commands.h"
+#include "dictionary/add_terms.h"
+#include "dictionary/dictionary_file.h"
+#include "dictionary/dictionary_image.h"
+#include "dictionary/gbk_codec.h"
+#include "text/lines.h"
+#include "text/trim.h"
+#include "text/utf8.h"
+
+#include <CLI/CLI.hpp>
+#include <cstring>
+#include <iostream>
+#include <memory>
+
+namespace carbonym::cli {
+
+namespace {
+
+constexpr const char* kDictionaryHelp = "词典文件（默认：程序目录下的 source.dat）";
+
+std::u16string Argument(const std::string& utf8)
+{
+    try {
+        return Utf8ToUtf16(utf8);
+    } catch (const std::invalid_argument& error) {
+        throw CliFailure(kExitFailed, error.what());
+    }
+}
+
+int RunAdd(const std::string& dictionary, const std::string& english, const std::string& chinese)
+{
+    AddStatus status;
+    try {
+        status = AddTerm(ResolveDictionary(dictionary), Argument(english), Argument(chinese));
+    } catch (const std::exception& error) {
+        throw CliFailure(kExitFailed, AddFailedMessage(error));
+    }
+    switch (status) {
+    case AddStatus::Inserted:
+    case AddStatus::FirstRecord:
+        break;
+    case AddStatus::Duplicate:
+        throw CliFailure(kExitRefused, kDuplicateMessage);
+    case AddStatus::NoEnglish:
+    case AddStatus::NothingToAdd:
+        throw CliFailure(kExitRefused, kNoEnglishMessage);
+    case AddStatus::NoChinese:
+        throw CliFailure(kExitRefused, kNoChineseMessage);
+    }
+    std::cout << kAddDoneMessage << '\n';
+    return 0;
+}
+
+// A list file as the batch reads it: "\n" or "\r\n" end a line, and a
+// byte-order mark that an editor put first is not part of the first term.
+std::u16string ReadList(const std::string& file)
+{
+    std::u16string text = ReadTextInput(file);
+    if (!text.empty() && text.front() == u'\uFEFF')
+        text.erase(0, 1);
+    return ToBoxLineBreaks(text);
+}
+
+struct Lists {
+    std::vector<std::u16string> English;
+    std::vector<std::u16string> Chinese;
+};
+
+// English and Chinese from the first two columns. The batch cuts each line
+// at its first tab, so the English list keeps whole lines. Up to the blank
+// line that ends the batch every line needs its Chinese column: a row
+// without one would store the term with a blank translation.
+Lists SplitColumns(std::u16string_view text)
+{
+    Lists lists;
+    for (const auto& line : SplitWorkFileLines(text)) {
+        if (Trim(line).empty())
+            break;
+        const size_t tab = line.find(u'\t');
+        if (tab == std::u16string::npos)
+            throw CliFailure(kExitRefused, "第 " + std::to_string(lists.English.size() + 1)
+                                               + " 行没有中文：英文和中文之间应以制表符分隔。没有添加任何数据。");
+        lists.English.push_back(line);
+        lists.Chinese.push_back(line.substr(tab + 1));
+    }
+    return lists;
+}
+
+struct ImportOptions {
+    std::string dictionary;
+    std::string englishFile;
+    std::string chineseFile;
+    std::string tsvFile;
+};
+
+int RunImport(const ImportOptions& options)
+{
+    Lists lists;
+    if (!options.tsvFile.empty()) {
+        const std::u16string text = ReadList(options.tsvFile);
+        if (text.empty())
+            throw CliFailure(kExitRefused, kNoEnglishMessage);
+        lists = SplitColumns(text);
+    } else {
+        if (options.englishFile.empty() || options.chineseFile.empty())
+            throw CLI::ValidationError("需要英文和中文两个列表文件，或者 --tsv 文件");
+        const std::u16string english = ReadList(options.englishFile);
+        const std::u16string chinese = ReadList(options.chineseFile);
+        if (english.empty())
+            throw CliFailure(kExitRefused, kNoEnglishMessage);
+        if (chinese.empty())
+            throw CliFailure(kExitRefused, kNoChineseMessage);
+        lists = {SplitWorkFileLines(english), SplitWorkFileLines(chinese)};
+    }
+    BatchOutcome outcome;
+    try {
+        outcome = AddBatch(ResolveDictionary(options.dictionary), lists.English, lists.Chinese);
+    } catch (const std::exception& error) {
+        throw CliFailure(kExitFailed, AddFailedMessage(error));
+    }
+    if (outcome.Status != BatchOutcome::Status::Done)
+        throw CliFailure(kExitRefused, BatchMessage(outcome));
+    std::cout << BatchMessage(outcome) << '\n';
+    return 0;
+}
+
+// Whether importing the exported line gives the record's bytes back: not so
+// for a term cut at its field, a text holding a tab or a line break, or
+// bytes that do not decode.
+bool ExportsExactly(std::u16string_view english, std::u16string_view chinese, std::string_view bytes,
+                    GbkCodec& codec)
+{
+    for (const auto text : {english, chinese}) {
+        if (text.find_first_of(u"\t\r\n") != std::u16string_view::npos)
+            return false;
+    }
+    try {
+        const auto rebuilt = EncodeRecord(MakeRecord(english, chinese), codec);
+        return std::memcmp(rebuilt.data(), bytes.data(), kRecordSize) == 0;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+int RunExport(const std::string& dictionary)
+{
+    const std::string bytes = DictionaryImage(ResolveDictionary(dictionary)).Bytes();
+    GbkCodec codec;
+    std::vector<size_t> inexact;
+    for (size_t n = 1; n * kRecordSize <= bytes.size(); ++n) {
+        const std::string_view recordBytes = std::string_view(bytes).substr((n - 1) * kRecordSize, kRecordSize);
+        const TermRecord record = DecodeRecord(recordBytes, codec);
+        const auto english = Trim(record.English);
+        const auto chinese = Trim(record.Chinese);
+        WriteLine(std::u16string(english) + u'\t' + std::u16string(chinese));
+        if (!ExportsExactly(english, chinese, recordBytes, codec))
+            inexact.push_back(n);
+    }
+    std::fflush(stdout);
+    if (!inexact.empty()) {
+        std::cerr << "注意：以下 " << inexact.size() << " 条记录导入后不会与原记录完全相同"
+                  << "（英文被截断、含制表符或换行，或含无法识别的字节）：";
+        for (size_t i = 0; i < inexact.size() && i < 20; ++i)
+            std::cerr << (i ? "、" : "") << inexact[i];
+        std::cerr << (inexact.size() > 20 ? "……" : "") << '\n';
+    }
+    return 0;
+}
+
+} // namespace
+
+void AddDictWriteCommands(CLI::App& dict, int& status)
+{
+    struct AddOptions {
+        std::string dictionary;
+        std::string english;
+        std::string chinese;
+    };
+    auto add = std::make_shared<AddOptions>();
+    auto* addCommand = dict.add_subcommand("add", "添加一对英文和中文（按长度排序，英文已存在时拒绝）");
+    addCommand->add_option("--dict", add->dictionary, kDictionaryHelp);
+    addCommand->add_option("ENGLISH", add->english, "英文")->required();
+    addCommand->add_option("CHINESE", add->chinese, "中文")->required();
+    addCommand->callback([add, &status] { status = RunAdd(add->dictionary, add->english, add->chinese); });
+
+    auto import = std::make_shared<ImportOptions>();
+    auto* importCommand = dict.add_subcommand(
+        "import", "批量添加：英文和中文列表文件各一行一个（UTF-8），或 --tsv 文件的前两列");
+    importCommand->add_option("--dict", import->dictionary, kDictionaryHelp);
+    auto* english = importCommand->add_option("ENGLISH_LIST", import->englishFile, "英文列表文件");
+    auto* chinese = importCommand->add_option("CHINESE_LIST", import->chineseFile, "中文列表文件");
+    importCommand->add_option("--tsv", import->tsvFile, "以制表符分隔的文件：第一列英文，第二列中文")
+        ->excludes(english)
+        ->excludes(chinese);
+    importCommand->callback([import, &status] { status = RunImport(*import); });
+
+    auto dictionary = std::make_shared<std::string>();
+    auto* exportCommand = dict.add_subcommand("export", "导出全部记录：每行英文和中文，以制表符分隔，按文件顺序");
+    exportCommand->add_option("--dict", *dictionary, kDictionaryHelp);
+    exportCommand->callback([dictionary, &status] { status = RunExport(*dictionary); });
+}
+
+} // namespace carbonym::cli

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <exception>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace carbonym {
+
+// The two add commands of the data-entry window, from the texts of its boxes
+// to the messages it shows. Neither throws: a failure becomes a message that
+// says the add failed and that the dictionary is unchanged.
+
+// "数据添加失败…": the message for an add that failed with `error`.
+std::string AddFailedMessage(const std::exception& error);
+
+// The single add of the pair in the English and Chinese boxes (AddTerm).
+// The messages to show, in order; none after the first record of an empty
+// dictionary or a blank English term into it.
+std::vector<std::string> RunAddTerm(const std::filesystem::path& dictionary, std::u16string english,
+                                    std::u16string chinese);
+
+inline constexpr const char* kEnglishWorkFile = "temp1.txt";
+inline constexpr const char* kChineseWorkFile = "temp2.txt";
+
+// The batch add of the two list boxes. The lists go through the work files
+// temp1.txt and temp2.txt in `directory` (GBK, CR LF), are read back line by
+// line and added to source.dat in `directory` (AddBatch). A text that GBK
+// cannot hold is refused before anything is written, and the work files are
+// deleted on every path before the message is returned.
+std::string RunBatchAdd(const std::filesystem::path& directory, std::u16string_view englishText,
+                        std::u16string_view chineseText);
+
+} // namespace carbonym

@@ -1,0 +1,124 @@
+#include "ui/main/editing_menu.h"
+
+#include "ui/platform/clipboard.h"
+#include "ui/platform/message_box.h"
+#include "ui/platform/text_box.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace carbonym::ui {
+
+namespace {
+
+QAction* AddEntry(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut)
+{
+    QAction* const action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    // Shown in the menu and working while it is open; otherwise the boxes'
+    // own editing keys act on the box with the focus.
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    return action;
+}
+
+} // namespace
+
+EditingMenu::EditingMenu(TextBox* source, TextBox* result, Clipboard& clipboard, QWidget* window)
+    : QObject(window)
+    , source_(source)
+    , result_(result)
+    , clipboard_(clipboard)
+    , window_(window)
+    , menu_(new QMenu(QStringLiteral("kuaiji"), window))
+{
+    menu_->setObjectName(QStringLiteral("KUAI"));
+    connect(AddEntry(menu_, "MenCut", QStringLiteral("剪切"), QKeySequence(Qt::CTRL | Qt::Key_X)),
+            &QAction::triggered, this, &EditingMenu::Cut);
+    connect(AddEntry(menu_, "MenCop", QStringLiteral("复制"), QKeySequence(Qt::CTRL | Qt::Key_C)),
+            &QAction::triggered, this, &EditingMenu::Copy);
+    paste_ = AddEntry(menu_, "MenpPos", QStringLiteral("粘贴"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    connect(paste_, &QAction::triggered, this, &EditingMenu::Paste);
+    connect(AddEntry(menu_, "MenDel", QStringLiteral("删除"), QKeySequence(Qt::Key_Delete)),
+            &QAction::triggered, this, &EditingMenu::Delete);
+
+    for (TextBox* box : {source_, result_}) {
+        // This menu replaces the boxes' own.
+        box->setContextMenuPolicy(Qt::PreventContextMenu);
+        connect(box, &TextBox::mouseReleased, this,
+                [this, box](Qt::MouseButton button, const QPoint& at) { OnMouseReleased(box, button, at); });
+    }
+    connect(result_, &TextBox::focusGained, this, [this] { source_->SetSelectionLength(0); });
+    connect(source_, &TextBox::focusGained, this, [this] { result_->Repaint(); });
+}
+
+void EditingMenu::Cut()
+{
+    if (TextBox* const box = BoxWithSelection(); box && PutSelectionOnClipboard(box))
+        box->ReplaceSelection({});
+    paste_->setEnabled(true);
+}
+
+void EditingMenu::Copy()
+{
+    if (TextBox* const box = BoxWithSelection())
+        PutSelectionOnClipboard(box);
+    paste_->setEnabled(true);
+}
+
+void EditingMenu::Paste()
+{
+    TextBox* const box = pasteTarget_ == PasteTarget::Source ? source_
+                         : pasteTarget_ == PasteTarget::Result ? result_
+                                                               : nullptr;
+    if (!box)
+        return;
+    const auto text = clipboard_.Text();
+    if (!text) {
+        ReportClipboardFailure();
+        return;
+    }
+    box->ReplaceSelection(*text);
+}
+
+void EditingMenu::Delete()
+{
+    if (TextBox* const box = BoxWithSelection())
+        box->ReplaceSelection({});
+}
+
+void EditingMenu::OnMouseReleased(TextBox* box, Qt::MouseButton button, const QPoint& globalPosition)
+{
+    pasteTarget_ = box == source_ ? PasteTarget::Source : PasteTarget::Result;
+    // Only an empty clipboard disables paste; text that other programs put
+    // there does not enable it again.
+    const auto text = clipboard_.Text();
+    if (text && text->empty())
+        paste_->setEnabled(false);
+    if (button == Qt::RightButton)
+        menu_->exec(globalPosition);
+}
+
+TextBox* EditingMenu::BoxWithSelection() const
+{
+    if (source_->SelectionLength() > 0)
+        return source_;
+    if (result_->SelectionLength() > 0)
+        return result_;
+    return nullptr;
+}
+
+bool EditingMenu::PutSelectionOnClipboard(TextBox* box)
+{
+    if (clipboard_.PutText(box->SelectedText()))
+        return true;
+    ReportClipboardFailure();
+    return false;
+}
+
+void EditingMenu::ReportClipboardFailure()
+{
+    ShowMessage(window_, QMessageBox::Warning, QStringLiteral("剪贴板正被其他程序使用，请稍后再试。"));
+}
+
+} // namespace carbonym::ui

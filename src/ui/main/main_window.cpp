@@ -1,0 +1,241 @@
+#include "ui/main/main_window.h"
+
+#include "translation/display_mode.h"
+#include "translation/reorder.h"
+#include "translation/translate_command.h"
+#include "ui/about/open_about_window.h"
+#include "ui/data/open_data_window.h"
+#include "ui/main/editing_menu.h"
+#include "ui/platform/message_box.h"
+#include "ui/platform/program_exit.h"
+#include "ui/platform/program_title.h"
+#include "ui/platform/run_with_progress.h"
+#include "ui/platform/song_font.h"
+#include "ui/platform/text_box.h"
+#include "ui/platform/twips.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+
+#include <algorithm>
+#include <exception>
+
+namespace carbonym::ui {
+
+namespace {
+
+const QColor kBlue(0, 0, 255);
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, const QRect& geometry, int points)
+{
+    auto* const label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(SongFont(points, true));
+    // A stand-in face may stand taller than SimSun; it is not cut off.
+    label->setGeometry(geometry.adjusted(0, 0, 0, std::max(0, label->fontMetrics().height() - geometry.height())));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, kBlue);
+    label->setPalette(palette);
+    return label;
+}
+
+TextBox* AddTextBox(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* const box = new TextBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(geometry);
+    box->setFont(SongFont(9));
+    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Names hold no tabs: Tab moves between the boxes.
+    box->setTabChangesFocus(true);
+    return box;
+}
+
+QAction* AddCommand(QWidget* menu, const char* name, const QString& caption)
+{
+    auto* const action = new QAction(caption, menu);
+    action->setObjectName(QLatin1String(name));
+    menu->addAction(action);
+    return action;
+}
+
+QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption)
+{
+    QMenu* const menu = bar->addMenu(caption);
+    menu->setObjectName(QLatin1String(name));
+    menu->menuAction()->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+} // namespace
+
+MainWindow::MainWindow(std::filesystem::path dictionary, Clipboard& clipboard)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , dictionary_(std::move(dictionary))
+{
+    setObjectName(QStringLiteral("dier"));
+    setWindowTitle(ProgramTitle());
+    setWindowIcon(QIcon(QStringLiteral(":/carbonym.png")));
+    CreateControls();
+    new EditingMenu(textS_, textD_, clipboard, this);
+    CreateMenus();
+    PlaceOnScreen();
+    textS_->setFocus();
+}
+
+void MainWindow::CreateControls()
+{
+    // Controls keep their places whatever size the window is given: no
+    // layout, only fixed geometry.
+    auto* const client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setAutoFillBackground(true);
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+    client->setPalette(palette);
+    setCentralWidget(client);
+
+    auto* const line = new QWidget(client);
+    line->setObjectName(QStringLiteral("Line1"));
+    line->setGeometry(0, Pixels(120), Pixels(10200), 1);
+    line->setAutoFillBackground(true);
+    QPalette linePalette = line->palette();
+    linePalette.setColor(QPalette::Window, kBlue);
+    line->setPalette(linePalette);
+
+    AddLabel(client, "Label1", QStringLiteral("英文："), TwipsRect(240, 240, 1095, 375), 12);
+    AddLabel(client, "Label2", QStringLiteral("每行一个英文名称。选“翻译”译成中文，再选“排序”排成中文词序。"),
+             TwipsRect(1080, 240, 8895, 375), 9);
+    textS_ = AddTextBox(client, "TextS", TwipsRect(120, 600, 9975, 2535));
+    AddLabel(client, "Label1", QStringLiteral("译文："), TwipsRect(240, 3120, 1095, 255), 12);
+    textD_ = AddTextBox(client, "TextD", TwipsRect(120, 3480, 9975, 3255));
+    setTabOrder(textS_, textD_);
+}
+
+void MainWindow::CreateMenus()
+{
+    QMenuBar* const bar = menuBar();
+    connect(AddCommand(bar, "Tw", QStringLiteral("翻译")), &QAction::triggered, this, &MainWindow::Translate);
+    sort_ = AddCommand(bar, "St", QStringLiteral("排序"));
+    connect(sort_, &QAction::triggered, this, &MainWindow::Sort);
+
+    QMenu* const settings = AddMenu(bar, "Sets", QStringLiteral("设置"));
+    display_ = AddCommand(settings, "CHA", QString::fromUtf8(kBilingualCaption));
+    connect(display_, &QAction::triggered, this, &MainWindow::SwitchDisplay);
+
+    QMenu* const tools = AddMenu(bar, "ToolT", QStringLiteral("工具"));
+    connect(AddCommand(tools, "Datadd1", QStringLiteral("数据添加")), &QAction::triggered, this,
+            [this] { OpenDataWindow(this); });
+
+    QMenu* const font = AddMenu(bar, "zit", QStringLiteral("字体"));
+    for (int index = 0; index < 4; ++index) {
+        const int points = 9 + index;
+        QAction* const size = AddCommand(font, "menSize", QString::number(points));
+        size->setData(index);
+        connect(size, &QAction::triggered, this, [this, points] { SetFontSize(points); });
+    }
+
+    connect(AddCommand(bar, "AboutQ", QStringLiteral("关于")), &QAction::triggered, this, [] { OpenAboutWindow(); });
+    connect(AddCommand(bar, "Mexit", QStringLiteral("退出")), &QAction::triggered, this, &MainWindow::close);
+
+    // Reorder needs a translation, the display mode a reorder.
+    sort_->setEnabled(false);
+    display_->setEnabled(false);
+}
+
+void MainWindow::PlaceOnScreen()
+{
+    // The client area below the menu bar has a fixed size and a fixed place
+    // on the screen; only a screen too small to hold it moves it.
+    const int menuHeight = menuBar()->sizeHint().height();
+    QRect frame(Pixels(4455), Pixels(4185) - menuHeight, Pixels(10275), Pixels(6795) + menuHeight);
+    if (const QScreen* const screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        frame.moveRight(std::min(frame.right(), available.right()));
+        frame.moveBottom(std::min(frame.bottom(), available.bottom()));
+        frame.moveLeft(std::max(frame.left(), available.left()));
+        frame.moveTop(std::max(frame.top(), available.top()));
+    }
+    setGeometry(frame);
+}
+
+void MainWindow::Translate()
+{
+    textD_->SetText({});
+    const std::u16string source = textS_->Text();
+    TranslateOutcome outcome;
+    try {
+        RunWithProgress(this, QStringLiteral("正在翻译，请稍候……"),
+                        [&] { outcome = TranslateCommand(source, dictionary_); });
+    } catch (const std::exception& error) {
+        // The command reports its own failures; anything else is a fault of
+        // the program, reported with its own words for whoever mends it.
+        outcome.Status = TranslateStatus::Failed;
+        outcome.Message = std::string("翻译失败：程序出错（") + error.what() + "）";
+    }
+    switch (outcome.Status) {
+    case TranslateStatus::EmptySource:
+        ShowMessage(this, QMessageBox::Information, QString::fromStdString(outcome.Message));
+        return;
+    case TranslateStatus::Failed:
+        // The copy of the source stands untranslated; the menus stay as
+        // they were.
+        textD_->SetText(source);
+        ShowMessage(this, QMessageBox::Warning, QString::fromStdString(outcome.Message));
+        return;
+    case TranslateStatus::Translated:
+        break;
+    }
+    textD_->SetText(outcome.Result.Text, outcome.Result.Caret);
+    sort_->setEnabled(true);
+    display_->setText(QString::fromUtf8(kBilingualCaption));
+    display_->setEnabled(false);
+}
+
+void MainWindow::Sort()
+{
+    const std::u16string sorted = ReorderText(textD_->Text());
+    textD_->SetText(sorted, sorted.size());
+    sort_->setEnabled(false);
+    display_->setEnabled(true);
+}
+
+void MainWindow::SwitchDisplay()
+{
+    // The caption names the display that choosing the item produces.
+    const bool toChineseOnly = display_->text() == QString::fromUtf8(kChineseOnlyCaption);
+    display_->setText(QString::fromUtf8(toChineseOnly ? kBilingualCaption : kChineseOnlyCaption));
+    const std::u16string shown = textD_->Text();
+    if (shown.empty())
+        return;
+    const std::u16string display = toChineseOnly ? ToChineseOnly(shown) : ToBilingual(shown, textS_->Text());
+    textD_->SetText(display, display.size());
+}
+
+void MainWindow::SetFontSize(int points)
+{
+    for (TextBox* box : {textS_, textD_}) {
+        QFont font = box->font();
+        font.setPointSize(points);
+        box->setFont(font);
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Nothing to ask and nothing to save: the program ends with its window,
+    // the other windows with it, whatever they are doing.
+    event->accept();
+    EndProgram();
+}
+
+} // namespace carbonym::ui

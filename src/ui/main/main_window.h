@@ -1,0 +1,45 @@
+#pragma once
+
+#include "dictionary/dictionary_path.h"
+#include "ui/platform/clipboard.h"
+
+#include <QMainWindow>
+
+#include <filesystem>
+
+class QAction;
+
+namespace carbonym::ui {
+
+class TextBox;
+
+// The program's window: the source box, the result box and the menu bar of
+// every command. Closing it ends the program.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(std::filesystem::path dictionary = DictionaryPath(),
+                        Clipboard& clipboard = SystemClipboard());
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateMenus();
+    void PlaceOnScreen();
+
+    void Translate();
+    void Sort();
+    void SwitchDisplay();
+    void SetFontSize(int points);
+
+    std::filesystem::path dictionary_;
+    TextBox* textS_ = nullptr;
+    TextBox* textD_ = nullptr;
+    QAction* sort_ = nullptr;
+    QAction* display_ = nullptr;
+};
+
+} // namespace carbonym::ui

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+#include <string>
+#include <string_view>
+
+namespace carbonym::ui {
+
+// A text box as the program's commands see it: its text has CR LF line
+// breaks, and every position and length counts a line break as two
+// characters, whatever Qt holds inside. Positions past the end stand for the
+// end; a position between the CR and the LF of a break stands for the end of
+// its line.
+class TextBox : public QPlainTextEdit {
+    Q_OBJECT
+
+public:
+    explicit TextBox(QWidget* parent = nullptr);
+
+    std::u16string Text() const;
+    // Replaces the whole text, and with it the undo history; the caret goes
+    // to `caret`.
+    void SetText(std::u16string_view text, size_t caret = 0);
+
+    size_t SelectionStart() const;
+    size_t SelectionLength() const;
+    std::u16string SelectedText() const;
+    // Collapses the selection to a caret at `position`.
+    void SetSelectionStart(size_t position);
+    // Selects `length` characters from the selection start.
+    void SetSelectionLength(size_t length);
+    // Replaces the selection, or inserts at the caret when nothing is
+    // selected; the caret ends after the inserted text.
+    void ReplaceSelection(std::u16string_view text);
+
+    // Paints the box now rather than at the next pass of the event loop.
+    void Repaint();
+
+signals:
+    // The focus moved into the box from another control (not a return from
+    // a menu or another window).
+    void focusGained();
+    void mouseReleased(Qt::MouseButton button, const QPoint& globalPosition);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    // Between the document's positions, in which a paragraph break counts
+    // once, and the box's, in which it counts twice.
+    size_t BoxPosition(int documentPosition) const;
+    int DocumentPosition(size_t boxPosition) const;
+};
+
+} // namespace carbonym::ui
