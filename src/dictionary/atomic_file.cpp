@@ -18,12 +18,33 @@ namespace carbonym {
 
 namespace {
 
+constexpr const char* kTemporarySuffix = ".tmp-";
+
 std::filesystem::path TemporaryPathBeside(const std::filesystem::path& path)
 {
     std::random_device seed;
     auto name = path.filename();
-    name += ".tmp-" + std::to_string(seed());
+    name += kTemporarySuffix + std::to_string(seed());
     return path.parent_path() / name;
+}
+
+// A save cut short (the program killed, the power gone) leaves its temporary
+// file behind; the next save that succeeds clears such files away.
+void RemoveLeftoverTemporaries(const std::filesystem::path& path)
+{
+    auto prefix = path.filename();
+    prefix += kTemporarySuffix;
+    const auto& start = prefix.native();
+    const auto directory = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    std::error_code error;
+    std::filesystem::directory_iterator entry(directory, error);
+    for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+        const auto name = entry->path().filename().native();
+        if (name.size() > start.size() && name.compare(0, start.size(), start) == 0) {
+            std::error_code ignored; // another program may hold it; it can wait for the next save
+            std::filesystem::remove(entry->path(), ignored);
+        }
+    }
 }
 
 bool FlushToDisk(std::FILE* file)
@@ -77,6 +98,7 @@ void ReplaceFileAtomically(const std::filesystem::path& path, std::string_view b
         std::filesystem::remove(temporary, error);
         throw DictionaryError(failure + "：无法替换原文件（文件可能被占用或只读）");
     }
+    RemoveLeftoverTemporaries(path);
 }
 
 } // namespace carbonym

@@ -3,6 +3,8 @@
 #include "text/lines.h"
 #include "text/trim.h"
 
+#include <vector>
+
 namespace carbonym {
 
 std::u16string ReorderName(std::u16string_view line)
@@ -11,10 +13,13 @@ std::u16string ReorderName(std::u16string_view line)
     if (trimmed.find(u' ') == std::u16string_view::npos)
         return std::u16string(trimmed);
 
+    // Each group is collected in line order and joined backwards at the
+    // end: putting every piece in front of its group would take time
+    // quadratic in the length of the line.
     std::u16string_view prefix;
-    std::u16string substituents;
-    std::u16string parents;
-    std::u16string rest;
+    std::vector<std::u16string_view> substituents;
+    std::vector<std::u16string_view> parents;
+    std::vector<std::u16string_view> rest;
     size_t begin = 0;
     while (begin <= trimmed.size()) {
         size_t end = trimmed.find(u' ', begin);
@@ -29,17 +34,19 @@ std::u16string ReorderName(std::u16string_view line)
         } else if (piece.back() == u',') {
             const auto core = piece.substr(0, piece.size() - 1);
             if (core.size() >= 1 && core.back() == u'-')
-                substituents.insert(0, core);
+                substituents.push_back(core);
             else
-                parents.insert(0, core);
+                parents.push_back(core);
         } else {
-            rest.insert(0, piece);
+            rest.push_back(piece);
         }
     }
     std::u16string result(prefix);
-    result += substituents;
-    result += parents;
-    result += rest;
+    result.reserve(trimmed.size());
+    for (const auto* group : {&substituents, &parents, &rest}) {
+        for (auto piece = group->rbegin(); piece != group->rend(); ++piece)
+            result += *piece;
+    }
     return result;
 }
 

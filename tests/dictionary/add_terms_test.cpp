@@ -57,6 +57,16 @@ TEST_F(AddTermsTest, ReplacedFileKeepsItsPermissions)
     EXPECT_EQ(fs::status(path()).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
+TEST_F(AddTermsTest, SaveClearsTheTemporaryFilesOfSavesCutShort)
+{
+    test::WriteDictionaryFile(path(), {{"methyl", "甲基"}});
+    test::WriteBytes(dir / "source.dat.tmp-12345", "half a save");
+    test::WriteBytes(dir / "source.dat.tmp", "not ours");
+    EXPECT_EQ(Add("ethyl"), AddStatus::Inserted);
+    EXPECT_FALSE(std::filesystem::exists(dir / "source.dat.tmp-12345"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "source.dat.tmp"));
+}
+
 TEST_F(AddTermsTest, ReadOnlyDictionaryIsNotReplaced)
 {
     namespace fs = std::filesystem;

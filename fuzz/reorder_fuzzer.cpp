@@ -1,0 +1,102 @@
+// Reordering and the display mode on arbitrary text. Fields (separated by
+// byte 0xFF): the result text, then the source text.
+
+#include "fuzz_support.h"
+
+#include "text/lines.h"
+#include "text/trim.h"
+#include "translation/display_mode.h"
+#include "translation/reorder.h"
+
+#include <algorithm>
+
+using namespace carbonym;
+
+namespace {
+
+std::u16string Sorted(std::u16string text)
+{
+    std::sort(text.begin(), text.end());
+    return text;
+}
+
+void CheckReorderName(std::u16string_view line)
+{
+    const std::u16string reordered = ReorderName(line);
+    // Pieces are joined without spaces, so a second reorder changes nothing.
+    FUZZ_CHECK(reordered.find(u' ') == std::u16string::npos);
+    FUZZ_CHECK(ReorderName(reordered) == reordered);
+
+    const auto trimmed = Trim(line);
+    if (trimmed.find(u' ') == std::u16string_view::npos) {
+        FUZZ_CHECK(reordered == trimmed);
+        return;
+    }
+    // Without a piece ending in "-" nothing is dropped but the spaces and
+    // one comma of each piece that ends in one.
+    std::u16string kept;
+    size_t begin = 0;
+    while (begin <= trimmed.size()) {
+        const size_t end = std::min(trimmed.find(u' ', begin), trimmed.size());
+        auto piece = trimmed.substr(begin, end - begin);
+        begin = end + 1;
+        if (!piece.empty() && piece.back() == u'-')
+            return;
+        if (!piece.empty() && piece.back() == u',')
+            piece.remove_suffix(1);
+        kept += piece;
+    }
+    FUZZ_CHECK(Sorted(reordered) == Sorted(kept));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const auto fields = fuzz::SplitFields(fuzz::Bytes(data, size));
+    const std::u16string result = fuzz::DecodeLenient(fields[0]);
+    const std::u16string source = fields.size() > 1 ? fuzz::DecodeLenient(fields[1]) : std::u16string();
+    const auto resultLines = SplitLines(result);
+    const auto sourceLines = SplitLines(source);
+
+    std::vector<std::u16string_view> nonEmpty;
+    for (const auto line : resultLines) {
+        CheckReorderName(line);
+        if (!line.empty())
+            nonEmpty.push_back(line);
+    }
+
+    // Each non-empty line becomes one line, as long as no lone line feed can
+    // meet a carriage return when the pieces are joined.
+    const std::u16string reordered = ReorderText(result);
+    FUZZ_CHECK(reordered.empty() == nonEmpty.empty());
+    bool loneLineFeed = false;
+    for (size_t i = 0; i < result.size(); ++i)
+        loneLineFeed = loneLineFeed || (result[i] == u'\n' && (i == 0 || result[i - 1] != u'\r'));
+    if (!loneLineFeed && !nonEmpty.empty()) {
+        const auto lines = SplitLines(reordered);
+        FUZZ_CHECK(lines.size() == nonEmpty.size() + 1 && lines.back().empty());
+        for (size_t i = 0; i < nonEmpty.size(); ++i)
+            FUZZ_CHECK(lines[i] == ReorderName(nonEmpty[i]));
+    }
+
+    // The Chinese–English display pairs every non-empty result line with its
+    // source line (an empty one where the source has none), and switching
+    // back gives the non-empty result lines, whatever either text holds.
+    const std::u16string bilingual = ToBilingual(result, source);
+    const auto shown = SplitLines(bilingual);
+    FUZZ_CHECK(shown.size() == (nonEmpty.empty() ? 0 : 2 * nonEmpty.size() + 1));
+    std::u16string chineseOnly;
+    size_t pair = 0;
+    for (size_t i = 0; i < resultLines.size(); ++i) {
+        if (resultLines[i].empty())
+            continue;
+        FUZZ_CHECK(shown[2 * pair] == (i < sourceLines.size() ? sourceLines[i] : std::u16string_view()));
+        FUZZ_CHECK(shown[2 * pair + 1] == resultLines[i]);
+        ++pair;
+        chineseOnly += resultLines[i];
+        chineseOnly += kLineBreak;
+    }
+    FUZZ_CHECK(ToChineseOnly(bilingual) == chineseOnly);
+    return 0;
+}
