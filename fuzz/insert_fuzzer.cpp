@@ -96,6 +96,11 @@ void CheckSingleAdd(const std::filesystem::path& path, std::u16string english, s
     CutAtLineBreak(english, chinese);
     const auto term = Trim(english);
     const auto length = static_cast<int16_t>(term.size());
+    if (status == AddStatus::FirstRecord) {
+        FUZZ_CHECK(before.empty());
+        FUZZ_CHECK(SplitRecords(fuzz::ReadFile(path)) == Records{Encoded(english, chinese, codec)});
+        return;
+    }
     if (status != AddStatus::Inserted) {
         FUZZ_CHECK(fuzz::ReadFile(path) == bytesBefore);
         if (status == AddStatus::Duplicate) {

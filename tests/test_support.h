@@ -79,4 +79,35 @@ inline void WriteBytes(const std::filesystem::path& path, const std::string& byt
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+inline std::u16string Repeat(std::u16string_view piece, size_t times)
+{
+    std::u16string text;
+    text.reserve(piece.size() * times);
+    for (size_t i = 0; i < times; ++i)
+        text += piece;
+    return text;
+}
+
+// One line that is a single piece (no space): a character of every plane,
+// both ends of the range, unpaired and reversed surrogates, NUL, lone CR and
+// LF, and full-width forms that look like the separators.
+inline std::u16string HostileLine()
+{
+    std::u16string line;
+    for (char32_t plane = 0; plane <= 0x10; ++plane) {
+        const char32_t c = plane * 0x10000 + 0x4E2D;
+        if (c < 0x10000) {
+            line += static_cast<char16_t>(c);
+        } else {
+            line += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            line += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        }
+    }
+    line += u"\xDBFF\xDFFF"; // U+10FFFF
+    line += u"\xD800-\xDC00\xD800,\xFFFF\xFEFF";
+    line += std::u16string(1, u'\0');
+    line += u"x\ry\nz\u00A0\uFF0C\u2013\u3000";
+    return line;
+}
+
 } // namespace carbonym::test

@@ -2,6 +2,7 @@
 // megabyte, every plane of Unicode, unpaired surrogates, NUL characters and
 // carriage returns without line feeds. They must finish and be right.
 
+#include "test_support.h"
 #include "text/lines.h"
 #include "translation/display_mode.h"
 #include "translation/find_term.h"
@@ -13,36 +14,8 @@
 namespace carbonym {
 namespace {
 
-std::u16string Repeat(std::u16string_view piece, size_t times)
-{
-    std::u16string text;
-    text.reserve(piece.size() * times);
-    for (size_t i = 0; i < times; ++i)
-        text += piece;
-    return text;
-}
-
-// One line that is a single piece (no space): a character of every plane,
-// both ends of the range, unpaired and reversed surrogates, NUL, lone CR and
-// LF, and full-width forms that look like the separators.
-std::u16string OddLine()
-{
-    std::u16string line;
-    for (char32_t plane = 0; plane <= 0x10; ++plane) {
-        const char32_t c = plane * 0x10000 + 0x4E2D;
-        if (c < 0x10000) {
-            line += static_cast<char16_t>(c);
-        } else {
-            line += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-            line += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-        }
-    }
-    line += u"\xDBFF\xDFFF"; // U+10FFFF
-    line += u"\xD800-\xDC00\xD800,\xFFFF\xFEFF";
-    line += std::u16string(1, u'\0');
-    line += u"x\ry\nz\u00A0\uFF0C\u2013\u3000";
-    return line;
-}
+using test::HostileLine;
+using test::Repeat;
 
 TEST(HostileText, OneMegabyteLineOfPiecesReorders)
 {
@@ -58,7 +31,7 @@ TEST(HostileText, OneMegabyteLineOfPiecesReorders)
 
 TEST(HostileText, TenMegabytesOfOddLinesTranslateReorderAndDisplay)
 {
-    const std::u16string odd = OddLine();
+    const std::u16string odd = HostileLine();
     const std::u16string name = u"Benzoic acid, 4-amino-, ethyl ester";
     // Names are rare among the odd lines, as in a pasted file of anything.
     std::u16string block = Repeat(odd + u"\r\n", 2000) + name + u"\r\n";
