@@ -9,6 +9,8 @@
 #include "translation/literal_translator.h"
 #include "translation/translate_command.h"
 
+#include <algorithm>
+
 using namespace carbonym;
 
 namespace {
@@ -19,6 +21,27 @@ int64_t FoldedFind(std::u16string_view text, std::u16string_view term, size_t st
 {
     const size_t found = FoldCase(text).find(FoldCase(term), start);
     return found == std::u16string::npos ? -1 : static_cast<int64_t>(found);
+}
+
+// Records whose Chinese holds later English terms can multiply the text at
+// every step: both engines then rightly build a text too long to compare.
+// Keeps the first records under which the text stays below a bound: a record
+// with English E and Chinese C makes a text at most ceil(|C| / |E|) times
+// as long.
+std::vector<Term> GrowingAtMost(std::vector<Term> terms, size_t textSize)
+{
+    constexpr size_t kLongestText = 1 << 16;
+    size_t longest = std::max<size_t>(textSize, 1);
+    for (size_t i = 0; i < terms.size(); ++i) {
+        const size_t english = std::max<size_t>(terms[i].English.size(), 1);
+        const size_t factor = std::max<size_t>((terms[i].Chinese.size() + english - 1) / english, 1);
+        if (longest > kLongestText / factor) {
+            terms.resize(i);
+            break;
+        }
+        longest *= factor;
+    }
+    return terms;
 }
 
 } // namespace
@@ -35,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             record.Chinese = fuzz::DecodeLenient(fields[i + 1]);
         records.push_back(record);
     }
-    const auto terms = PrepareTerms(records);
+    const auto terms = GrowingAtMost(PrepareTerms(records), text.size());
 
     bool anyOccurs = false;
     for (const auto& term : terms) {
