@@ -1,13 +1,16 @@
 // A dictionary file of arbitrary bytes, read every way the program reads one
-// (list, show, the image of the add commands) and translated with: nothing
+// (list, show, check, the image of the add commands) and translated with: nothing
 // fails, every reader sees the same records, and reading changes nothing.
 
 #include "fuzz_support.h"
 
+#include "dictionary/dictionary_check.h"
 #include "dictionary/dictionary_file.h"
 #include "dictionary/dictionary_image.h"
 #include "text/trim.h"
 #include "translation/translate_command.h"
+
+#include <algorithm>
 
 using namespace carbonym;
 
@@ -36,6 +39,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::string padded(bytes.substr(0, static_cast<size_t>(count) * kRecordSize));
     padded.resize(static_cast<size_t>(count) * kRecordSize, ' ');
     FUZZ_CHECK(image.Bytes() == padded);
+
+    // Every problem names records that exist, and a record before it where
+    // it names one.
+    const DictionaryCheck check = CheckDictionary(path);
+    FUZZ_CHECK(check.RecordCount == count);
+    for (const auto& problem : check.Problems) {
+        FUZZ_CHECK(problem.Record >= 0 && problem.Record <= count);
+        FUZZ_CHECK(problem.Earlier >= 0 && problem.Earlier < std::max<int64_t>(problem.Record, 1));
+        FUZZ_CHECK(!problem.Message.empty());
+    }
 
     // A text made of the stored terms, so that they match.
     std::u16string source = u"methyl\r\n";
