@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <unordered_set>
 
@@ -179,14 +180,27 @@ std::vector<std::u16string> MakeNames(size_t count, uint64_t seed)
     return names;
 }
 
+std::string ReadFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteFile(const std::filesystem::path& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
 void WriteDictionary(const std::filesystem::path& path, const std::vector<Term>& terms)
 {
     GbkCodec codec;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::string bytes;
     for (const auto& term : terms) {
         const auto record = EncodeRecord(MakeRecord(term.English, term.Chinese), codec);
-        out.write(record.data(), static_cast<std::streamsize>(record.size()));
+        bytes.append(record.data(), record.size());
     }
+    WriteFile(path, bytes);
 }
 
 std::u16string JoinLines(const std::vector<std::u16string>& names, size_t count, std::u16string_view lineBreak)

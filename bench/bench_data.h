@@ -20,6 +20,9 @@ std::vector<Term> MakeDictionary(size_t count, uint64_t seed);
 // ethyl ester"), the same for every dictionary size.
 std::vector<std::u16string> MakeNames(size_t count, uint64_t seed);
 
+std::string ReadFile(const std::filesystem::path& path);
+void WriteFile(const std::filesystem::path& path, const std::string& bytes);
+
 // Writes `terms` as a dictionary file, in their order.
 void WriteDictionary(const std::filesystem::path& path, const std::vector<Term>& terms);
 

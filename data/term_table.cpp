@@ -119,13 +119,9 @@ TermTable ParseTermTable(std::string_view utf8, const std::string& name)
 
 void CompileTermTable(const std::vector<TermRow>& rows, const std::filesystem::path& output)
 {
-    // Built beside the output and saved in one step, so that a failed run
-    // leaves no half-written dictionary behind.
-    auto work = output;
-    work += ".work";
-    std::filesystem::remove(work);
-    DictionaryImage image(work);
-    std::filesystem::remove(work);
+    // Built in memory and saved in one step, so that a failed run leaves no
+    // half-written dictionary behind.
+    DictionaryImage image;
     for (const auto& row : rows) {
         if (image.Insert(row.English, row.Chinese) == InsertStatus::Duplicate)
             throw std::runtime_error("第 " + std::to_string(row.Line) + " 行：有序插入认为英文词条“"

@@ -24,6 +24,9 @@ public:
     // counts as a record when the count rounds it in, filled with spaces.
     explicit DictionaryImage(const std::filesystem::path& path);
 
+    // An empty dictionary, to build one from scratch.
+    DictionaryImage() = default;
+
     int64_t RecordCount() const { return static_cast<int64_t>(order_.size()); }
     TermRecord Record(int64_t n) const; // 1-based
 
