@@ -4,6 +4,7 @@
 #include "translation/reorder.h"
 #include "translation/translate_command.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 
@@ -32,11 +33,51 @@ bool IsAllowedLatinRun(std::u16string_view run)
     return false;
 }
 
+bool IsDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+bool IsLocantCharacter(char16_t c)
+{
+    return IsDigit(c) || c == u',' || c == u'\'';
+}
+
+bool IsBracket(char16_t c)
+{
+    return c == u'(' || c == u')' || c == u'（' || c == u'）';
+}
+
+// The last character of a substituent prefix in front of a parent: 甲基,
+// 羟基, 氧亚基, and the halogens, which take no 基.
+bool EndsPrefix(char16_t c)
+{
+    return c == u'基' || c == u'氟' || c == u'氯' || c == u'溴' || c == u'碘';
+}
+
+std::vector<std::u16string_view> LatinRuns(std::u16string_view text)
+{
+    std::vector<std::u16string_view> runs;
+    size_t i = 0;
+    while (i < text.size()) {
+        if (!IsLatin(text[i])) {
+            ++i;
+            continue;
+        }
+        const size_t start = i;
+        while (i < text.size() && IsLatin(text[i]))
+            ++i;
+        runs.push_back(text.substr(start, i - start));
+    }
+    return runs;
+}
+
 } // namespace
 
 std::vector<SampleName> ParseSampleTable(std::string_view utf8)
 {
     std::vector<SampleName> names;
+    bool byClass = false;
     size_t begin = 0;
     int line = 0;
     while (begin < utf8.size()) {
@@ -47,8 +88,9 @@ std::vector<SampleName> ParseSampleTable(std::string_view utf8)
         begin = end + 1;
         ++line;
         if (line == 1) {
-            if (text != kSampleHeader)
-                throw std::runtime_error("样本表第 1 行应是表头“english<TAB>chinese<TAB>form”");
+            if (text != kSampleHeader && text != kClassSampleHeader)
+                throw std::runtime_error("样本表第 1 行应是表头“english<TAB>chinese<TAB>form”或“english<TAB>chinese<TAB>class”");
+            byClass = text == kClassSampleHeader;
             continue;
         }
         if (text.empty() || text.front() == '#')
@@ -56,12 +98,42 @@ std::vector<SampleName> ParseSampleTable(std::string_view utf8)
         const size_t tab1 = text.find('\t');
         const size_t tab2 = tab1 == std::string_view::npos ? tab1 : text.find('\t', tab1 + 1);
         const std::string_view form = tab2 == std::string_view::npos ? std::string_view() : text.substr(tab2 + 1);
-        if (tab2 == std::string_view::npos || tab1 == 0 || tab2 == tab1 + 1 || (form != "IUPAC" && form != "CAS"))
-            throw std::runtime_error("样本表第 " + std::to_string(line) + " 行格式错误：应为 英文<TAB>中文<TAB>IUPAC|CAS");
-        names.push_back(SampleName{Utf8ToUtf16(text.substr(0, tab1)),
-                                   Utf8ToUtf16(text.substr(tab1 + 1, tab2 - tab1 - 1)), form == "CAS", line});
+        const bool known = byClass ? (form == "organic" || form == "salt" || form == "inorganic" || form == "CAS")
+                                   : (form == "IUPAC" || form == "CAS");
+        if (tab2 == std::string_view::npos || tab1 == 0 || tab2 == tab1 + 1 || !known)
+            throw std::runtime_error("样本表第 " + std::to_string(line) + " 行格式错误：应为 英文<TAB>中文<TAB>" +
+                                     (byClass ? "organic|salt|inorganic|CAS" : "IUPAC|CAS"));
+        SampleName name;
+        name.English = Utf8ToUtf16(text.substr(0, tab1));
+        const std::string_view chinese = text.substr(tab1 + 1, tab2 - tab1 - 1);
+        if (byClass) {
+            size_t from = 0;
+            for (;;) {
+                const size_t bar = std::min(chinese.find('|', from), chinese.size());
+                if (bar == from)
+                    throw std::runtime_error("样本表第 " + std::to_string(line) + " 行有空的中文名");
+                name.Accepted.push_back(Utf8ToUtf16(chinese.substr(from, bar - from)));
+                if (bar == chinese.size())
+                    break;
+                from = bar + 1;
+            }
+        } else {
+            name.Accepted.push_back(Utf8ToUtf16(chinese));
+        }
+        name.Chinese = name.Accepted.front();
+        name.Class = std::string(form);
+        name.Cas = form == "CAS";
+        name.Ordered = form != "IUPAC";
+        name.Variants = byClass;
+        name.Line = line;
+        names.push_back(std::move(name));
     }
     return names;
+}
+
+std::u16string ArrangeName(std::u16string_view translated)
+{
+    return ReorderName(translated);
 }
 
 std::u16string NormalizeChinese(std::u16string_view text)
@@ -79,18 +151,70 @@ std::u16string NormalizeChinese(std::u16string_view text)
 
 bool HasUntranslatedLatin(std::u16string_view text)
 {
+    return HasUntranslatedLatin(text, {});
+}
+
+std::u16string CanonicalChinese(std::u16string_view text)
+{
+    std::u16string s;
+    const std::u16string normalized = NormalizeChinese(text);
+    for (size_t i = 0; i < normalized.size(); ++i) {
+        const char16_t c = normalized[i];
+        if (c == u' ' && ((i > 0 && IsBracket(normalized[i - 1])) ||
+                          (i + 1 < normalized.size() && IsBracket(normalized[i + 1]))))
+            continue;
+        if (c == u'胺' && i + 1 < normalized.size() && normalized[i + 1] == u'基') {
+            s += u'氨';
+            continue;
+        }
+        s += c;
+    }
+
+    // "-L-" after a parent, L a set of locants, followed by Chinese.
     size_t i = 0;
-    while (i < text.size()) {
-        if (!IsLatin(text[i])) {
+    while (i < s.size()) {
+        const size_t locants = i + 1;
+        size_t after = locants;
+        while (after < s.size() && IsLocantCharacter(s[after]))
+            ++after;
+        const bool pattern = s[i] == u'-' && i > 0 && IsChinese(s[i - 1]) && after > locants &&
+                             IsDigit(s[locants]) && after + 1 < s.size() && s[after] == u'-' &&
+                             IsChinese(s[after + 1]);
+        if (!pattern) {
             ++i;
             continue;
         }
-        const size_t start = i;
-        while (i < text.size() && IsLatin(text[i]))
-            ++i;
-        if (!IsAllowedLatinRun(text.substr(start, i - start)))
-            return true;
+        size_t run = i;
+        while (run > 0 && IsChinese(s[run - 1]))
+            --run;
+        size_t parent = run;
+        for (size_t k = run; k < i; ++k)
+            if (EndsPrefix(s[k]))
+                parent = k + 1;
+        // No parent after the prefixes: the locants are a prefix's own. A
+        // parent with locants in front of it is in the older form already.
+        const bool older = parent == run && run >= 2 && s[run - 1] == u'-' && IsLocantCharacter(s[run - 2]);
+        if (parent == i || older) {
+            i = after;
+            continue;
+        }
+        const bool joined = parent > run || (run > 0 && (s[run - 1] == u')' || s[run - 1] == u']'));
+        const std::u16string moved = (joined ? u"-" : u"") + s.substr(locants, after - locants) + u"-" +
+                                     s.substr(parent, i - parent);
+        s.replace(parent, after + 1 - parent, moved);
+        // Later locants of the same parent stay where they are (2-丁烯-1-醇):
+        // the parent now has locants in front of it.
+        i = parent + moved.size();
     }
+    return s;
+}
+
+bool HasUntranslatedLatin(std::u16string_view text, std::u16string_view accepted)
+{
+    const auto kept = LatinRuns(accepted);
+    for (const auto run : LatinRuns(text))
+        if (!IsAllowedLatinRun(run) && std::find(kept.begin(), kept.end(), run) == kept.end())
+            return true;
     return false;
 }
 
@@ -99,11 +223,30 @@ SampleResult EvaluateSample(const SampleName& name, const std::vector<Term>& ter
     SampleResult result;
     result.Name = &name;
     result.Output = Translate(name.English, terms).Text;
-    if (name.Cas)
-        result.Output = ReorderName(result.Output);
-    result.Exact = NormalizeChinese(result.Output) == NormalizeChinese(name.Chinese);
-    result.LatinLeft = HasUntranslatedLatin(result.Output);
+    if (name.Ordered)
+        result.Output = ArrangeName(result.Output);
+    const auto comparable = [&](std::u16string_view text) {
+        return name.Variants ? CanonicalChinese(text) : NormalizeChinese(text);
+    };
+    const std::u16string output = comparable(result.Output);
+    std::u16string accepted;
+    for (const auto& chinese : name.Accepted) {
+        result.Exact = result.Exact || output == comparable(chinese);
+        accepted += chinese;
+        accepted += u' ';
+    }
+    result.LatinLeft = HasUntranslatedLatin(result.Output, accepted);
     return result;
+}
+
+double SampleTally::ExactShare() const
+{
+    return Names == 0 ? 0.0 : 100.0 * static_cast<double>(Exact) / static_cast<double>(Names);
+}
+
+double SampleTally::LatinLeftShare() const
+{
+    return Names == 0 ? 0.0 : 100.0 * static_cast<double>(LatinLeft) / static_cast<double>(Names);
 }
 
 double SampleReport::ExactShare() const
@@ -126,6 +269,10 @@ SampleReport EvaluateSamples(const std::vector<SampleName>& names, const std::ve
         report.LatinLeft += result.LatinLeft;
         report.Cas += name.Cas;
         report.CasExact += name.Cas && result.Exact;
+        auto& tally = report.ByClass[name.Class];
+        ++tally.Names;
+        tally.Exact += result.Exact;
+        tally.LatinLeft += result.LatinLeft;
     }
     return report;
 }
