@@ -173,14 +173,16 @@ std::u16string CanonicalChinese(std::u16string_view text)
     // "-L-" after a parent, L a set of locants, followed by Chinese.
     size_t i = 0;
     while (i < s.size()) {
+        if (s[i] != u'-' || i == 0 || !IsChinese(s[i - 1])) {
+            ++i;
+            continue;
+        }
         const size_t locants = i + 1;
         size_t after = locants;
         while (after < s.size() && IsLocantCharacter(s[after]))
             ++after;
-        const bool pattern = s[i] == u'-' && i > 0 && IsChinese(s[i - 1]) && after > locants &&
-                             IsDigit(s[locants]) && after + 1 < s.size() && s[after] == u'-' &&
-                             IsChinese(s[after + 1]);
-        if (!pattern) {
+        if (locants == s.size() || !IsDigit(s[locants]) || after + 1 >= s.size() || s[after] != u'-' ||
+            !IsChinese(s[after + 1])) {
             ++i;
             continue;
         }
