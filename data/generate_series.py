@@ -339,6 +339,43 @@ POLY_GROUPS = [("methyl", "甲"), ("ethyl", "乙"), ("propyl", "丙"), ("butyl",
                ("phenyl", "苯"), ("isopropyl", "异丙"), ("benzyl", "苄")]
 
 
+# A whole IUPAC ester name ("ethyl acetate") also fires inside a longer one
+# ("2-phenylethyl acetate" would give 2-苯基乙酸乙酯, another compound), so
+# only these common ones stay whole; the others translate word by word
+# (乙基 乙酸酯) for the naming-rule order to join.
+WHOLE_ESTERS = {
+    "methyl acetate", "ethyl acetate", "propyl acetate", "butyl acetate", "pentyl acetate", "ethenyl acetate",
+    "ethyl formate", "methyl benzoate", "ethyl benzoate", "benzyl benzoate", "ethyl cinnamate",
+    "methyl prop-2-enoate", "ethyl prop-2-enoate", "methyl 2-methylprop-2-enoate", "ethyl 2-methylprop-2-enoate",
+    "ethyl 3-oxobutanoate", "methyl 2-hydroxybenzoate", "ethyl 2-hydroxybenzoate", "methyl 4-hydroxybenzoate",
+    "ethyl 4-hydroxybenzoate", "propyl 4-hydroxybenzoate", "ethyl 4-aminobenzoate", "diethyl propanedioate",
+    "dimethyl benzene-1,4-dicarboxylate", "diethyl benzene-1,2-dicarboxylate",
+}
+
+
+# Prefixes that lengthen the group of a whole ester name ("2-phenylethyl
+# acetate"): a longer entry gives those names word by word, so the whole
+# entry cannot fire inside them.
+SHIELD_PREFIXES = [("phenyl", "苯基"), ("methyl", "甲基"), ("dimethyl", "二甲基"), ("chloro", "氯"),
+                   ("bromo", "溴"), ("fluoro", "氟"), ("hydroxy", "羟基"), ("methoxy", "甲氧基"),
+                   ("ethoxy", "乙氧基"), ("amino", "氨基"), ("cyano", "氰基"), ("nitro", "硝基"), ("oxo", "氧亚基"),
+                   ("phenoxy", "苯氧基"), ("cyclohexyl", "环己基"), ("ethyl", "乙基"), ("propyl", "丙基")]
+GROUP_CHINESE = {"methyl": "甲基", "ethyl": "乙基", "propyl": "丙基", "butyl": "丁基", "pentyl": "戊基",
+                 "ethenyl": "乙烯基", "benzyl": "苄基"}
+
+
+def whole_ester_shields():
+    acids = dict(ESTER_ACIDS)
+    rows = []
+    for name in sorted(WHOLE_ESTERS):
+        group, acid = name.split(" ", 1)
+        if group not in GROUP_CHINESE or acid not in acids:
+            continue
+        for prefix, pcn in SHIELD_PREFIXES:
+            rows.append((prefix + group + " " + acid, pcn + GROUP_CHINESE[group] + " " + acids[acid] + "酯"))
+    return rows
+
+
 def esters():
     rows = []
     for group, cn in ESTER_GROUPS:
@@ -347,17 +384,21 @@ def esters():
         # the piece must not end in a comma, or reordering puts it first.
         rows.append((group + " ester,", cn + "酯"))
         if group in IUPAC_ESTER_GROUPS:
-            rows += [(group + " " + acid, acn + cn + "酯") for acid, acn in ESTER_ACIDS]
+            rows += [(group + " " + acid, acn + cn + "酯") for acid, acn in ESTER_ACIDS
+                     if group + " " + acid in WHOLE_ESTERS]
     for group, cn in POLY_GROUPS:
         rows.append(("di" + group + " ester", "二" + cn + "酯"))
         # Current CAS names give the ester locants: "1,2-dimethyl ester".
         rows += [(locants + "-di" + group + " ester", "二" + cn + "酯") for locants in ("1,2", "1,3", "1,4")]
         rows.append(("tri" + group + " ester", "三" + cn + "酯"))
-        rows += [("di" + group + " " + acid, acn + "二" + cn + "酯") for acid, acn in POLY_ESTERS]
-        rows += [("tri" + group + " " + acid, acn + "三" + cn + "酯") for acid, acn in TRI_ESTERS]
+        rows += [("di" + group + " " + acid, acn + "二" + cn + "酯") for acid, acn in POLY_ESTERS
+                 if "di" + group + " " + acid in WHOLE_ESTERS]
+        rows += [("tri" + group + " " + acid, acn + "三" + cn + "酯") for acid, acn in TRI_ESTERS
+                 if "tri" + group + " " + acid in WHOLE_ESTERS]
     # Amino acid esters come as hydrochlorides: "L-Alanine, methyl ester, hydrochloride (1:1)".
     for group, cn in (("methyl", "甲"), ("ethyl", "乙"), ("1,1-dimethylethyl", "叔丁"), ("phenylmethyl", "苄")):
         rows.append((group + " ester, hydrochloride (1:1)", cn + "酯盐酸盐"))
+    rows += whole_ester_shields()
     rows += [
         ("bis(2-ethylhexyl) ester", "双(2-乙基己基)酯"),
         ("bis(2-ethylhexyl) phthalate", "邻苯二甲酸双(2-乙基己基)酯"),
