@@ -351,6 +351,9 @@ WHOLE_ESTERS = {
     "ethyl 4-hydroxybenzoate", "propyl 4-hydroxybenzoate", "ethyl 4-aminobenzoate", "diethyl propanedioate",
     "dimethyl benzene-1,4-dicarboxylate", "diethyl benzene-1,2-dicarboxylate",
 }
+# "methyl" ends in "ethyl": an ethyl ester kept whole needs its methyl ester
+# whole too, or "methyl formate" would read m甲酸乙酯.
+WHOLE_ESTERS |= {"methyl " + name[len("ethyl "):] for name in WHOLE_ESTERS if name.startswith("ethyl ")}
 
 
 # Prefixes that lengthen the group of a whole ester name ("2-phenylethyl
@@ -364,6 +367,12 @@ GROUP_CHINESE = {"methyl": "甲基", "ethyl": "乙基", "propyl": "丙基", "but
                  "ethenyl": "乙烯基", "benzyl": "苄基"}
 
 
+# Branched and cyclic forms of a group, written in front of it.
+BRANCHES = {"propyl": [("iso", "异"), ("cyclo", "环"), ("n-", "正")],
+            "butyl": [("iso", "异"), ("sec-", "仲"), ("tert-", "叔"), ("n-", "正"), ("cyclo", "环")],
+            "pentyl": [("iso", "异"), ("neo", "新"), ("tert-", "叔"), ("n-", "正"), ("cyclo", "环")]}
+
+
 def whole_ester_shields():
     acids = dict(ESTER_ACIDS)
     rows = []
@@ -371,7 +380,7 @@ def whole_ester_shields():
         group, acid = name.split(" ", 1)
         if group not in GROUP_CHINESE or acid not in acids:
             continue
-        for prefix, pcn in SHIELD_PREFIXES:
+        for prefix, pcn in SHIELD_PREFIXES + BRANCHES.get(group, []):
             rows.append((prefix + group + " " + acid, pcn + GROUP_CHINESE[group] + " " + acids[acid] + "酯"))
     return rows
 
