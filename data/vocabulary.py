@@ -120,6 +120,7 @@ def trivial_acids():
             (bare + "amide", cn + "酰胺"),
             (bare + "amido", cn + "酰氨基"),
             (bare + "onitrile", cn + "腈"),
+            (bare + "amidine", cn + "脒"),
             (bare + "aldehyde", cn + "醛"),
         ]
         # CAS and older names also write the acyl with -oyl.
@@ -263,7 +264,7 @@ RINGS = [
 SUBSTITUENTS = [
     ("acetoxyl", "乙酰氧基"), ("acetamino", "乙酰氨基"), ("acetenyl", "乙炔基"), ("acroyl", "丙烯酰基"),
     ("methacroyl", "甲基丙烯酰基"),
-    ("amidoxalyl", "草氨酰基"), ("aminoxy", "氨氧基"), ("aminooxy", "氨氧基"), ("aminyl", "氨基"),
+    ("amidoxalyl", "草氨酰基"), ("aminoxy", "氨氧基"), ("aminooxy", "氨氧基"),
     ("amoxy", "戊氧基"), ("isoamoxy", "异戊氧基"), ("benzal", "亚苄基"), ("biphen-2-yl", "联苯-2-基"),
     ("biphen-3-yl", "联苯-3-基"), ("biphen-4-yl", "联苯-4-基"), ("biphenylyl", "联苯基"),
     ("biphenyl-2-yl", "联苯-2-基"), ("biphenyl-3-yl", "联苯-3-基"), ("biphenyl-4-yl", "联苯-4-基"),
@@ -306,7 +307,24 @@ SUBSTITUENTS = [
     ("salicyl", "水杨基"), ("vanillyl", "香草基"), ("naphthyl", "萘基"), ("naphthylmethyl", "萘甲基"),
     ("anthryl", "蒽基"), ("phenanthryl", "菲基"), ("pyrenyl", "芘基"), ("fluorenyl", "芴基"),
     ("fluorenylmethyl", "芴甲基"), ("indenyl", "茚基"), ("azulenyl", "薁基"), ("mesityl", "均三甲苯基"),
-    ("tolyl", "甲苯基"), ("xylyl", "二甲苯基"), ("styryl", "苯乙烯基"), ("cinnamoyl", "肉桂酰基"),
+    ("tolyl", "甲苯基"), ("xylyl", "二甲苯基"), ("quinonyl", "醌基"), ("acenaphthenyl", "苊基"),
+    ("acenaphthylenyl", "苊烯基"), ("fluoranthenyl", "荧蒽基"), ("biphenylenyl", "联亚苯基"),
+    ("triphenylenyl", "三亚苯基"), ("perylenyl", "苝基"), ("coronenyl", "蔻基"), ("picenyl", "苉基"),
+    ("naphthacenyl", "并四苯基"), ("tetracenyl", "并四苯基"), ("phenalenyl", "萉基"), ("ovalenyl", "卵苯基"),
+    ("indanyl", "茚满基"), ("xylenyl", "二甲苯基"), ("cobaltocenyl", "二茂钴基"), ("nickelocenyl", "二茂镍基"),
+    ("ruthenocenyl", "二茂钌基"), ("osmocenyl", "二茂锇基"), ("titanocenyl", "二茂钛基"),
+    ("zirconocenyl", "二茂锆基"), ("vanadocenyl", "二茂钒基"), ("chromocenyl", "二茂铬基"),
+    ("adeninyl", "腺嘌呤基"), ("guaninyl", "鸟嘌呤基"), ("cytosinyl", "胞嘧啶基"), ("thyminyl", "胸腺嘧啶基"),
+    ("uracilyl", "尿嘧啶基"), ("xanthinyl", "黄嘌呤基"), ("hypoxanthinyl", "次黄嘌呤基"),
+    ("adenosinyl", "腺苷基"), ("guanosinyl", "鸟苷基"), ("cytidinyl", "胞苷基"), ("uridinyl", "尿苷基"),
+    ("thymidinyl", "胸苷基"), ("inosinyl", "肌苷基"), ("flavonyl", "黄酮基"), ("isoflavonyl", "异黄酮基"),
+    ("flavanonyl", "黄烷酮基"), ("chromonyl", "色酮基"), ("anilinyl", "苯胺基"), ("toluidinyl", "甲苯胺基"),
+    ("catecholyl", "邻苯二酚基"), ("resorcinolyl", "间苯二酚基"), ("guaiacolyl", "愈创木酚基"),
+    ("eugenolyl", "丁香酚基"), ("mentholyl", "薄荷醇基"), ("borneolyl", "龙脑基"), ("isatinyl", "靛红基"),
+    ("uridylyl", "尿苷酰基"), ("adenylyl", "腺苷酰基"), ("guanylyl", "鸟苷酰基"), ("cytidylyl", "胞苷酰基"),
+    ("thymidylyl", "胸苷酰基"), ("boc-", "叔丁氧羰基-"), ("(boc)", "(叔丁氧羰基)"),
+    ("seleno", "硒代"), ("telluro", "碲代"), ("selenourea", "硒脲"), ("tellurourea", "碲脲"), ("homo", "高"),
+    ("tertiary-", "叔"), ("tertiary", "叔"), ("styryl", "苯乙烯基"), ("cinnamoyl", "肉桂酰基"),
     ("phenacyl", "苯甲酰甲基"), ("phenylene", "亚苯基"), ("naphthylene", "亚萘基"),
 ]
 
@@ -424,6 +442,12 @@ NUMERAL_GROUPS = [("methyl", "甲基"), ("ethyl", "乙基"), ("fluoro", "氟"), 
                   ("hydro", "氢"), ("hydroxy", "羟基"), ("methoxy", "甲氧基"), ("acetyl", "乙酰基"),
                   ("methylene", "亚甲基"), ("phenyl", "苯基"), ("oxo", "氧亚基"), ("oxy", "氧基"),
                   ("iodo", "碘"), ("amino", "氨基"), ("nitro", "硝基"), ("deuterio", "氘代")]
+# Multipliers of groups in brackets (undecakis(...)) and of rings in von
+# Baeyer names (pentacyclo[...]).
+LARGE_MULTIPLIERS = [("penta", "五"), ("hexa", "六"), ("hepta", "七"), ("octa", "八"), ("nona", "九"), ("deca", "十"),
+                     ("undeca", "十一"), ("dodeca", "十二"), ("trideca", "十三"), ("tetradeca", "十四"),
+                     ("pentadeca", "十五"), ("hexadeca", "十六"), ("heptadeca", "十七"), ("octadeca", "十八"),
+                     ("nonadeca", "十九"), ("icosa", "二十"), ("eicosa", "二十")]
 GROUP_MULTIPLIERS = [("bis", "双"), ("tris", "三"), ("tetrakis", "四"), ("pentakis", "五"), ("hexakis", "六")]
 RING_ASSEMBLY = [("ter", "三联"), ("quater", "四联"), ("quinque", "五联"), ("sexi", "六联")]
 RING_ASSEMBLY_PARENTS = [("phenyl", "苯"), ("pyridine", "吡啶"), ("pyridyl", "吡啶"), ("thiophene", "噻吩"),
@@ -443,6 +467,9 @@ def numerals():
     for prefix, cn in RING_ASSEMBLY:
         rows += [(prefix + p, cn + pcn + ("基" if p.endswith("yl") and not pcn.endswith("基") else ""))
                  for p, pcn in RING_ASSEMBLY_PARENTS]
+    for prefix, cn in LARGE_MULTIPLIERS:
+        rows.append((prefix + "kis(", cn + "("))
+        rows.append((prefix + "cyclo", cn + "环"))
     rows += [("hemihydrate", "半水合物"), ("sesquihydrate", "倍半水合物"), ("hemisulfate", "半硫酸盐")]
     return rows
 
