@@ -474,6 +474,30 @@ def numerals():
     return rows
 
 
+# Replacement ("a") prefixes after a locant: 9-borabicyclo[3.3.1]nonane,
+# 1-silacyclohexane. Written with the hyphen, since the bare prefixes stand
+# inside other words (silane, germane, phosphate); carba, phospha, inda,
+# rhoda, titana and the like are left out for the same reason after a hyphen
+# (5-carbamoyl, 5'-phosphate, 1H-indazole, rhodamine), and so are those the
+# charged forms begin with (1-bromanida-, 1-stibanuida-).
+REPLACEMENT = [("sila", "硅"), ("germa", "锗"), ("stanna", "锡"), ("bora", "硼"), ("arsa", "砷"), ("bisma", "铋"), ("selena", "硒"), ("tellura", "碲"),
+               ("mercura", "汞"), ("zinca", "锌"), ("cadma", "镉"), ("cupra", "铜"), ("argenta", "银"),
+               ("aura", "金"), ("ferra", "铁"), ("cobalta", "钴"), ("nickela", "镍"), ("pallada", "钯"),
+               ("platina", "铂"), ("ruthena", "钌"), ("polona", "钋")]
+ONIA = [("azonia", "氮鎓"), ("oxonia", "氧鎓"), ("thionia", "硫鎓"), ("selenonia", "硒鎓"), ("telluronia", "碲鎓"),
+        ("phosphonia", "磷鎓"), ("arsonia", "砷鎓"), ("stibonia", "锑鎓"), ("iodonia", "碘鎓"),
+        ("bromonia", "溴鎓"), ("chloronia", "氯鎓"), ("boronia", "硼鎓"), ("silonia", "硅鎓")]
+# Words a hyphenated prefix would bite, given whole first.
+REPLACEMENT_SHIELDS = [("-selenazole", "-硒唑"), ("-selenazol", "-硒唑"), ("-tellurazole", "-碲唑"),
+                       ("-tellurazol", "-碲唑"), ("-silane", "-硅烷"), ("-borane", "-硼烷"),
+                       ("-stannane", "-锡烷"), ("-germane", "-锗烷")]
+
+
+def replacement():
+    rows = [("-" + prefix, "-" + cn + "杂") for prefix, cn in REPLACEMENT + ONIA]
+    return rows + REPLACEMENT_SHIELDS
+
+
 # Greek letters written out; "eta", "pi", "tau", "rho" and "nu" are left out
 # because they stand inside too many words (acetate, pinene, taurine).
 GREEK_LETTERS = [("epsilon", "ε"), ("zeta", "ζ"), ("theta", "θ"), ("kappa", "κ"), ("lambda", "λ"),
