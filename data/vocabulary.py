@@ -121,8 +121,11 @@ def trivial_acids():
             (bare + "amido", cn + "酰氨基"),
             (bare + "onitrile", cn + "腈"),
             (bare + "amidine", cn + "脒"),
+            (bare + "ohydrazide", cn + "酰肼"),
             (bare + "aldehyde", cn + "醛"),
         ]
+        if "二" in cn or word in ("phthalic", "isophthalic", "terephthalic", "oxalic"):
+            rows.append((acyl + " dichloride", cn + "酰氯"))  # the acid chloride of a diacid
         # CAS and older names also write the acyl with -oyl.
         if acyl_kind == YL and not base.endswith("o"):
             rows.append((base + "oyl", cn + "酰基"))
@@ -206,7 +209,20 @@ RETAINED = [
     ("glycolamide", "乙醇酰胺"), ("glycolonitrile", "乙醇腈"), ("glycolyl", "乙醇酰基"),
     ("glycerate", "甘油酸酯"), ("lactamide", "乳酰胺"), ("lactonitrile", "乳腈"),
     ("crotonaldehyde", "巴豆醛"), ("crotononitrile", "巴豆腈"), ("crotyl", "巴豆基"), ("isocrotyl", "异巴豆基"),
-    ("crotyl alcohol", "巴豆醇"), ("methyl ether", "甲醚"), ("methyl vinyl ether", "甲基乙烯基醚"),
+    ("crotyl alcohol", "巴豆醇"), ("vanillyl alcohol", "香草醇"), ("anisyl alcohol", "茴香醇"),
+    ("piperonyl alcohol", "胡椒醇"), ("veratryl alcohol", "藜芦醇"), ("salicyl alcohol", "水杨醇"),
+    ("coniferyl alcohol", "松柏醇"), ("homovanillyl alcohol", "高香草醇"), ("methyl ether", "甲醚"),
+    ("dithiol", "二硫醇"), ("dithiole", "二硫杂环戊二烯"), ("phosphonium", "鏻"),
+    ("phosphoranylidene", "正膦亚基"), ("1-oxyl", "1-氧自由基"), ("-1-oxyl", "-1-氧自由基"), ("N-oxyl", "N-氧自由基"),
+    ("Dess-Martin periodinane", "戴斯-马丁氧化剂"), ("periodinane", "高价碘试剂"),
+    ("sulfonic anhydride", "磺酸酐"), ("trifluoromethanesulfonic anhydride", "三氟甲磺酸酐"),
+    ("methanesulfonic anhydride", "甲磺酸酐"), ("triflic anhydride", "三氟甲磺酸酐"), ("triflic acid", "三氟甲磺酸"),
+    ("isonicotinic acid hydrazide", "异烟肼"), ("diglycidyl", "二缩水甘油基"), ("triglycidyl", "三缩水甘油基"),
+    ("glycidol", "缩水甘油"), ("chloroformate", "氯甲酸酯"), ("chloroformyl", "氯甲酰基"),
+    ("hexamethylphosphoric triamide", "六甲基磷酰三胺"), ("diisobutylaluminium hydride", "二异丁基氢化铝"),
+    ("diisobutylaluminum hydride", "二异丁基氢化铝"), ("tributyltin hydride", "三丁基氢化锡"),
+    ("bovine serum albumin", "牛血清白蛋白"), ("serum albumin", "血清白蛋白"), ("hepes", "羟乙基哌嗪乙磺酸"),
+    ("tween", "吐温"), ("coomassie brilliant blue", "考马斯亮蓝"), ("methyl vinyl ether", "甲基乙烯基醚"),
     ("orthoformate", "原甲酸酯"), ("orthoacetate", "原乙酸酯"), ("orthocarbonate", "原碳酸酯"),
     ("dicarbonate", "二碳酸酯"), ("pinacolato", "频哪醇合"), ("bis(pinacolato)diboron", "联硼酸频哪醇酯"),
     ("glycidyl", "缩水甘油基"), ("glyceryl", "甘油基"), ("butyrolactone", "丁内酯"), ("valerolactone", "戊内酯"),
@@ -502,6 +518,20 @@ def replacement():
 # because they stand inside too many words (acetate, pinene, taurine).
 GREEK_LETTERS = [("epsilon", "ε"), ("zeta", "ζ"), ("theta", "θ"), ("kappa", "κ"), ("lambda", "λ"),
                  ("sigma", "σ"), ("upsilon", "υ"), ("omicron", "ο"), ("iota", "ι")]
+
+
+# Esters of polyols name the acid part with a multiplier: ethylene glycol
+# diacetate, pentaerythritol tetraacrylate, glyceryl monostearate.
+POLYOL_ACIDS = [("acetate", "乙酸酯"), ("propionate", "丙酸酯"), ("butyrate", "丁酸酯"), ("benzoate", "苯甲酸酯"),
+                ("acrylate", "丙烯酸酯"), ("methacrylate", "甲基丙烯酸酯"), ("stearate", "硬脂酸酯"),
+                ("oleate", "油酸酯"), ("laurate", "月桂酸酯"), ("palmitate", "棕榈酸酯"), ("myristate", "肉豆蔻酸酯"),
+                ("formate", "甲酸酯"), ("salicylate", "水杨酸酯"), ("cinnamate", "肉桂酸酯"), ("ricinoleate", "蓖麻油酸酯"),
+                ("isostearate", "异硬脂酸酯"), ("linoleate", "亚油酸酯"), ("caprylate", "辛酸酯"), ("caprate", "癸酸酯")]
+POLYOL_MULTIPLIERS = [("mono", "单"), ("di", "二"), ("tri", "三"), ("tetra", "四"), ("penta", "五"), ("hexa", "六")]
+
+
+def polyol_esters():
+    return [(m + acid, mcn + acn) for m, mcn in POLYOL_MULTIPLIERS for acid, acn in POLYOL_ACIDS]
 
 
 def greek():
