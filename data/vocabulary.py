@@ -91,6 +91,8 @@ ACID_FORMS_ONLY = {"caproic", "isocaproic", "capric", "valproic", "citric", "iso
 
 # Derived words whose regular Chinese would be wrong.
 ACID_FORM_CHINESE = {"oxalaldehyde": "乙二醛", "oxalonitrile": "乙二腈"}
+# Derived words whose English is irregular (tartaric acid, tartrate).
+ACID_FORM_ENGLISH = {"tartarate": "tartrate", "mesotartarate": "mesotartrate"}
 
 
 def _acid_stem(word):
@@ -129,7 +131,8 @@ def trivial_acids():
         # CAS and older names also write the acyl with -oyl.
         if acyl_kind == YL and not base.endswith("o"):
             rows.append((base + "oyl", cn + "酰基"))
-    return [(english, ACID_FORM_CHINESE.get(english, chinese)) for english, chinese in rows]
+    return [(ACID_FORM_ENGLISH.get(english, english), ACID_FORM_CHINESE.get(english, chinese))
+            for english, chinese in rows]
 
 
 # Retained names used whole (OPSIN's simple groups and common reagents).
@@ -222,7 +225,9 @@ RETAINED = [
     ("hexamethylphosphoric triamide", "六甲基磷酰三胺"), ("diisobutylaluminium hydride", "二异丁基氢化铝"),
     ("diisobutylaluminum hydride", "二异丁基氢化铝"), ("tributyltin hydride", "三丁基氢化锡"),
     ("bovine serum albumin", "牛血清白蛋白"), ("serum albumin", "血清白蛋白"), ("hepes", "羟乙基哌嗪乙磺酸"),
-    ("tween", "吐温"), ("coomassie brilliant blue", "考马斯亮蓝"), ("methyl vinyl ether", "甲基乙烯基醚"),
+    ("tween", "吐温"), ("coomassie brilliant blue", "考马斯亮蓝"), ("aminium", "铵"), ("-aminium", "-铵"),
+    ("tfa", "三氟乙酸"), ("bistriflimide", "双三氟甲磺酰亚胺"), ("triflimide", "双三氟甲磺酰亚胺"),
+    ("uronium", "脲鎓"), ("isouronium", "异脲鎓"), ("isothiouronium", "异硫脲鎓"), ("methyl vinyl ether", "甲基乙烯基醚"),
     ("orthoformate", "原甲酸酯"), ("orthoacetate", "原乙酸酯"), ("orthocarbonate", "原碳酸酯"),
     ("dicarbonate", "二碳酸酯"), ("pinacolato", "频哪醇合"), ("bis(pinacolato)diboron", "联硼酸频哪醇酯"),
     ("glycidyl", "缩水甘油基"), ("glyceryl", "甘油基"), ("butyrolactone", "丁内酯"), ("valerolactone", "戊内酯"),
