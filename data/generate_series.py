@@ -77,6 +77,7 @@ def alkane_rows(stem, cn, n):
         rows += [
             (stem + "anediol", cn + "二醇"),
             (stem + "anedithiol", cn + "二硫醇"),
+            (stem + "anediyl", cn + "烷二基"),
             (stem + "anedioic acid", cn + "二酸"),
             (stem + "anedial", cn + "二醛"),
             (stem + "anedione", cn + "二酮"),
@@ -143,6 +144,8 @@ def cycloalkanes():
             (c + "anamine", "环" + cn + "胺"),
             (c + "ene", "环" + cn + "烯"),
             (c + "anecarboxylic acid", "环" + cn + "烷甲酸"),
+            (c + "anedione", "环" + cn + "二酮"),
+            (c + "anediol", "环" + cn + "二醇"),
         ]
         if n >= 5:
             rows += [(c + "adiene", "环" + cn + "二烯"), (c + "enyl", "环" + cn + "烯基")]
@@ -337,7 +340,8 @@ POLY_ESTERS = [
 TRI_ESTERS = [("phosphate", "磷酸"), ("phosphite", "亚磷酸"), ("borate", "硼酸"), ("citrate", "柠檬酸"),
               ("orthoformate", "原甲酸")]
 POLY_GROUPS = [("methyl", "甲"), ("ethyl", "乙"), ("propyl", "丙"), ("butyl", "丁"), ("octyl", "辛"),
-               ("phenyl", "苯"), ("isopropyl", "异丙"), ("benzyl", "苄")]
+               ("phenyl", "苯"), ("isopropyl", "异丙"), ("benzyl", "苄"), ("allyl", "烯丙"), ("cyclohexyl", "环己"),
+               ("isobutyl", "异丁"), ("hexyl", "己"), ("pentyl", "戊"), ("nonyl", "壬"), ("decyl", "癸")]
 
 
 # A whole IUPAC ester name ("ethyl acetate") also fires inside a longer one
@@ -363,7 +367,8 @@ WHOLE_ESTERS |= {"methyl " + name[len("ethyl "):] for name in WHOLE_ESTERS if na
 SHIELD_PREFIXES = [("phenyl", "苯基"), ("methyl", "甲基"), ("dimethyl", "二甲基"), ("chloro", "氯"),
                    ("bromo", "溴"), ("fluoro", "氟"), ("hydroxy", "羟基"), ("methoxy", "甲氧基"),
                    ("ethoxy", "乙氧基"), ("amino", "氨基"), ("cyano", "氰基"), ("nitro", "硝基"), ("oxo", "氧亚基"),
-                   ("phenoxy", "苯氧基"), ("cyclohexyl", "环己基"), ("ethyl", "乙基"), ("propyl", "丙基")]
+                   ("phenoxy", "苯氧基"), ("cyclohexyl", "环己基"), ("ethyl", "乙基"), ("propyl", "丙基"),
+                   ("butyl", "丁基"), ("tert-butyl", "叔丁基")]
 GROUP_CHINESE = {"methyl": "甲基", "ethyl": "乙基", "propyl": "丙基", "butyl": "丁基", "pentyl": "戊基",
                  "ethenyl": "乙烯基", "benzyl": "苄基"}
 
@@ -401,6 +406,7 @@ def esters():
         # Current CAS names give the ester locants: "1,2-dimethyl ester".
         rows += [(locants + "-di" + group + " ester", "二" + cn + "酯") for locants in ("1,2", "1,3", "1,4")]
         rows.append(("tri" + group + " ester", "三" + cn + "酯"))
+        rows.append(("tetra" + group + " ester", "四" + cn + "酯"))
         rows += [("di" + group + " " + acid, acn + "二" + cn + "酯") for acid, acn in POLY_ESTERS
                  if "di" + group + " " + acid in WHOLE_ESTERS]
         rows += [("tri" + group + " " + acid, acn + "三" + cn + "酯") for acid, acn in TRI_ESTERS

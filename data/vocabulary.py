@@ -214,7 +214,10 @@ RETAINED = [
     ("crotonaldehyde", "巴豆醛"), ("crotononitrile", "巴豆腈"), ("crotyl", "巴豆基"), ("isocrotyl", "异巴豆基"),
     ("crotyl alcohol", "巴豆醇"), ("vanillyl alcohol", "香草醇"), ("anisyl alcohol", "茴香醇"),
     ("piperonyl alcohol", "胡椒醇"), ("veratryl alcohol", "藜芦醇"), ("salicyl alcohol", "水杨醇"),
-    ("coniferyl alcohol", "松柏醇"), ("homovanillyl alcohol", "高香草醇"), ("methyl ether", "甲醚"),
+    ("coniferyl alcohol", "松柏醇"), ("homovanillyl alcohol", "高香草醇"),
+    # "methyl ether" given word by word, so that "ethyl ether" (乙醚) cannot
+    # fire inside it (chloromethyl ether, monomethyl ether).
+    ("methyl ether", "甲基 醚"), ("monomethyl ether", "单甲醚"), ("monoethyl ether", "单乙醚"), ("monobutyl ether", "单丁醚"), ("phenylacetate", "苯乙酸酯"),
     ("dithiol", "二硫醇"), ("dithiole", "二硫杂环戊二烯"), ("phosphonium", "鏻"),
     ("phosphoranylidene", "正膦亚基"), ("1-oxyl", "1-氧自由基"), ("-1-oxyl", "-1-氧自由基"), ("N-oxyl", "N-氧自由基"),
     ("Dess-Martin periodinane", "戴斯-马丁氧化剂"), ("periodinane", "高价碘试剂"),
@@ -227,6 +230,20 @@ RETAINED = [
     ("bovine serum albumin", "牛血清白蛋白"), ("serum albumin", "血清白蛋白"), ("hepes", "羟乙基哌嗪乙磺酸"),
     ("tween", "吐温"), ("coomassie brilliant blue", "考马斯亮蓝"), ("aminium", "铵"), ("-aminium", "-铵"),
     ("tfa", "三氟乙酸"), ("bistriflimide", "双三氟甲磺酰亚胺"), ("triflimide", "双三氟甲磺酰亚胺"),
+    ("azobenzene", "偶氮苯"), ("azoxybenzene", "氧化偶氮苯"), ("azodicarbonamide", "偶氮二甲酰胺"),
+    ("azodicarboxylate", "偶氮二甲酸酯"), ("azodicarboxylic acid", "偶氮二甲酸"), ("azodicarbonyl", "偶氮二甲酰基"),
+    (")azo", ")偶氮"), ("]azo", "]偶氮"), ("azo dye", "偶氮染料"), ("azo-", "偶氮-"),
+    ("dione", "二酮"), ("trione", "三酮"), ("furanone", "呋喃酮"), ("pyranone", "吡喃酮"), ("anthracenone", "蒽酮"),
+    ("naphthalenone", "萘酮"), ("furandione", "呋喃二酮"), ("hydroxyquinoline", "羟基喹啉"),
+    ("hydroxyquinolin", "羟基喹啉"), ("anhydrous", "无水"), ("besylate", "苯磺酸盐"), ("benzalkonium", "苯扎铵"),
+    ("benzalkonium chloride", "苯扎氯铵"), ("benzalkonium bromide", "苯扎溴铵"),
+    ("benzophenone hydrazone", "二苯甲酮腙"), ("acetophenone hydrazone", "苯乙酮腙"),
+    ("cyclohexanone hydrazone", "环己酮腙"), ("carbonochloridic acid", "氯甲酸"), ("carbonochloridate", "氯甲酸酯"),
+    ("cyclosporin", "环孢素"), ("cyclosporine", "环孢素"), ("carbamide", "脲"),
+    ("phosphomolybdic acid", "磷钼酸"), ("phosphotungstic acid", "磷钨酸"), ("stannane", "锡烷"),
+    ("germane", "锗烷"), ("sulfonium", "锍"), ("sulfoxonium", "氧化锍"), ("diethyl etherate", "乙醚合物"),
+    ("etherate", "醚合物"), ("phenethyl ester", "苯乙酯"), ("phenethyl ester,", "苯乙酯"),
+    ("dichloroacetyl chloride", "二氯乙酰氯"), ("trichloroacetyl chloride", "三氯乙酰氯"),
     ("uronium", "脲鎓"), ("isouronium", "异脲鎓"), ("isothiouronium", "异硫脲鎓"), ("methyl vinyl ether", "甲基乙烯基醚"),
     ("orthoformate", "原甲酸酯"), ("orthoacetate", "原乙酸酯"), ("orthocarbonate", "原碳酸酯"),
     ("dicarbonate", "二碳酸酯"), ("pinacolato", "频哪醇合"), ("bis(pinacolato)diboron", "联硼酸频哪醇酯"),
@@ -281,7 +298,8 @@ RINGS = [
     ("deoxybenzoin", "脱氧安息香"), ("benzoin", "安息香"), ("benzil", "联苯甲酰"), ("hydrobenzoin", "氢化安息香"),
 ]
 
-# Substituent prefixes: (prefix, Chinese).
+# Substituent prefixes: (prefix, Chinese). Protecting-group abbreviations
+# (Boc, Fmoc, Cbz, TBDMS) stay as written, as Chinese catalogues keep them.
 SUBSTITUENTS = [
     ("acetoxyl", "乙酰氧基"), ("acetamino", "乙酰氨基"), ("acetenyl", "乙炔基"), ("acroyl", "丙烯酰基"),
     ("methacroyl", "甲基丙烯酰基"),
@@ -296,8 +314,7 @@ SUBSTITUENTS = [
     ("carbethoxy", "乙氧羰基"), ("carboethoxy", "乙氧羰基"), ("carbomethoxy", "甲氧羰基"),
     ("carbmethoxy", "甲氧羰基"), ("carbopropoxy", "丙氧羰基"), ("carbobutoxy", "丁氧羰基"),
     ("carbobenzoxy", "苄氧羰基"), ("carbobenzyloxy", "苄氧羰基"), ("carbophenoxy", "苯氧羰基"),
-    ("carboisopropoxy", "异丙氧羰基"), ("carbo-tert-butoxy", "叔丁氧羰基"), ("cbz", "苄氧羰基"),
-    ("fmoc", "9-芴甲氧羰基"), ("tbdms", "叔丁基二甲基硅基"), ("tbdps", "叔丁基二苯基硅基"),
+    ("carboisopropoxy", "异丙氧羰基"), ("carbo-tert-butoxy", "叔丁氧羰基"),
     ("carvacryl", "香芹酚基"), ("cinnamal", "亚肉桂基"), ("cinnamylidene", "亚肉桂基"), ("cresyl", "甲苯基"),
     ("cuminyl", "枯茗基"), ("cumyl", "枯基"), ("cyanamido", "氰氨基"),
     ("cyclopentadienyl", "环戊二烯基"), ("dansyl", "丹磺酰基"), ("deuterio", "氘代"), ("diazonio", "重氮基"),
@@ -343,7 +360,7 @@ SUBSTITUENTS = [
     ("catecholyl", "邻苯二酚基"), ("resorcinolyl", "间苯二酚基"), ("guaiacolyl", "愈创木酚基"),
     ("eugenolyl", "丁香酚基"), ("mentholyl", "薄荷醇基"), ("borneolyl", "龙脑基"), ("isatinyl", "靛红基"),
     ("uridylyl", "尿苷酰基"), ("adenylyl", "腺苷酰基"), ("guanylyl", "鸟苷酰基"), ("cytidylyl", "胞苷酰基"),
-    ("thymidylyl", "胸苷酰基"), ("boc-", "叔丁氧羰基-"), ("(boc)", "(叔丁氧羰基)"),
+    ("thymidylyl", "胸苷酰基"), 
     ("seleno", "硒代"), ("telluro", "碲代"), ("selenourea", "硒脲"), ("tellurourea", "碲脲"), ("homo", "高"),
     ("tertiary-", "叔"), ("tertiary", "叔"), ("styryl", "苯乙烯基"), ("cinnamoyl", "肉桂酰基"),
     ("phenacyl", "苯甲酰甲基"), ("phenylene", "亚苯基"), ("naphthylene", "亚萘基"),
