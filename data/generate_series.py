@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
 """Regenerates the regular series of the starter dictionary.
 
-    python3 data/generate_series.py [data/starter-dictionary.tsv]
+    python3 data/generate_series.py [--check] [data/starter-dictionary.tsv]
 
 Rows whose category is one of GENERATED are replaced by freshly generated
 ones, written after the hand-written rows; every other row is kept as it is.
-The table stays the source of truth: review the diff like code.
+The table stays the source of truth: review the diff like code. --check
+writes nothing and exits 1 when the table differs from what it would write.
 """
 
 import sys
@@ -459,7 +460,9 @@ def salts():
 
 
 def main():
-    path = Path(sys.argv[1] if len(sys.argv) > 1 else Path(__file__).with_name("starter-dictionary.tsv"))
+    args = [a for a in sys.argv[1:] if a != "--check"]
+    check = "--check" in sys.argv[1:]
+    path = Path(args[0] if args else Path(__file__).with_name("starter-dictionary.tsv"))
     header = "english\tchinese\tcategory"
     kept = []
     if path.exists():
@@ -489,8 +492,18 @@ def main():
                 continue
             seen.add(english.lower())
             generated.append(f"{english}\t{chinese}\t{category}")
-    path.write_text("\n".join([header] + kept + ["", MARKER] + generated) + "\n", encoding="utf-8")
+    text = "\n".join([header] + kept + ["", MARKER] + generated) + "\n"
+    if check:
+        # The table must be what the script writes: a generated row edited by
+        # hand would be lost at the next run.
+        if path.read_text(encoding="utf-8") != text:
+            print(f"{path}: the generated rows differ from what data/generate_series.py writes; run it",
+                  file=sys.stderr)
+            return 1
+        return 0
+    path.write_text(text, encoding="utf-8")
+    return 0
 
 
 if __name__ == "__main__":
-    main()
+    sys.exit(main())
