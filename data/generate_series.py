@@ -279,6 +279,8 @@ def heterocycles():
             stem_cn = cn[:-1] if "杂环" in cn and cn.endswith("烷") else cn
             add(stem, stem_cn)
             add(stem + "yl", stem_cn + "基")
+            # The ketone in CAS form, without the locant's hyphen: 9(10H)-acridinone.
+            add(stem + "one", stem_cn + "酮")
         elif not name.endswith("e") and len(name) >= 5 and not name.endswith("one"):
             add(name + "yl", cn + "基")
     for name, cn in FUSION:

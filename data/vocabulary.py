@@ -468,6 +468,12 @@ BRACKET_MULTIPLIERS = [
     ("heptakis(", "七("), ("octakis(", "八("), ("nonakis(", "九("), ("decakis(", "十("),
     ("bis[", "双["), ("tris[", "三["), ("tetrakis[", "四["), ("di[", "二["), ("tri[", "三["),
     ("mono(", "单("),
+    # Ring assemblies after primed locants: 1,1'-bi-2-naphthol, 2,2'-bi(1H-imidazole).
+    ("'-bi-", "'-联-"), ("'-bi(", "'-联("), ("binaphthol", "联萘酚"), ("bi-2-naphthol", "联-2-萘酚"),
+    ("binaphthalene", "联萘"), ("bicyclohexyl", "联环己基"), ("bicyclohexane", "联环己烷"),
+    # Multiplied aryl groups written with the position letter: tri-o-tolylphosphine.
+    ("di-o-", "二邻"), ("di-m-", "二间"), ("di-p-", "二对"), ("tri-o-", "三邻"), ("tri-m-", "三间"), ("tri-p-", "三对"),
+    ("tetra-n-", "四正"), ("tetra-o-", "四邻"),
 ]
 # Numeral prefixes in front of a group: undeca-, dodeca-, ...; the Chinese
 # numeral from the alkane stems.
