@@ -369,7 +369,7 @@ COMPOUNDS = [
     ("xenon difluoride", "二氟化氙"), ("xenon tetrafluoride", "四氟化氙"), ("uranium hexafluoride", "六氟化铀"),
     ("uranyl acetate", "乙酸铀酰"), ("uranyl nitrate", "硝酸铀酰"), ("uranium dioxide", "二氧化铀"),
     ("antimony trioxide", "三氧化二锑"), ("bismuth trioxide", "三氧化二铋"), ("boron trioxide", "三氧化二硼"),
-    ("aluminum trioxide", "三氧化二铝"), ("chromium(III) oxide", "三氧化二铬"), ("iron(III) oxide", "三氧化二铁"),
+    ("chromium(III) oxide", "三氧化二铬"),
     ("diphosphorus pentoxide", "五氧化二磷"), ("phosphorus(V) oxide", "五氧化二磷"),
     ("silica gel", "硅胶"), ("fumed silica", "气相二氧化硅"), ("alumina", "氧化铝"),
     ("celite", "硅藻土"), ("diatomaceous earth", "硅藻土"), ("kieselguhr", "硅藻土"),
