@@ -46,7 +46,8 @@ HEADER = """english\tchinese\tcategory
 #   uranium  (sulfuraniumyl), neon, krypton, xenon, radon (neononia, xenonio),
 #   wolfram  (wolframio): the bracketed states and whole rows only;
 #   auric    (lauric acid), ceric (glyceric acid), uronium (thiouronium),
-#   argon, silica (silicat- stems): left out; ceric salts are whole rows.
+#   oleum    (petroleum), argon (pelargonic acid),
+#   silica (silicat- stems): left out; ceric salts are whole rows.
 # "pentoxide" and "heptoxide" name M2O5 and M2O7 (五氧化二磷), so they are
 # whole rows, not pieces.
 # Elements whose Chinese character GBK cannot hold (rutherfordium to
@@ -241,7 +242,7 @@ OXOANIONS = [
     ("pyrophosphate", "焦磷酸"), ("metaphosphate", "偏磷酸"), ("hexametaphosphate", "六偏磷酸"),
     ("tripolyphosphate", "三聚磷酸"), ("polyphosphate", "多聚磷酸"), ("orthophosphate", "正磷酸"),
     ("sulfamate", "氨基磺酸"), ("amidosulfate", "氨基磺酸"), ("fluorosulfate", "氟磺酸"),
-    ("chlorosulfate", "氯磺酸"), ("fluorophosphate", "氟磷酸"), ("monofluorophosphate", "单氟磷酸"),
+    ("chlorosulfate", "氯磺酸"), ("percarbonate", "过碳酸"), ("fluorophosphate", "氟磷酸"), ("monofluorophosphate", "单氟磷酸"),
     ("hydrogencarbonate", "碳酸氢"), ("bicarbonate", "碳酸氢"), ("bisulfate", "硫酸氢"),
     ("bisulfite", "亚硫酸氢"), ("bisulphite", "亚硫酸氢"), ("bisulphate", "硫酸氢"),
     ("tetrafluoroborate", "四氟硼酸"), ("fluoroborate", "氟硼酸"), ("hexafluorophosphate", "六氟磷酸"),
@@ -310,7 +311,7 @@ ACIDS = [
 # Acid-addition salt words (the starter table holds hydrochloride,
 # dihydrochloride, hydrobromide and hydroiodide).
 ADDITION = [
-    ("dihydrobromide", "二氢溴酸盐"), ("trihydrobromide", "三氢溴酸盐"), ("trihydrochloride", "三盐酸盐"),
+    ("dihydrobromide", "二氢溴酸盐"), ("trihydrofluoride", "三氢氟酸盐"), ("etherate", "乙醚合物"), ("trihydrobromide", "三氢溴酸盐"), ("trihydrochloride", "三盐酸盐"),
     ("hemihydrochloride", "半盐酸盐"), ("sesquihydrochloride", "倍半盐酸盐"),
     ("hydriodide", "氢碘酸盐"), ("dihydroiodide", "二氢碘酸盐"), ("hydrofluoride", "氢氟酸盐"),
     ("hemisulfate", "半硫酸盐"), ("hemisulphate", "半硫酸盐"), ("hemitartrate", "半酒石酸盐"),
@@ -379,6 +380,14 @@ COMPOUNDS = [
     ("caustic soda", "烧碱"), ("caustic potash", "苛性钾"), ("baking soda", "小苏打"), ("borax", "硼砂"),
     ("Epsom salt", "泻盐"), ("Glauber's salt", "芒硝"), ("Mohr's salt", "摩尔盐"), ("Rochelle salt", "罗谢尔盐"),
     ("Oxone", "过硫酸氢钾复合盐"), ("Prussian blue", "普鲁士蓝"), ("cryolite", "冰晶石"),
+    ("Wilkinson's catalyst", "威尔金森催化剂"), ("Wilkinson catalyst", "威尔金森催化剂"),
+    ("boron trifluoride diethyl etherate", "三氟化硼乙醚"), ("EDTA", "乙二胺四乙酸"), ("solution", "溶液"),
+    ("complex", "络合物"),
+    ("sodium phosphate monobasic", "磷酸二氢钠"), ("sodium phosphate dibasic", "磷酸氢二钠"),
+    ("sodium phosphate tribasic", "磷酸三钠"), ("potassium phosphate monobasic", "磷酸二氢钾"),
+    ("potassium phosphate dibasic", "磷酸氢二钾"), ("potassium phosphate tribasic", "磷酸三钾"),
+    ("ammonium phosphate monobasic", "磷酸二氢铵"), ("ammonium phosphate dibasic", "磷酸氢二铵"),
+    ("ammonium citrate dibasic", "柠檬酸氢二铵"), ("ammonium citrate tribasic", "柠檬酸三铵"),
     ("Raney nickel", "雷尼镍"), ("Raney Ni", "雷尼镍"), ("Lindlar catalyst", "林德拉催化剂"),
     ("Lindlar's catalyst", "林德拉催化剂"), ("Adams' catalyst", "亚当斯催化剂"),
     ("Adams catalyst", "亚当斯催化剂"), ("Pearlman's catalyst", "珀尔曼催化剂"),
@@ -551,6 +560,26 @@ def multiplied_whole_rows(rows):
                 yield f"{prefix}{cation.lower()} {anion}", chinese[:-len(cn)] + number + cn, "compound"
 
 
+# Metal alkoxides, named whole (甲醇钠): "oxide" would fire inside
+# "propoxide". (English alkoxide, Chinese alcohol)
+ALKOXIDES = [("methoxide", "甲醇"), ("ethoxide", "乙醇"), ("propoxide", "丙醇"), ("n-propoxide", "正丙醇"),
+             ("isopropoxide", "异丙醇"), ("butoxide", "丁醇"), ("n-butoxide", "正丁醇"),
+             ("sec-butoxide", "仲丁醇"), ("tert-butoxide", "叔丁醇"), ("t-butoxide", "叔丁醇"),
+             ("tert-pentoxide", "叔戊醇"), ("tert-amylate", "叔戊醇"), ("phenoxide", "苯酚")]
+ALKOXIDE_METALS = ["lithium", "sodium", "potassium", "caesium", "cesium", "magnesium", "calcium", "barium",
+                   "aluminium", "aluminum", "aluminum(III)", "titanium", "titanium(IV)", "zirconium",
+                   "zirconium(IV)", "hafnium", "niobium(V)", "tantalum(V)", "boron", "copper(II)", "zinc"]
+
+
+def alkoxide_rows():
+    chinese_of = {n: c for s, c, *_ in METALS for n in names(s)}
+    chinese_of["boron"] = "硼"
+    for metal in ALKOXIDE_METALS:
+        cn = chinese_of[metal.split("(")[0]]
+        for alkoxide, alcohol in ALKOXIDES:
+            yield f"{metal} {alkoxide}", alcohol + cn, "compound"
+
+
 def acid_rows():
     for english, chinese in ACIDS:
         yield english, chinese, "acid"
@@ -598,7 +627,7 @@ def main():
             rows.append((english, chinese, category))
 
     for source in (metal_rows, nonmetal_rows, cation_rows, anion_rows, metal_whole_rows, trap_metal_rows,
-                   acid_rows, salt_word_rows, compound_rows):
+                   alkoxide_rows, acid_rows, salt_word_rows, compound_rows):
         add(source())
     add(multiplied_whole_rows(starter + [(e, c) for e, c, k in rows if k == "compound"]))
     rows = [f"{e}\t{c}\t{k}" for e, c, k in rows]
