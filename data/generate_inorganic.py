@@ -40,13 +40,15 @@ HEADER = """english\tchinese\tcategory
 # Left out, because the word fires inside longer words a user pastes:
 #   carbon   (carbonyl, carbonate, hydrocarbon, carbonitrile): carbon oxides,
 #            halides and supports are whole rows instead;
-#   tin      (cystine, nicotine, pectin, statin, platinum): tin(II), tin(IV),
-#            tin(2+), tin(4+), stannous, stannic and whole "tin ..." rows;
+#   tin      (cystine, nicotine, pectin, platinum, and drug names ending in
+#            -tin: "sitagliptin phosphate" must not hold "tin phosphate"):
+#            only tin(II), tin(IV), tin(2+), tin(4+), stannous, stannic and
+#            organotin words such as tributyltin;
 #   lead     (leading): lead(II), lead(IV), plumbous and whole "lead ..." rows;
 #   uranium  (sulfuraniumyl), neon, krypton, xenon, radon (neononia, xenonio),
 #   wolfram  (wolframio): the bracketed states and whole rows only;
 #   auric    (lauric acid), ceric (glyceric acid), uronium (thiouronium),
-#   oleum    (petroleum), argon (pelargonic acid),
+#   oleum    (petroleum), argon (pelargonic acid), Oxone (naloxone),
 #   silica (silicat- stems): left out; ceric salts are whole rows.
 # "pentoxide" and "heptoxide" name M2O5 and M2O7 (五氧化二磷), so they are
 # whole rows, not pieces.
@@ -154,7 +156,7 @@ NONMETALS = [
 ]
 # Metals whose bare name fires inside other words: their salts are whole
 # rows, "lead nitrate" 硝酸铅, built from every anion piece.
-TRAP_METALS = {"tin": "锡", "lead": "铅"}
+TRAP_METALS = {"lead": "铅"}
 # Left out bare too, with a few whole rows (uranyl, uranium hexafluoride).
 BARE_LEFT_OUT = {"tin", "lead", "uranium"}
 
@@ -166,7 +168,7 @@ SHIELDS = [
     ("oxygenated", "含氧"), ("chlorinated", "氯化"), ("brominated", "溴化"),
     ("iodinated", "碘化"), ("fluorinated", "氟化"), ("zincate", "锌酸酯"),
     ("isoselenocyanate", "异硒氰酸酯"), ("sulfoxonium", "氧化锍"), ("ferricyanid", "铁氰化物"),
-    ("ferrocyanid", "亚铁氰化物"), ("gallohydride", "镓氢化物"), ("metabisulfate", "焦硫酸酯"),
+    ("ferrocyanid", "亚铁氰化物"), ("dipalladium(0)", "二钯"), ("dipalladium", "二钯"), ("gallohydride", "镓氢化物"), ("metabisulfate", "焦硫酸酯"),
     ("orthoperiodate", "原高碘酸酯"), ("orthoperiodic acid", "原高碘酸"), ("perbromic acid", "高溴酸"),
     ("orthosilicic acid", "原硅酸"), ("diselenious acid", "焦亚硒酸"),
 ]
@@ -379,7 +381,7 @@ COMPOUNDS = [
     ("quicklime", "生石灰"), ("slaked lime", "熟石灰"), ("soda lime", "碱石灰"), ("soda ash", "纯碱"),
     ("caustic soda", "烧碱"), ("caustic potash", "苛性钾"), ("baking soda", "小苏打"), ("borax", "硼砂"),
     ("Epsom salt", "泻盐"), ("Glauber's salt", "芒硝"), ("Mohr's salt", "摩尔盐"), ("Rochelle salt", "罗谢尔盐"),
-    ("Oxone", "过硫酸氢钾复合盐"), ("Prussian blue", "普鲁士蓝"), ("cryolite", "冰晶石"),
+("Prussian blue", "普鲁士蓝"), ("cryolite", "冰晶石"),
     ("Wilkinson's catalyst", "威尔金森催化剂"), ("Wilkinson catalyst", "威尔金森催化剂"),
     ("boron trifluoride diethyl etherate", "三氟化硼乙醚"), ("EDTA", "乙二胺四乙酸"), ("solution", "溶液"),
     ("complex", "络合物"),
@@ -406,7 +408,7 @@ COMPOUNDS = [
 # Physical forms of elements in catalogue names: zinc dust 锌粉.
 FORMS = [("powder", "粉"), ("dust", "粉"), ("turnings", "屑"), ("granules", "粒"), ("foil", "箔"),
          ("wire", "丝"), ("shot", "粒"), ("pellets", "粒")]
-FORM_ELEMENTS = ["tin", "lithium", "sodium", "potassium", "magnesium", "calcium", "aluminum", "aluminium", "zinc",
+FORM_ELEMENTS = ["lithium", "sodium", "potassium", "magnesium", "calcium", "aluminum", "aluminium", "zinc",
                  "iron", "copper", "nickel", "cobalt", "palladium", "platinum", "silver", "gold", "titanium",
                  "manganese", "chromium", "tungsten", "molybdenum", "lead", "bismuth", "indium", "silicon",
                  "sulfur", "selenium", "tellurium", "antimony", "boron", "zirconium", "rhodium"]

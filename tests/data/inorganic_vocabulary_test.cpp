@@ -112,6 +112,8 @@ TEST_F(InorganicVocabulary, NoTermFiresInsideALongerWord)
     std::vector<std::u16string> corpus = ReadFirstColumn(CARBONYM_SAMPLE_TABLE);
     const auto inorganic = ReadFirstColumn(CARBONYM_INORGANIC_SAMPLE_TABLE);
     corpus.insert(corpus.end(), inorganic.begin(), inorganic.end());
+    const auto reagents = ReadFirstColumn(CARBONYM_REAGENT_SAMPLE_TABLE);
+    corpus.insert(corpus.end(), reagents.begin(), reagents.end());
     const std::string tokens = CARBONYM_OPSIN_TOKENS;
     if (!tokens.empty()) {
         const auto words = ReadTokenWords(tokens);
