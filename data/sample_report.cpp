@@ -55,9 +55,22 @@ bool EndsPrefix(char16_t c)
     return c == u'基' || c == u'氟' || c == u'氯' || c == u'溴' || c == u'碘';
 }
 
-std::vector<std::u16string_view> LatinRuns(std::u16string_view text)
+// An oxidation state in brackets: the III of 六氰合铁(III)酸钾, the II and
+// III of (II,III).
+bool IsOxidationState(std::u16string_view text, size_t start, size_t end)
 {
-    std::vector<std::u16string_view> runs;
+    for (size_t i = start; i < end; ++i)
+        if (text[i] != u'I' && text[i] != u'V' && text[i] != u'X')
+            return false;
+    return start > 0 && (text[start - 1] == u'(' || text[start - 1] == u',') && end < text.size() &&
+           (text[end] == u')' || text[end] == u',');
+}
+
+// Calls `visit(run, start)` for every run of Latin letters, first to last,
+// until it returns true; returns whether one did.
+template <typename Visit>
+bool AnyLatinRun(std::u16string_view text, Visit visit)
+{
     size_t i = 0;
     while (i < text.size()) {
         if (!IsLatin(text[i])) {
@@ -67,9 +80,10 @@ std::vector<std::u16string_view> LatinRuns(std::u16string_view text)
         const size_t start = i;
         while (i < text.size() && IsLatin(text[i]))
             ++i;
-        runs.push_back(text.substr(start, i - start));
+        if (visit(text.substr(start, i - start), start))
+            return true;
     }
-    return runs;
+    return false;
 }
 
 } // namespace
@@ -99,10 +113,10 @@ std::vector<SampleName> ParseSampleTable(std::string_view utf8)
         const size_t tab2 = tab1 == std::string_view::npos ? tab1 : text.find('\t', tab1 + 1);
         const std::string_view form = tab2 == std::string_view::npos ? std::string_view() : text.substr(tab2 + 1);
         const bool known = byClass ? (form == "organic" || form == "salt" || form == "inorganic" || form == "CAS")
-                                   : (form == "IUPAC" || form == "CAS");
+                                   : (form == "IUPAC" || form == "CAS" || form == "salt" || form == "inorganic");
         if (tab2 == std::string_view::npos || tab1 == 0 || tab2 == tab1 + 1 || !known)
             throw std::runtime_error("样本表第 " + std::to_string(line) + " 行格式错误：应为 英文<TAB>中文<TAB>" +
-                                     (byClass ? "organic|salt|inorganic|CAS" : "IUPAC|CAS"));
+                                     (byClass ? "organic|salt|inorganic|CAS" : "IUPAC|CAS|salt|inorganic"));
         SampleName name;
         name.English = Utf8ToUtf16(text.substr(0, tab1));
         const std::string_view chinese = text.substr(tab1 + 1, tab2 - tab1 - 1);
@@ -123,7 +137,7 @@ std::vector<SampleName> ParseSampleTable(std::string_view utf8)
         name.Chinese = name.Accepted.front();
         name.Class = std::string(form);
         name.Cas = form == "CAS";
-        name.Ordered = form != "IUPAC";
+        name.Ordered = byClass || name.Cas;
         name.Variants = byClass;
         name.Line = line;
         names.push_back(std::move(name));
@@ -213,11 +227,10 @@ std::u16string CanonicalChinese(std::u16string_view text)
 
 bool HasUntranslatedLatin(std::u16string_view text, std::u16string_view accepted)
 {
-    const auto kept = LatinRuns(accepted);
-    for (const auto run : LatinRuns(text))
-        if (!IsAllowedLatinRun(run) && std::find(kept.begin(), kept.end(), run) == kept.end())
-            return true;
-    return false;
+    return AnyLatinRun(text, [&](std::u16string_view run, size_t start) {
+        return !IsAllowedLatinRun(run) && !IsOxidationState(text, start, start + run.size()) &&
+               !AnyLatinRun(accepted, [&](std::u16string_view kept, size_t) { return kept == run; });
+    });
 }
 
 SampleResult EvaluateSample(const SampleName& name, const std::vector<Term>& terms)

@@ -9,15 +9,17 @@
 
 namespace carbonym {
 
-// A real compound name with its accepted Chinese names. The first sample
-// marks each name by form (IUPAC, or CAS for an inverted index name); the
-// second by class (organic, salt, inorganic, CAS). Every name but an IUPAC
-// form is put into Chinese word order after translation.
+// A real compound name with its accepted Chinese names. The first samples
+// mark each name by form: IUPAC (salts and inorganic names too, marked salt
+// and inorganic), or CAS for an inverted index name, the only form put into
+// Chinese word order after translation. The reagent sample marks each name by
+// class (organic, salt, inorganic, CAS), and every one of its names is put
+// into word order.
 struct SampleName {
     std::u16string English;
     std::u16string Chinese; // the first accepted name
     std::vector<std::u16string> Accepted; // every accepted name, Chinese first
-    std::string Class; // "IUPAC", "CAS", "organic", "salt" or "inorganic"
+    std::string Class; // the form or class: "IUPAC", "CAS", "organic", "salt" or "inorganic"
     bool Cas = false;
     bool Ordered = false; // put into word order after translation
     bool Variants = false; // spelling variants count as exact (CanonicalChinese)
@@ -29,9 +31,10 @@ inline constexpr std::string_view kClassSampleHeader = "english\tchinese\tclass"
 
 // Reads the UTF-8 table: a header, then "English<TAB>Chinese<TAB>form" a
 // line; blank and '#' lines are skipped. Under kSampleHeader the form is
-// IUPAC or CAS; under kClassSampleHeader it is the class organic, salt,
-// inorganic or CAS, and the Chinese may list several accepted names
-// separated by '|'. Throws std::runtime_error naming the first malformed line.
+// IUPAC, CAS, salt or inorganic; under kClassSampleHeader it is the class
+// organic, salt, inorganic or CAS, and the Chinese may list several accepted
+// names separated by '|'. Throws std::runtime_error naming the first
+// malformed line.
 std::vector<SampleName> ParseSampleTable(std::string_view utf8);
 
 // The word order the sample is measured with. It is the one place to change
@@ -56,8 +59,9 @@ std::u16string CanonicalChinese(std::u16string_view text);
 // Whether a translation still holds English. Latin letters stay in a Chinese
 // name only as locants and descriptors: a single letter (N-, O-, S-, the H of
 // 1H-, E/Z/R/S, D/L, the fusion letters of [2,3-b]) or one of DL, RS, SR and
-// the element symbols Se, Si, Te. Any other run of two or more Latin letters
-// is untranslated.
+// the element symbols Se, Si, Te, or an oxidation state in brackets (the III
+// of 六氰合铁(III)酸钾). Any other run of two or more Latin letters is
+// untranslated.
 bool HasUntranslatedLatin(std::u16string_view text);
 
 // As above, but a run the accepted name itself holds (DMSO, Boc) is no

@@ -3,7 +3,7 @@
 // that still holds English, and every miss.
 //
 //     carbonym-starter-report --dict starter.dat --sample sample-names.tsv [--sample ...]
-//                             [--min-exact PERCENT] [--max-latin-left PERCENT] [--quiet]
+//                             [--min-exact PERCENT] [--max-english PERCENT] [--quiet]
 
 #include "sample_report.h"
 
@@ -58,7 +58,7 @@ int main(int argc, char** argv)
     std::string dictionary;
     std::vector<std::string> samples;
     double minExact = -1;
-    double maxLatinLeft = -1;
+    double maxEnglish = -1;
     bool quiet = false;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
@@ -68,13 +68,13 @@ int main(int argc, char** argv)
             samples.push_back(argv[++i]);
         else if (option == "--min-exact" && i + 1 < argc)
             minExact = std::stod(argv[++i]);
-        else if (option == "--max-latin-left" && i + 1 < argc)
-            maxLatinLeft = std::stod(argv[++i]);
+        else if (option == "--max-english" && i + 1 < argc)
+            maxEnglish = std::stod(argv[++i]);
         else if (option == "--quiet")
             quiet = true;
         else {
             std::cerr << "用法：carbonym-starter-report --dict 词典.dat --sample 样本.tsv [--sample 样本.tsv ...] "
-                         "[--min-exact 百分比] [--max-latin-left 百分比] [--quiet]\n";
+                         "[--min-exact 百分比] [--max-english 百分比] [--quiet]\n";
             return 2;
         }
     }
@@ -112,9 +112,9 @@ int main(int argc, char** argv)
                 std::cerr << line;
                 status = 1;
             }
-            if (maxLatinLeft >= 0 && report.LatinLeftShare() > maxLatinLeft) {
+            if (maxEnglish >= 0 && report.LatinLeftShare() > maxEnglish) {
                 std::snprintf(line, sizeof line, "%s：残留英文的比例 %.1f%% 高于允许的 %.1f%%\n", file.c_str(),
-                              report.LatinLeftShare(), maxLatinLeft);
+                              report.LatinLeftShare(), maxEnglish);
                 std::cerr << line;
                 status = 1;
             }
