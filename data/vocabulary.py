@@ -226,7 +226,9 @@ RETAINED = [
     ("isonicotinic acid hydrazide", "异烟肼"), ("diglycidyl", "二缩水甘油基"), ("triglycidyl", "三缩水甘油基"),
     ("glycidol", "缩水甘油"), ("chloroformate", "氯甲酸酯"), ("chloroformyl", "氯甲酰基"),
     ("hexamethylphosphoric triamide", "六甲基磷酰三胺"), ("diisobutylaluminium hydride", "二异丁基氢化铝"),
-    ("diisobutylaluminum hydride", "二异丁基氢化铝"), ("tributyltin hydride", "三丁基氢化锡"),
+    ("diisobutylaluminum hydride", "二异丁基氢化铝"),
+    # Five-letter ring names give their stem only before a locant: oxan-2-one.
+    ("oxan-", "氧杂环己-"), ("oxanyl", "氧杂环己基"), ("dianiline", "二苯胺"), ("trianiline", "三苯胺"), ("tributyltin hydride", "三丁基氢化锡"),
     ("bovine serum albumin", "牛血清白蛋白"), ("serum albumin", "血清白蛋白"), ("hepes", "羟乙基哌嗪乙磺酸"),
     ("tween", "吐温"), ("coomassie brilliant blue", "考马斯亮蓝"), ("aminium", "铵"), ("-aminium", "-铵"),
     ("tfa", "三氟乙酸"), ("bistriflimide", "双三氟甲磺酰亚胺"), ("triflimide", "双三氟甲磺酰亚胺"),
