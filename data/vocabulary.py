@@ -199,7 +199,7 @@ RETAINED = [
     ("boronic acid pinacol ester", "硼酸频哪醇酯"), ("boronic pinacol ester", "硼酸频哪醇酯"),
     ("pinacol ester", "频哪醇酯"), ("hydroxamic acid", "异羟肟酸"), ("hydroxamate", "异羟肟酸酯"),
     ("thioate", "硫代酸酯"), ("dithioate", "二硫代酸酯"), ("peroxoate", "过氧酸酯"), ("olide", "内酯"),
-    ("-olide", "-内酯"), ("lactone", "内酯"), ("lactam", "内酰胺"), ("sultone", "磺内酯"), ("sultam", "磺内酰胺"),
+    ("-olide", "-内酯"), ("glycolide", "乙交酯"), ("lactide", "丙交酯"), ("lactone", "内酯"), ("lactam", "内酰胺"), ("sultone", "磺内酯"), ("sultam", "磺内酰胺"),
     ("anilide", "酰苯胺"), ("ophenone", "苯酮"), ("onaphthone", "萘酮"),
     ("dicarboximide", "二甲酰亚胺"), ("carbolactone", "甲内酯"), ("hydroperoxide", "过氧化氢"),
     ("thioether", "硫醚"), 
