@@ -204,7 +204,9 @@ RETAINED = [
     ("dicarboximide", "二甲酰亚胺"), ("carbolactone", "甲内酯"), ("hydroperoxide", "过氧化氢"),
     ("thioether", "硫醚"), 
     ("-trithiol", "-三硫醇"), ("-tetrone", "-四酮"), ("-tetraol", "-四醇"), ("-pentol", "-五醇"),
-    ("-hexol", "-六醇"), ("-triamine", "-三胺"), ("-tetramine", "-四胺"), ("-tetraamine", "-四胺"),
+    ("-hexol", "-六醇"), ("-heptol", "-七醇"), ("-octol", "-八醇"), ("amidine", "脒"), ("amidinium", "脒鎓"),
+    ("amidrazone", "脒腙"), ("sulfenamide", "次磺酰胺"), ("sulfenate", "次磺酸酯"), ("iminium", "亚胺鎓"),
+    ("-olate", "-醇盐"), ("-triamine", "-三胺"), ("-tetramine", "-四胺"), ("-tetraamine", "-四胺"),
     ("-dicarboxylic acid", "-二甲酸"), ("-tricarboxylic acid", "-三甲酸"), ("-tetracarboxylic acid", "-四甲酸"),
     ("-dicarbonitrile", "-二甲腈"), ("-dicarbaldehyde", "-二甲醛"), ("-dicarboxamide", "-二甲酰胺"),
     ("-disulfonic acid", "-二磺酸"), ("-dithione", "-二硫酮"), ("-thione", "-硫酮"),
@@ -493,7 +495,10 @@ NUMERAL_GROUPS = [("methyl", "甲基"), ("ethyl", "乙基"), ("fluoro", "氟"), 
 LARGE_MULTIPLIERS = [("penta", "五"), ("hexa", "六"), ("hepta", "七"), ("octa", "八"), ("nona", "九"), ("deca", "十"),
                      ("undeca", "十一"), ("dodeca", "十二"), ("trideca", "十三"), ("tetradeca", "十四"),
                      ("pentadeca", "十五"), ("hexadeca", "十六"), ("heptadeca", "十七"), ("octadeca", "十八"),
-                     ("nonadeca", "十九"), ("icosa", "二十"), ("eicosa", "二十")]
+                     ("nonadeca", "十九"), ("icosa", "二十"), ("eicosa", "二十"), ("henicosa", "二十一"),
+                     ("heneicosa", "二十一"), ("docosa", "二十二"), ("tricosa", "二十三"), ("tetracosa", "二十四"),
+                     ("pentacosa", "二十五"), ("hexacosa", "二十六"), ("heptacosa", "二十七"), ("octacosa", "二十八"),
+                     ("nonacosa", "二十九"), ("triaconta", "三十")]
 GROUP_MULTIPLIERS = [("bis", "双"), ("tris", "三"), ("tetrakis", "四"), ("pentakis", "五"), ("hexakis", "六")]
 RING_ASSEMBLY = [("ter", "三联"), ("quater", "四联"), ("quinque", "五联"), ("sexi", "六联")]
 RING_ASSEMBLY_PARENTS = [("phenyl", "苯"), ("pyridine", "吡啶"), ("pyridyl", "吡啶"), ("thiophene", "噻吩"),
