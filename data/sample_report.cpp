@@ -1,10 +1,10 @@
 #include "sample_report.h"
 
 #include "text/utf8.h"
+#include "translation/english_left.h"
 #include "translation/reorder.h"
 #include "translation/translate_command.h"
 
-#include <array>
 #include <stdexcept>
 
 namespace carbonym {
@@ -14,22 +14,6 @@ namespace {
 bool IsChinese(char16_t c)
 {
     return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF);
-}
-
-bool IsLatin(char16_t c)
-{
-    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-}
-
-bool IsAllowedLatinRun(std::u16string_view run)
-{
-    static constexpr std::array<std::u16string_view, 6> kAllowed{u"DL", u"RS", u"SR", u"Se", u"Si", u"Te"};
-    if (run.size() == 1)
-        return true;
-    for (const auto allowed : kAllowed)
-        if (run == allowed)
-            return true;
-    return false;
 }
 
 } // namespace
@@ -79,19 +63,7 @@ std::u16string NormalizeChinese(std::u16string_view text)
 
 bool HasUntranslatedLatin(std::u16string_view text)
 {
-    size_t i = 0;
-    while (i < text.size()) {
-        if (!IsLatin(text[i])) {
-            ++i;
-            continue;
-        }
-        const size_t start = i;
-        while (i < text.size() && IsLatin(text[i]))
-            ++i;
-        if (!IsAllowedLatinRun(text.substr(start, i - start)))
-            return true;
-    }
-    return false;
+    return HasEnglishLeft(text);
 }
 
 SampleResult EvaluateSample(const SampleName& name, const std::vector<Term>& terms)

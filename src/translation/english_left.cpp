@@ -1,0 +1,93 @@
+#include "translation/english_left.h"
+
+#include "text/lines.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+
+namespace carbonym {
+
+namespace {
+
+bool IsLatin(char16_t c)
+{
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+bool IsAllowedLatinRun(std::u16string_view run)
+{
+    static constexpr std::array<std::u16string_view, 6> kAllowed{u"DL", u"RS", u"SR", u"Se", u"Si", u"Te"};
+    return run.size() == 1 || std::find(kAllowed.begin(), kAllowed.end(), run) != kAllowed.end();
+}
+
+// Calls `found(run)` for each run of English, from the left; stops when it
+// returns false.
+template <typename Found>
+void ForEachEnglishRun(std::u16string_view text, Found found)
+{
+    size_t i = 0;
+    while (i < text.size()) {
+        if (!IsLatin(text[i])) {
+            ++i;
+            continue;
+        }
+        const size_t start = i;
+        while (i < text.size() && IsLatin(text[i]))
+            ++i;
+        if (!IsAllowedLatinRun(text.substr(start, i - start)) && !found(EnglishRun{start, i - start}))
+            return;
+    }
+}
+
+} // namespace
+
+std::vector<EnglishRun> FindEnglishLeft(std::u16string_view text)
+{
+    std::vector<EnglishRun> runs;
+    ForEachEnglishRun(text, [&](EnglishRun run) {
+        runs.push_back(run);
+        return true;
+    });
+    return runs;
+}
+
+bool HasEnglishLeft(std::u16string_view text)
+{
+    bool any = false;
+    ForEachEnglishRun(text, [&](EnglishRun) {
+        any = true;
+        return false;
+    });
+    return any;
+}
+
+size_t CountLinesWithEnglish(std::u16string_view text)
+{
+    const auto lines = SplitLines(text);
+    return static_cast<size_t>(std::count_if(lines.begin(), lines.end(), HasEnglishLeft));
+}
+
+std::vector<std::pair<std::u16string, size_t>> CountEnglishFragments(std::u16string_view text)
+{
+    std::map<std::u16string_view, size_t> counts;
+    ForEachEnglishRun(text, [&](EnglishRun run) {
+        ++counts[text.substr(run.Start, run.Length)];
+        return true;
+    });
+    std::vector<std::pair<std::u16string, size_t>> fragments;
+    fragments.reserve(counts.size());
+    for (const auto& [fragment, count] : counts)
+        fragments.emplace_back(fragment, count);
+    // The map gives character order; a stable sort keeps it among equals.
+    std::stable_sort(fragments.begin(), fragments.end(),
+                     [](const auto& a, const auto& b) { return a.second > b.second; });
+    return fragments;
+}
+
+std::string EnglishLeftNotice(size_t lines)
+{
+    return lines == 0 ? std::string() : std::to_string(lines) + " 行仍含英文";
+}
+
+} // namespace carbonym

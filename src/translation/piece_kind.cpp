@@ -1,0 +1,153 @@
+#include "translation/piece_kind.h"
+
+#include "translation/english_left.h"
+
+#include <algorithm>
+#include <array>
+
+namespace carbonym {
+
+namespace {
+
+bool EndsWith(std::u16string_view text, std::u16string_view ending)
+{
+    return text.size() >= ending.size() && text.substr(text.size() - ending.size()) == ending;
+}
+
+bool IsChinese(char16_t c)
+{
+    return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF);
+}
+
+bool IsAllChinese(std::u16string_view text)
+{
+    return std::all_of(text.begin(), text.end(), IsChinese);
+}
+
+// Whole pieces, compared exactly.
+struct ExactRow {
+    std::u16string_view Piece;
+    PieceKind Kind;
+};
+constexpr std::array kExactPieces{
+    ExactRow{u"醚", PieceKind::ClassWord},  ExactRow{u"硫醚", PieceKind::ClassWord},
+    ExactRow{u"二硫醚", PieceKind::ClassWord}, ExactRow{u"酮", PieceKind::ClassWord},
+    ExactRow{u"醇", PieceKind::ClassWord},  ExactRow{u"硫醇", PieceKind::ClassWord},
+    ExactRow{u"亚砜", PieceKind::ClassWord}, ExactRow{u"砜", PieceKind::ClassWord},
+    ExactRow{u"酐", PieceKind::Anhydride},
+};
+
+// Class words that keep the 基 of a single group.
+constexpr std::array<std::u16string_view, 3> kClassWordsKeepingGroupEnding{u"亚砜", u"砜", u"二硫醚"};
+
+// Elements and ions named as the second word of a binary or salt name:
+// metals, ammonium and the non-metals of binary compounds (二氧化硫,
+// 三氟化硼, 氯化氢). A piece may put a multiplier (二钠) or 亚 (亚铁) before
+// them.
+constexpr std::array<std::u16string_view, 80> kCations{
+    u"锂", u"钠", u"钾", u"铷", u"铯", u"铍", u"镁", u"钙", u"锶", u"钡", u"铝", u"镓", u"铟", u"铊",
+    u"锡", u"铅", u"铋", u"钪", u"钛", u"钒", u"铬", u"锰", u"铁", u"钴", u"镍", u"铜", u"锌", u"钇",
+    u"锆", u"铌", u"钼", u"钌", u"铑", u"钯", u"银", u"镉", u"铪", u"钽", u"钨", u"铼", u"锇", u"铱",
+    u"铂", u"金", u"汞", u"镧", u"铈", u"镨", u"钕", u"钐", u"铕", u"钆", u"铽", u"镝", u"钬", u"铒",
+    u"铥", u"镱", u"镥", u"钍", u"铀", u"锗", u"铵", u"氢", u"硼", u"碳", u"硅", u"氮", u"磷", u"砷",
+    u"锑", u"硫", u"硒", u"碲", u"氙", u"氧", u"氟", u"氯",
+};
+constexpr std::u16string_view kMultipliers = u"一二三四五六七八九十";
+
+bool IsCation(std::u16string_view piece)
+{
+    while (!piece.empty() && kMultipliers.find(piece.front()) != std::u16string_view::npos)
+        piece.remove_prefix(1);
+    if (piece.size() > 1 && piece.front() == u'亚')
+        piece.remove_prefix(1);
+    return std::find(kCations.begin(), kCations.end(), piece) != kCations.end();
+}
+
+// Endings, tried in order: the first that fits gives the kind. A binary
+// anion is one word of Chinese characters (not 吡啶N-氧化物).
+struct EndingRow {
+    std::u16string_view Ending;
+    PieceKind Kind;
+    bool ChineseOnly = false;
+};
+constexpr std::array kEndings{
+    EndingRow{u"水合物", PieceKind::Hydrate},     EndingRow{u"酸盐", PieceKind::AddedAcid},
+    EndingRow{u"酸酯", PieceKind::OxoAnion},      EndingRow{u"化物", PieceKind::BinaryAnion, true},
+    EndingRow{u"酰基", PieceKind::Acyl},          EndingRow{u"铵", PieceKind::Cation},
+    EndingRow{u"鎓", PieceKind::Cation},          EndingRow{u"鏻", PieceKind::Cation},
+    EndingRow{u"基", PieceKind::Group},           EndingRow{u"酸", PieceKind::Acid},
+};
+
+struct BinaryAnionRow {
+    std::u16string_view Anion;
+    BinaryAnionForm Form;
+};
+constexpr std::array kBinaryAnions{
+    BinaryAnionRow{u"氟化物", {u"氟", true, {}}},    BinaryAnionRow{u"氯化物", {u"氯", true, {}}},
+    BinaryAnionRow{u"溴化物", {u"溴", true, {}}},    BinaryAnionRow{u"碘化物", {u"碘", true, {}}},
+    BinaryAnionRow{u"氰化物", {u"氰", false, {}}},   BinaryAnionRow{u"叠氮化物", {u"叠氮", false, {}}},
+    BinaryAnionRow{u"硫化物", {{}, false, u"硫醚"}}, BinaryAnionRow{u"二硫化物", {{}, false, u"二硫醚"}},
+};
+
+struct AlkylRow {
+    std::u16string_view Group;
+    AlkylParent Parent;
+};
+constexpr std::array kAlkyls{
+    AlkylRow{u"甲基", {u"", u"甲烷"}},      AlkylRow{u"乙基", {u"", u"乙烷"}},
+    AlkylRow{u"丙基", {u"1-", u"丙烷"}},    AlkylRow{u"丁基", {u"1-", u"丁烷"}},
+    AlkylRow{u"戊基", {u"1-", u"戊烷"}},    AlkylRow{u"己基", {u"1-", u"己烷"}},
+    AlkylRow{u"庚基", {u"1-", u"庚烷"}},    AlkylRow{u"辛基", {u"1-", u"辛烷"}},
+    AlkylRow{u"壬基", {u"1-", u"壬烷"}},    AlkylRow{u"癸基", {u"1-", u"癸烷"}},
+    AlkylRow{u"十二基", {u"1-", u"十二烷"}}, AlkylRow{u"十六基", {u"1-", u"十六烷"}},
+    AlkylRow{u"十八基", {u"1-", u"十八烷"}},
+};
+
+} // namespace
+
+PieceKind KindOf(std::u16string_view piece)
+{
+    if (HasEnglishLeft(piece))
+        return PieceKind::English;
+    for (const auto& row : kExactPieces)
+        if (piece == row.Piece)
+            return row.Kind;
+    if (IsCation(piece))
+        return PieceKind::Cation;
+    for (const auto& row : kEndings)
+        if (EndsWith(piece, row.Ending) && (piece.size() > row.Ending.size() || row.Kind == PieceKind::Hydrate)
+            && (!row.ChineseOnly || IsAllChinese(piece)))
+            return row.Kind;
+    return PieceKind::Other;
+}
+
+std::optional<BinaryAnionForm> BinaryAnionFormOf(std::u16string_view anion)
+{
+    for (const auto& row : kBinaryAnions)
+        if (anion == row.Anion)
+            return row.Form;
+    return std::nullopt;
+}
+
+bool ClassWordDropsGroupEnding(std::u16string_view word)
+{
+    return std::find(kClassWordsKeepingGroupEnding.begin(), kClassWordsKeepingGroupEnding.end(), word)
+        == kClassWordsKeepingGroupEnding.end();
+}
+
+int CationRank(std::u16string_view cation)
+{
+    if (EndsWith(cation, u"氢"))
+        return 0;
+    return EndsWith(cation, u"铵") || EndsWith(cation, u"鎓") || EndsWith(cation, u"鏻") ? 2 : 1;
+}
+
+std::optional<AlkylParent> AlkylParentOf(std::u16string_view group)
+{
+    for (const auto& row : kAlkyls)
+        if (group == row.Group)
+            return row.Parent;
+    return std::nullopt;
+}
+
+} // namespace carbonym

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace carbonym {
+
+// What a space-separated piece of a translated functional-class name is,
+// told by its Chinese ending (tables in piece_kind.cpp). Each kind has a
+// letter, so that the naming rules can be written as patterns over a line's
+// kinds.
+enum class PieceKind : char {
+    Group = 'G', // an alkyl or aryl group: 甲基, 4-氯苯基
+    Acyl = 'A', // an acyl group: 乙酰基, 甲磺酰基
+    OxoAnion = 'O', // an ester or oxoanion word: 乙酸酯, 磷酸二氢酯
+    BinaryAnion = 'B', // a binary anion: 氯化物, 氧化物
+    Cation = 'C', // a cation or an element named first: 钠, 亚铁, 二钠, 四丁基铵
+    AddedAcid = 'S', // the acid of an acid-addition salt: 盐酸盐, 氢溴酸盐
+    Hydrate = 'W', // 水合物, 一水合物
+    ClassWord = 'K', // a class named after its groups: 醚, 酮, 醇, 亚砜
+    Anhydride = 'N', // 酐
+    Acid = 'Q', // an acid: 乙酸
+    Other = 'X', // a parent or any other translated piece
+    English = 'E', // a piece that still holds English: no rule touches it
+};
+
+PieceKind KindOf(std::u16string_view piece);
+
+// The short form of a binary anion after an acyl or alkyl group (氯化物 → 氯,
+// 叠氮化物 → 叠氮), whether the anion makes an alkyl halide (碘甲烷), and the
+// class word a group takes instead (硫化物 → 硫醚).
+struct BinaryAnionForm {
+    std::u16string_view Short;
+    bool Halogen = false;
+    std::u16string_view GroupClassWord;
+};
+std::optional<BinaryAnionForm> BinaryAnionFormOf(std::u16string_view anion);
+
+// Whether a class word drops the 基 of a single group before it (二乙基 醚
+// → 二乙醚, 苄基 醇 → 苄醇) or keeps it (二甲基 亚砜 → 二甲基亚砜).
+bool ClassWordDropsGroupEnding(std::u16string_view word);
+
+// Where Chinese names a cation among several after the anion: hydrogen first
+// (钠 氢 碳酸酯 → 碳酸氢钠), ammonium and onium ions last (铵 亚铁 硫酸酯 →
+// 硫酸亚铁铵), the others as written between them.
+int CationRank(std::u16string_view cation);
+
+// The parent hydride of an unbranched alkyl group with the locant its halide
+// takes (甲基 → 甲烷, 丁基 → 1- 丁烷); empty when the group is not one.
+struct AlkylParent {
+    std::u16string_view Locant;
+    std::u16string_view Parent;
+};
+std::optional<AlkylParent> AlkylParentOf(std::u16string_view group);
+
+} // namespace carbonym
