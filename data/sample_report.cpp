@@ -1,6 +1,7 @@
 #include "sample_report.h"
 
 #include "text/utf8.h"
+#include "text/script.h"
 #include "translation/english_left.h"
 #include "translation/reorder.h"
 #include "translation/translate_command.h"
@@ -8,15 +9,6 @@
 #include <stdexcept>
 
 namespace carbonym {
-
-namespace {
-
-bool IsChinese(char16_t c)
-{
-    return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF);
-}
-
-} // namespace
 
 std::vector<SampleName> ParseSampleTable(std::string_view utf8)
 {
@@ -53,8 +45,8 @@ std::u16string NormalizeChinese(std::u16string_view text)
     std::u16string result;
     result.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
-        const bool afterName = i > 0 && (IsChinese(text[i - 1]) || text[i - 1] == u')' || text[i - 1] == u']');
-        if (text[i] == u'-' && afterName && i + 1 < text.size() && IsChinese(text[i + 1]))
+        const bool afterName = i > 0 && (IsChineseCharacter(text[i - 1]) || text[i - 1] == u')' || text[i - 1] == u']');
+        if (text[i] == u'-' && afterName && i + 1 < text.size() && IsChineseCharacter(text[i + 1]))
             continue;
         result += text[i];
     }

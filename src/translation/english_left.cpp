@@ -1,6 +1,7 @@
 #include "translation/english_left.h"
 
 #include "text/lines.h"
+#include "text/script.h"
 
 #include <algorithm>
 #include <array>
@@ -9,11 +10,6 @@
 namespace carbonym {
 
 namespace {
-
-bool IsLatin(char16_t c)
-{
-    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-}
 
 bool IsAllowedLatinRun(std::u16string_view run)
 {
@@ -28,12 +24,12 @@ void ForEachEnglishRun(std::u16string_view text, Found found)
 {
     size_t i = 0;
     while (i < text.size()) {
-        if (!IsLatin(text[i])) {
+        if (!IsLatinLetter(text[i])) {
             ++i;
             continue;
         }
         const size_t start = i;
-        while (i < text.size() && IsLatin(text[i]))
+        while (i < text.size() && IsLatinLetter(text[i]))
             ++i;
         if (!IsAllowedLatinRun(text.substr(start, i - start)) && !found(EnglishRun{start, i - start}))
             return;

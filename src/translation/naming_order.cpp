@@ -2,6 +2,7 @@
 
 #include "translation/piece_kind.h"
 #include "translation/reorder.h"
+#include "text/script.h"
 #include "text/trim.h"
 
 #include <array>
@@ -28,9 +29,11 @@ std::u16string_view WithoutEnding(std::u16string_view text, std::u16string_view 
     return text;
 }
 
+// 甲基 → 甲, 4-氯苯基 → 4-氯苯; a 基 after a locant stays (乙酸萘-2-基酯).
 std::u16string_view GroupStem(std::u16string_view group)
 {
-    return WithoutEnding(group, u"基");
+    const auto stem = WithoutEnding(group, u"基");
+    return !stem.empty() && stem.size() < group.size() && IsChineseCharacter(stem.back()) ? stem : group;
 }
 
 // 乙酸酯 → 乙酸, 氯化物 → 氯化: the anion as it stands before a cation or a
@@ -219,21 +222,16 @@ Name Order(Pieces pieces)
     return std::nullopt;
 }
 
-bool IsChinese(char16_t c)
-{
-    return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF);
-}
-
 // Whether the hyphen that ends `prefix` stands between a Chinese substituent
 // ("4-氨基-", "2-(乙酰氧基)-") and a Chinese parent, where Chinese writes none.
 bool DropsHyphen(std::u16string_view prefix, std::u16string_view parent)
 {
-    if (prefix.size() < 2 || prefix.back() != u'-' || parent.empty() || !IsChinese(parent.front()))
+    if (prefix.size() < 2 || prefix.back() != u'-' || parent.empty() || !IsChineseCharacter(parent.front()))
         return false;
     prefix.remove_suffix(1);
     if (prefix.back() == u')' || prefix.back() == u']')
         prefix.remove_suffix(1);
-    return !prefix.empty() && IsChinese(prefix.back());
+    return !prefix.empty() && IsChineseCharacter(prefix.back());
 }
 
 // A CAS inverted name: the pieces in ReorderName's order, without the hyphen

@@ -1,6 +1,7 @@
 #include "translation/piece_kind.h"
 
 #include "translation/english_left.h"
+#include "text/script.h"
 
 #include <algorithm>
 #include <array>
@@ -14,14 +15,9 @@ bool EndsWith(std::u16string_view text, std::u16string_view ending)
     return text.size() >= ending.size() && text.substr(text.size() - ending.size()) == ending;
 }
 
-bool IsChinese(char16_t c)
-{
-    return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF);
-}
-
 bool IsAllChinese(std::u16string_view text)
 {
-    return std::all_of(text.begin(), text.end(), IsChinese);
+    return std::all_of(text.begin(), text.end(), IsChineseCharacter);
 }
 
 // Whole pieces, compared exactly.
