@@ -11,10 +11,15 @@ namespace carbonym {
 
 namespace {
 
-bool IsAllowedLatinRun(std::u16string_view run)
+bool IsAllowedLatinRun(std::u16string_view text, size_t start, size_t length)
 {
     static constexpr std::array<std::u16string_view, 6> kAllowed{u"DL", u"RS", u"SR", u"Se", u"Si", u"Te"};
-    return run.size() == 1 || std::find(kAllowed.begin(), kAllowed.end(), run) != kAllowed.end();
+    const auto run = text.substr(start, length);
+    if (run.size() == 1 || std::find(kAllowed.begin(), kAllowed.end(), run) != kAllowed.end())
+        return true;
+    // A Stock number: 氯化铁(III).
+    return run.find_first_not_of(u"IVX") == std::u16string_view::npos && start > 0 && text[start - 1] == u'('
+        && start + length < text.size() && text[start + length] == u')';
 }
 
 // Calls `found(run)` for each run of English, from the left; stops when it
@@ -31,7 +36,7 @@ void ForEachEnglishRun(std::u16string_view text, Found found)
         const size_t start = i;
         while (i < text.size() && IsLatinLetter(text[i]))
             ++i;
-        if (!IsAllowedLatinRun(text.substr(start, i - start)) && !found(EnglishRun{start, i - start}))
+        if (!IsAllowedLatinRun(text, start, i - start) && !found(EnglishRun{start, i - start}))
             return;
     }
 }

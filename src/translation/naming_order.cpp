@@ -84,12 +84,14 @@ Name AddedAcid(Pieces pieces)
 
 // 钠 氯化物 → 氯化钠, 钾 钠 酒石酸酯 → 酒石酸钾钠, 钠 氢 碳酸酯 → 碳酸氢钠:
 // anions, then the cations by CationRank. Groups between cation and anion
-// stay in front (钾 乙基 黄原酸酯 → 乙基黄原酸钾).
+// stay in front (钾 乙基 黄原酸酯 → 乙基黄原酸钾), and so do the groups on a
+// cation (四丁基铵 溴化物 → 四丁基溴化铵). An amide anion names a metal amide
+// (锂 二异丙基酰胺 → 二异丙基氨基锂).
 Name Salt(Pieces pieces)
 {
     std::u16string groups;
     std::u16string anions;
-    std::array<std::u16string, 3> cations;
+    std::array<std::vector<std::u16string_view>, 3> cations;
     for (const auto& piece : pieces) {
         switch (piece.Kind) {
         case PieceKind::Group:
@@ -99,11 +101,37 @@ Name Salt(Pieces pieces)
         case PieceKind::BinaryAnion:
             anions += AnionStem(piece);
             break;
+        case PieceKind::AmideAnion:
+            anions += WithoutEnding(piece.Text, u"酰胺");
+            anions += u"氨基";
+            break;
         default:
-            cations[static_cast<size_t>(CationRank(piece.Text))] += piece.Text;
+            cations[static_cast<size_t>(CationRank(piece.Text))].push_back(piece.Text);
         }
     }
-    return groups + anions + cations[0] + cations[1] + cations[2];
+    if (cations[1].size() + cations[2].size() == 1) {
+        auto& cation = cations[1].empty() ? cations[2].front() : cations[1].front();
+        groups += cation.substr(0, CationPrefixLength(cation));
+        cation.remove_prefix(CationPrefixLength(cation));
+    }
+    std::u16string name = groups + anions;
+    for (const auto& rank : cations)
+        for (const auto cation : rank)
+            name += cation;
+    return name;
+}
+
+// 庆大霉素 硫酸酯 → 硫酸庆大霉素, 雌二醇 苯甲酸酯 → 苯甲酸雌二醇: the salt or
+// ester of a base or drug named after it, anion first.
+Name BaseSalt(Pieces pieces)
+{
+    return std::u16string(AnionStem(pieces.back())) + Join(pieces.first(pieces.size() - 1));
+}
+
+// 氨基乙醛 二甲基 缩醛 → 氨基乙醛缩二甲醇.
+Name Acetal(Pieces pieces)
+{
+    return std::u16string(pieces.front().Text) + u"缩" + JoinStems(pieces.subspan(1, pieces.size() - 2)) + u"醇";
 }
 
 // 甲基 苯甲酸酯 → 苯甲酸甲酯, 4-氯苯基 乙酸酯 → 乙酸4-氯苯酯; several groups
@@ -127,13 +155,13 @@ Name AcylBinary(Pieces pieces)
 
 Name ClassName(Pieces groups, std::u16string_view word)
 {
-    if (groups.size() == 1 && ClassWordDropsGroupEnding(word))
+    if (groups.size() == 1 && ClassWordDropsGroupEnding(word, groups[0].Text))
         return std::u16string(GroupStem(groups[0].Text)) + std::u16string(word);
     return Join(groups) + std::u16string(word);
 }
 
-// 二乙基 醚 → 二乙醚, 丁基 缩水甘油基 醚 → 丁基缩水甘油基醚, 二甲基 亚砜 →
-// 二甲基亚砜.
+// 二乙基 醚 → 二乙醚, 丁基 缩水甘油基 醚 → 丁基缩水甘油基醚, 二异丙基 酮 →
+// 二异丙基酮, 二甲基 亚砜 → 二甲基亚砜.
 Name Class(Pieces pieces)
 {
     return ClassName(pieces.first(pieces.size() - 1), pieces.back().Text);
@@ -162,8 +190,8 @@ Name OtherBinary(Pieces pieces)
     return std::u16string(AnionStem(pieces.back())) + Join(pieces.first(pieces.size() - 1));
 }
 
-// Already in Chinese order: 乙酸 酐 → 乙酸酐, 乙二醇 二乙酸酯 →
-// 乙二醇二乙酸酯, 2-甲基 吡啶 → 2-甲基吡啶.
+// Already in Chinese order: 乙酸 酐 → 乙酸酐, 环己酮 肟 → 环己酮肟, 氨苄西林
+// 钠 → 氨苄西林钠, 甘氨酸 甲酯 → 甘氨酸甲酯, 2-甲基 吡啶 → 2-甲基吡啶.
 Name InOrder(Pieces pieces)
 {
     return Join(pieces);
@@ -178,10 +206,11 @@ struct Rule {
     Name (*Build)(Pieces);
 };
 constexpr Rule kRules[]{
-    {".+W", Hydrate},      {".+S", AddedAcid},  {"C+[OB]+", Salt},   {"[OB]+C+", Salt},
-    {"C+G+O", Salt},       {"G+O", Ester},      {"A+B", AcylBinary}, {"G+B", GroupBinary},
-    {"[XQ]B", OtherBinary}, {"G+K", Class},     {"Q+N", InOrder},    {"X+O", InOrder},
-    {"G+X", InOrder},
+    {".+W", Hydrate},        {".+S", AddedAcid},     {"C+[OBM]+", Salt},   {"[OBM]+C+", Salt},
+    {"C+G+O", Salt},         {"G+O", Ester},         {"A+B", AcylBinary},  {"G+B", GroupBinary},
+    {"[XQ]B", OtherBinary},  {"G+K", Class},         {"[XQ]K", InOrder},   {"XG+T", Acetal},
+    {"Q+N", InOrder},        {"X+O", BaseSalt},      {"[XQ]+C+", InOrder}, {"[XQ]R", InOrder},
+    {"G+[XM]", InOrder},
 };
 
 bool Matches(std::string_view pattern, std::string_view kinds)

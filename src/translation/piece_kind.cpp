@@ -20,21 +20,35 @@ bool IsAllChinese(std::u16string_view text)
     return std::all_of(text.begin(), text.end(), IsChineseCharacter);
 }
 
-// Whole pieces, compared exactly.
+// Whole pieces, compared exactly. A class word drops the 基 of a single
+// group before it always, for the plain groups of kPlainGroups, or never.
+enum class GroupEnding { Dropped, DroppedWhenPlain, Kept };
 struct ExactRow {
     std::u16string_view Piece;
     PieceKind Kind;
+    GroupEnding Ending = GroupEnding::Kept;
 };
 constexpr std::array kExactPieces{
-    ExactRow{u"醚", PieceKind::ClassWord},  ExactRow{u"硫醚", PieceKind::ClassWord},
-    ExactRow{u"二硫醚", PieceKind::ClassWord}, ExactRow{u"酮", PieceKind::ClassWord},
-    ExactRow{u"醇", PieceKind::ClassWord},  ExactRow{u"硫醇", PieceKind::ClassWord},
-    ExactRow{u"亚砜", PieceKind::ClassWord}, ExactRow{u"砜", PieceKind::ClassWord},
+    ExactRow{u"醚", PieceKind::ClassWord, GroupEnding::DroppedWhenPlain},
+    ExactRow{u"硫醚", PieceKind::ClassWord, GroupEnding::DroppedWhenPlain},
+    ExactRow{u"二硫醚", PieceKind::ClassWord},
+    ExactRow{u"酮", PieceKind::ClassWord},
+    ExactRow{u"醇", PieceKind::ClassWord, GroupEnding::Dropped},
+    ExactRow{u"硫醇", PieceKind::ClassWord, GroupEnding::Dropped},
+    ExactRow{u"亚砜", PieceKind::ClassWord},
+    ExactRow{u"砜", PieceKind::ClassWord},
+    ExactRow{u"肟", PieceKind::ClassWord},
+    ExactRow{u"腙", PieceKind::ClassWord},
     ExactRow{u"酐", PieceKind::Anhydride},
+    ExactRow{u"缩醛", PieceKind::Acetal},
+    ExactRow{u"缩酮", PieceKind::Acetal},
 };
 
-// Class words that keep the 基 of a single group.
-constexpr std::array<std::u16string_view, 3> kClassWordsKeepingGroupEnding{u"亚砜", u"砜", u"二硫醚"};
+// Groups whose ethers are named without 基 (乙醚, 异丙醚, 二苯醚, 二苄醚).
+constexpr std::array<std::u16string_view, 17> kPlainGroups{
+    u"甲", u"乙", u"丙", u"丁", u"戊", u"己", u"正丙", u"正丁", u"异丙", u"异丁", u"仲丁", u"叔丁", u"异戊", u"苯", u"苄",
+    u"正戊", u"新戊",
+};
 
 // Elements and ions named as the second word of a binary or salt name:
 // metals, ammonium and the non-metals of binary compounds (二氧化硫,
@@ -50,13 +64,35 @@ constexpr std::array<std::u16string_view, 80> kCations{
 };
 constexpr std::u16string_view kMultipliers = u"一二三四五六七八九十";
 
-bool IsCation(std::u16string_view piece)
+// A Stock number after an ion: 铜(I), 铁(III).
+std::u16string_view WithoutOxidationState(std::u16string_view piece)
 {
-    while (!piece.empty() && kMultipliers.find(piece.front()) != std::u16string_view::npos)
+    const size_t open = piece.rfind(u'(');
+    if (open == std::u16string_view::npos || open == 0 || piece.back() != u')' || piece.size() - open < 3)
+        return piece;
+    const auto numeral = piece.substr(open + 1, piece.size() - open - 2);
+    return numeral.find_first_not_of(u"IVX") == std::u16string_view::npos ? piece.substr(0, open) : piece;
+}
+
+std::u16string_view WithoutMultiplier(std::u16string_view piece)
+{
+    while (piece.size() > 1 && kMultipliers.find(piece.front()) != std::u16string_view::npos)
         piece.remove_prefix(1);
+    return piece;
+}
+
+bool IsIon(std::u16string_view piece)
+{
+    piece = WithoutMultiplier(WithoutOxidationState(piece));
     if (piece.size() > 1 && piece.front() == u'亚')
         piece.remove_prefix(1);
     return std::find(kCations.begin(), kCations.end(), piece) != kCations.end();
+}
+
+// An ion, bare or carrying groups (四丁基铵, 乙烯基镁).
+bool IsCation(std::u16string_view piece)
+{
+    return IsIon(piece) || CationPrefixLength(piece) > 0;
 }
 
 // Endings, tried in order: the first that fits gives the kind. A binary
@@ -65,13 +101,16 @@ struct EndingRow {
     std::u16string_view Ending;
     PieceKind Kind;
     bool ChineseOnly = false;
+    bool Alone = false; // the ending alone is a piece of the kind too
 };
 constexpr std::array kEndings{
-    EndingRow{u"水合物", PieceKind::Hydrate},     EndingRow{u"酸盐", PieceKind::AddedAcid},
-    EndingRow{u"酸酯", PieceKind::OxoAnion},      EndingRow{u"化物", PieceKind::BinaryAnion, true},
-    EndingRow{u"酰基", PieceKind::Acyl},          EndingRow{u"铵", PieceKind::Cation},
-    EndingRow{u"鎓", PieceKind::Cation},          EndingRow{u"鏻", PieceKind::Cation},
-    EndingRow{u"基", PieceKind::Group},           EndingRow{u"酸", PieceKind::Acid},
+    EndingRow{u"水合物", PieceKind::Hydrate, false, true},    EndingRow{u"酸盐", PieceKind::AddedAcid},
+    EndingRow{u"酸酯", PieceKind::OxoAnion},      EndingRow{u"酯", PieceKind::EsterWord},
+    EndingRow{u"-氧化物", PieceKind::ClassWord},  EndingRow{u"化物", PieceKind::BinaryAnion, true},
+    EndingRow{u"酰基", PieceKind::Acyl},          EndingRow{u"酰胺", PieceKind::AmideAnion, false, true},
+    EndingRow{u"铵", PieceKind::Cation},          EndingRow{u"鎓", PieceKind::Cation},
+    EndingRow{u"鏻", PieceKind::Cation},          EndingRow{u"基", PieceKind::Group},
+    EndingRow{u"基)", PieceKind::Group},          EndingRow{u"酸", PieceKind::Acid},
 };
 
 struct BinaryAnionRow {
@@ -111,7 +150,7 @@ PieceKind KindOf(std::u16string_view piece)
     if (IsCation(piece))
         return PieceKind::Cation;
     for (const auto& row : kEndings)
-        if (EndsWith(piece, row.Ending) && (piece.size() > row.Ending.size() || row.Kind == PieceKind::Hydrate)
+        if (EndsWith(piece, row.Ending) && (piece.size() > row.Ending.size() || row.Alone)
             && (!row.ChineseOnly || IsAllChinese(piece)))
             return row.Kind;
     return PieceKind::Other;
@@ -125,10 +164,28 @@ std::optional<BinaryAnionForm> BinaryAnionFormOf(std::u16string_view anion)
     return std::nullopt;
 }
 
-bool ClassWordDropsGroupEnding(std::u16string_view word)
+bool ClassWordDropsGroupEnding(std::u16string_view word, std::u16string_view group)
 {
-    return std::find(kClassWordsKeepingGroupEnding.begin(), kClassWordsKeepingGroupEnding.end(), word)
-        == kClassWordsKeepingGroupEnding.end();
+    for (const auto& row : kExactPieces) {
+        if (row.Piece != word)
+            continue;
+        if (row.Ending != GroupEnding::DroppedWhenPlain)
+            return row.Ending == GroupEnding::Dropped;
+        if (group.empty() || group.back() != u'基')
+            return false;
+        group.remove_suffix(1);
+        group = WithoutMultiplier(group);
+        return std::find(kPlainGroups.begin(), kPlainGroups.end(), group) != kPlainGroups.end();
+    }
+    return false;
+}
+
+size_t CationPrefixLength(std::u16string_view cation)
+{
+    const size_t group = cation.rfind(u'基');
+    return group != std::u16string_view::npos && group + 1 < cation.size() && IsIon(cation.substr(group + 1))
+        ? group + 1
+        : 0;
 }
 
 int CationRank(std::u16string_view cation)

@@ -17,8 +17,11 @@ enum class PieceKind : char {
     Cation = 'C', // a cation or an element named first: 钠, 亚铁, 二钠, 四丁基铵
     AddedAcid = 'S', // the acid of an acid-addition salt: 盐酸盐, 氢溴酸盐
     Hydrate = 'W', // 水合物, 一水合物
-    ClassWord = 'K', // a class named after its groups: 醚, 酮, 醇, 亚砜
+    ClassWord = 'K', // a class named after its groups (醚, 酮, 醇, 亚砜) or parent (肟, N-氧化物)
     Anhydride = 'N', // 酐
+    Acetal = 'T', // 缩醛, 缩酮
+    AmideAnion = 'M', // an amide, the anion of a metal amide: 酰胺, 二异丙基酰胺
+    EsterWord = 'R', // the alcohol's part of an ester named after its acid: 甲酯, 叔丁酯
     Acid = 'Q', // an acid: 乙酸
     Other = 'X', // a parent or any other translated piece
     English = 'E', // a piece that still holds English: no rule touches it
@@ -36,9 +39,16 @@ struct BinaryAnionForm {
 };
 std::optional<BinaryAnionForm> BinaryAnionFormOf(std::u16string_view anion);
 
-// Whether a class word drops the 基 of a single group before it (二乙基 醚
-// → 二乙醚, 苄基 醇 → 苄醇) or keeps it (二甲基 亚砜 → 二甲基亚砜).
-bool ClassWordDropsGroupEnding(std::u16string_view word);
+// Whether a class word drops the 基 of a single group before it: always
+// (苄基 醇 → 苄醇), for plain alkyl and aryl groups only (二乙基 醚 → 二乙醚,
+// 二烯丙基 醚 → 二烯丙基醚), or never (二异丙基 酮 → 二异丙基酮, 二甲基 亚砜 →
+// 二甲基亚砜).
+bool ClassWordDropsGroupEnding(std::u16string_view word, std::u16string_view group);
+
+// How many characters of a cation name the groups on it (四丁基|铵,
+// 乙烯基|镁): Chinese puts the anion between them and the ion (四丁基溴化铵,
+// 乙烯基溴化镁). Zero for a bare ion.
+size_t CationPrefixLength(std::u16string_view cation);
 
 // Where Chinese names a cation among several after the anion: hydrogen first
 // (钠 氢 碳酸酯 → 碳酸氢钠), ammonium and onium ions last (铵 亚铁 硫酸酯 →
