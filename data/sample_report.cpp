@@ -32,8 +32,9 @@ std::vector<SampleName> ParseSampleTable(std::string_view utf8)
         const size_t tab1 = text.find('\t');
         const size_t tab2 = tab1 == std::string_view::npos ? tab1 : text.find('\t', tab1 + 1);
         const std::string_view form = tab2 == std::string_view::npos ? std::string_view() : text.substr(tab2 + 1);
-        if (tab2 == std::string_view::npos || tab1 == 0 || tab2 == tab1 + 1 || (form != "IUPAC" && form != "CAS"))
-            throw std::runtime_error("样本表第 " + std::to_string(line) + " 行格式错误：应为 英文<TAB>中文<TAB>IUPAC|CAS");
+        if (tab2 == std::string_view::npos || tab1 == 0 || tab2 == tab1 + 1 || (form != "IUPAC" && form != "CAS" && form != "salt" && form != "inorganic"))
+            throw std::runtime_error("样本表第 " + std::to_string(line)
+                                     + " 行格式错误：应为 英文<TAB>中文<TAB>IUPAC|CAS|salt|inorganic");
         names.push_back(SampleName{Utf8ToUtf16(text.substr(0, tab1)),
                                    Utf8ToUtf16(text.substr(tab1 + 1, tab2 - tab1 - 1)), form == "CAS", line});
     }

@@ -8,8 +8,9 @@
 
 namespace carbonym {
 
-// A real compound name with its accepted Chinese name, in IUPAC form or as a
-// CAS index name (inverted, translated and then reordered).
+// A real compound name with its accepted Chinese name, in IUPAC form (salts
+// and inorganic names too) or as a CAS index name (inverted, translated and
+// then reordered).
 struct SampleName {
     std::u16string English;
     std::u16string Chinese;
@@ -19,8 +20,9 @@ struct SampleName {
 
 inline constexpr std::string_view kSampleHeader = "english\tchinese\tform";
 
-// Reads the UTF-8 table: the header, then "English<TAB>Chinese<TAB>IUPAC|CAS"
-// a line; blank and '#' lines are skipped. Throws std::runtime_error naming
+// Reads the UTF-8 table: the header, then "English<TAB>Chinese<TAB>FORM" a
+// line, FORM being IUPAC, CAS, salt or inorganic (the last two translated as
+// IUPAC names are); blank and '#' lines are skipped. Throws std::runtime_error naming
 // the first malformed line.
 std::vector<SampleName> ParseSampleTable(std::string_view utf8);
 

@@ -17,9 +17,12 @@ bool IsAllowedLatinRun(std::u16string_view text, size_t start, size_t length)
     const auto run = text.substr(start, length);
     if (run.size() == 1 || std::find(kAllowed.begin(), kAllowed.end(), run) != kAllowed.end())
         return true;
-    // A Stock number: 氯化铁(III).
-    return run.find_first_not_of(u"IVX") == std::u16string_view::npos && start > 0 && text[start - 1] == u'('
-        && start + length < text.size() && text[start + length] == u')';
+    // An oxidation state in brackets: the III of 六氰合铁(III)酸钾, the II
+    // and III of (II,III).
+    const size_t end = start + length;
+    return run.find_first_not_of(u"IVX") == std::u16string_view::npos && start > 0
+        && (text[start - 1] == u'(' || text[start - 1] == u',') && end < text.size()
+        && (text[end] == u')' || text[end] == u',');
 }
 
 // Calls `found(run)` for each run of English, from the left; stops when it

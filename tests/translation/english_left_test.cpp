@@ -24,7 +24,8 @@ TEST(EnglishLeft, FindsRunsButNotLocantsAndDescriptors)
     EXPECT_EQ(Runs(U("N,N-二甲基-1H-吲哚-(2E)-丁烯 DL-丙氨酸 (RS)-[2,3-b]吡啶 Se Si Te SR")), Runs16{});
     EXPECT_EQ(Runs(U("二醇ate乙基 醚glycidyl丁基 DMSO")), (Runs16{u"ate", u"glycidyl", u"DMSO"}));
     // Stock numbers in brackets are Chinese names' own too; other capitals not.
-    EXPECT_EQ(Runs(U("氯化铁(III) 溴化铜(I) 铁(II 铁II) (VI)x(IVa)")), (Runs16{u"II", u"II", u"IVa"}));
+    EXPECT_EQ(Runs(U("氯化铁(III) 溴化铜(I) 四氧化三铁(II,III) 铁(II 铁II) (VI)x(IVa)")),
+              (Runs16{u"II", u"II", u"IVa"}));
     const std::u16string text = U("乙基 glycolate\r\n苯\r\nglycolate glycidyl\r\nx ab");
     const auto runs = FindEnglishLeft(text);
     ASSERT_EQ(runs.size(), 4u);
