@@ -157,6 +157,8 @@ Name ClassName(Pieces groups, std::u16string_view word)
 {
     if (groups.size() == 1 && ClassWordDropsGroupEnding(word, groups[0].Text))
         return std::u16string(GroupStem(groups[0].Text)) + std::u16string(word);
+    if (word == u"醚" && EtherDropsGroupEnding(groups.back().Text))
+        return Join(groups.first(groups.size() - 1)) + std::u16string(GroupStem(groups.back().Text)) + u"醚";
     return Join(groups) + std::u16string(word);
 }
 
@@ -165,6 +167,12 @@ Name ClassName(Pieces groups, std::u16string_view word)
 Name Class(Pieces pieces)
 {
     return ClassName(pieces.first(pieces.size() - 1), pieces.back().Text);
+}
+
+// 双酚A 二缩水甘油基 醚 → 双酚A二缩水甘油醚.
+Name ParentClass(Pieces pieces)
+{
+    return std::u16string(pieces.front().Text) + *Class(pieces.subspan(1));
 }
 
 // 甲基 碘化物 → 碘甲烷, 苄基 溴化物 → 苄基溴, 二甲基 硫化物 → 二甲硫醚,
@@ -210,7 +218,7 @@ constexpr Rule kRules[]{
     {"C+G+O", Salt},         {"G+O", Ester},         {"A+B", AcylBinary},  {"G+B", GroupBinary},
     {"[XQ]B", OtherBinary},  {"G+K", Class},         {"[XQ]K", InOrder},   {"XG+T", Acetal},
     {"Q+N", InOrder},        {"X+O", BaseSalt},      {"[XQ]+C+", InOrder}, {"[XQ]R", InOrder},
-    {"G+[XM]", InOrder},
+    {"G+[XM]", InOrder},     {"XG+K", ParentClass},  {"X+L", InOrder},
 };
 
 bool Matches(std::string_view pattern, std::string_view kinds)

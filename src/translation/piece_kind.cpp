@@ -45,22 +45,24 @@ constexpr std::array kExactPieces{
 };
 
 // Groups whose ethers are named without 基 (乙醚, 异丙醚, 二苯醚, 二苄醚).
-constexpr std::array<std::u16string_view, 17> kPlainGroups{
+// Glycidyl ethers are named so among other groups too (丁基缩水甘油醚).
+constexpr std::array<std::u16string_view, 18> kPlainGroups{
     u"甲", u"乙", u"丙", u"丁", u"戊", u"己", u"正丙", u"正丁", u"异丙", u"异丁", u"仲丁", u"叔丁", u"异戊", u"苯", u"苄",
-    u"正戊", u"新戊",
+    u"正戊", u"新戊", u"缩水甘油",
 };
+constexpr std::u16string_view kGlycidyl = u"缩水甘油基";
 
 // Elements and ions named as the second word of a binary or salt name:
-// metals, ammonium and the non-metals of binary compounds (二氧化硫,
+// metals, ammonium, phosphonium, sulfonium and the non-metals of binary compounds (二氧化硫,
 // 三氟化硼, 氯化氢). A piece may put a multiplier (二钠) or 亚 (亚铁) before
 // them.
-constexpr std::array<std::u16string_view, 80> kCations{
+constexpr std::array<std::u16string_view, 82> kCations{
     u"锂", u"钠", u"钾", u"铷", u"铯", u"铍", u"镁", u"钙", u"锶", u"钡", u"铝", u"镓", u"铟", u"铊",
     u"锡", u"铅", u"铋", u"钪", u"钛", u"钒", u"铬", u"锰", u"铁", u"钴", u"镍", u"铜", u"锌", u"钇",
     u"锆", u"铌", u"钼", u"钌", u"铑", u"钯", u"银", u"镉", u"铪", u"钽", u"钨", u"铼", u"锇", u"铱",
     u"铂", u"金", u"汞", u"镧", u"铈", u"镨", u"钕", u"钐", u"铕", u"钆", u"铽", u"镝", u"钬", u"铒",
     u"铥", u"镱", u"镥", u"钍", u"铀", u"锗", u"铵", u"氢", u"硼", u"碳", u"硅", u"氮", u"磷", u"砷",
-    u"锑", u"硫", u"硒", u"碲", u"氙", u"氧", u"氟", u"氯",
+    u"锑", u"硫", u"硒", u"碲", u"氙", u"氧", u"氟", u"氯", u"鏻", u"锍",
 };
 constexpr std::u16string_view kMultipliers = u"一二三四五六七八九十";
 
@@ -105,11 +107,13 @@ struct EndingRow {
 };
 constexpr std::array kEndings{
     EndingRow{u"水合物", PieceKind::Hydrate, false, true},    EndingRow{u"酸盐", PieceKind::AddedAcid},
-    EndingRow{u"酸酯", PieceKind::OxoAnion},      EndingRow{u"酯", PieceKind::EsterWord},
+    EndingRow{u"酸酯", PieceKind::OxoAnion},      EndingRow{u"氢酯", PieceKind::OxoAnion},
+    EndingRow{u"酯", PieceKind::EsterWord},
     EndingRow{u"-氧化物", PieceKind::ClassWord},  EndingRow{u"化物", PieceKind::BinaryAnion, true},
     EndingRow{u"酰基", PieceKind::Acyl},          EndingRow{u"酰胺", PieceKind::AmideAnion, false, true},
     EndingRow{u"铵", PieceKind::Cation},          EndingRow{u"鎓", PieceKind::Cation},
-    EndingRow{u"鏻", PieceKind::Cation},          EndingRow{u"基", PieceKind::Group},
+    EndingRow{u"鏻", PieceKind::Cation},          EndingRow{u"锍", PieceKind::Cation},
+    EndingRow{u"基", PieceKind::Group},
     EndingRow{u"基)", PieceKind::Group},          EndingRow{u"酸", PieceKind::Acid},
 };
 
@@ -142,6 +146,8 @@ constexpr std::array kAlkyls{
 
 PieceKind KindOf(std::u16string_view piece)
 {
+    if (piece.size() == 1 && piece[0] >= u'A' && piece[0] <= u'Z')
+        return PieceKind::Letter;
     if (HasEnglishLeft(piece))
         return PieceKind::English;
     for (const auto& row : kExactPieces)
@@ -178,6 +184,11 @@ bool ClassWordDropsGroupEnding(std::u16string_view word, std::u16string_view gro
         return std::find(kPlainGroups.begin(), kPlainGroups.end(), group) != kPlainGroups.end();
     }
     return false;
+}
+
+bool EtherDropsGroupEnding(std::u16string_view group)
+{
+    return group.size() >= kGlycidyl.size() && group.substr(group.size() - kGlycidyl.size()) == kGlycidyl;
 }
 
 size_t CationPrefixLength(std::u16string_view cation)

@@ -23,6 +23,7 @@ enum class PieceKind : char {
     AmideAnion = 'M', // an amide, the anion of a metal amide: 酰胺, 二异丙基酰胺
     EsterWord = 'R', // the alcohol's part of an ester named after its acid: 甲酯, 叔丁酯
     Acid = 'Q', // an acid: 乙酸
+    Letter = 'L', // a letter naming one of a series: 环孢素 A, 维生素 B
     Other = 'X', // a parent or any other translated piece
     English = 'E', // a piece that still holds English: no rule touches it
 };
@@ -44,6 +45,10 @@ std::optional<BinaryAnionForm> BinaryAnionFormOf(std::u16string_view anion);
 // 二烯丙基 醚 → 二烯丙基醚), or never (二异丙基 酮 → 二异丙基酮, 二甲基 亚砜 →
 // 二甲基亚砜).
 bool ClassWordDropsGroupEnding(std::u16string_view word, std::u16string_view group);
+
+// Whether the last of several groups before 醚 drops its 基 (丁基 缩水甘油基
+// 醚 → 丁基缩水甘油醚).
+bool EtherDropsGroupEnding(std::u16string_view group);
 
 // How many characters of a cation name the groups on it (四丁基|铵,
 // 乙烯基|镁): Chinese puts the anion between them and the ion (四丁基溴化铵,
