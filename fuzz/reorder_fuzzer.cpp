@@ -6,6 +6,8 @@
 #include "text/lines.h"
 #include "text/trim.h"
 #include "translation/display_mode.h"
+#include "translation/english_left.h"
+#include "translation/naming_order.h"
 #include "translation/reorder.h"
 
 #include <algorithm>
@@ -20,6 +22,35 @@ std::u16string Sorted(std::u16string text)
     return text;
 }
 
+std::u16string WithoutHyphens(std::u16string text)
+{
+    std::erase(text, u'-');
+    return text;
+}
+
+// The naming-rule order leaves to the reorder every line that still holds
+// English, and changes a CAS name only by the hyphens it drops; a line ending
+// in an alias in brackets is named apart from it.
+void CheckReorderByRules(std::u16string_view trimmed, const std::u16string& reordered)
+{
+    const std::u16string named = ReorderByRules(trimmed);
+    const size_t last = trimmed.rfind(u' ');
+    if (last == std::u16string_view::npos) {
+        FUZZ_CHECK(named == trimmed);
+        return;
+    }
+    if (trimmed[last + 1] == u'(')
+        return;
+    bool inverted = false;
+    for (size_t i = 0; i + 1 < trimmed.size(); ++i)
+        inverted = inverted || (trimmed[i] == u',' && trimmed[i + 1] == u' ');
+    inverted = inverted || trimmed.back() == u',';
+    if (inverted)
+        FUZZ_CHECK(WithoutHyphens(named) == WithoutHyphens(reordered));
+    else if (HasEnglishLeft(trimmed))
+        FUZZ_CHECK(named == reordered);
+}
+
 void CheckReorderName(std::u16string_view line)
 {
     const std::u16string reordered = ReorderName(line);
@@ -28,6 +59,7 @@ void CheckReorderName(std::u16string_view line)
     FUZZ_CHECK(ReorderName(reordered) == reordered);
 
     const auto trimmed = Trim(line);
+    CheckReorderByRules(trimmed, reordered);
     if (trimmed.find(u' ') == std::u16string_view::npos) {
         FUZZ_CHECK(reordered == trimmed);
         return;

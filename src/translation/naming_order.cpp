@@ -245,10 +245,21 @@ bool Matches(std::string_view pattern, std::string_view kinds)
     return false;
 }
 
+// Rules that name the rest of the line (hydrates, acid-addition salts) nest
+// only this deep, so that no line runs the stack out.
+constexpr int kMaxNesting = 4;
+thread_local int nesting = 0;
+
 Name Order(Pieces pieces)
 {
     if (pieces.size() == 1)
         return std::u16string(pieces[0].Text);
+    if (nesting >= kMaxNesting)
+        return std::nullopt;
+    ++nesting;
+    struct Leave {
+        ~Leave() { --nesting; }
+    } leave;
     std::string kinds;
     for (const auto& piece : pieces)
         kinds += static_cast<char>(piece.Kind);

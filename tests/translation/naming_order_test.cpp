@@ -119,6 +119,16 @@ TEST(ReorderByRules, TextLikeTheReorder)
 {
     EXPECT_EQ(ReorderTextByRules(U("甲基 苯甲酸酯\r\n\r\n钠 氯化物\r\n")), U("苯甲酸甲酯\r\n氯化钠\r\n"));
     EXPECT_EQ(ReorderTextByRules(u""), u"");
+
+    // Long lines of pieces that nest (hydrate of an acid-addition salt of a
+    // hydrate …) end; beyond a few levels they are left to the reorder.
+    std::u16string nested = U("三乙胺");
+    for (int i = 0; i < 50000; ++i)
+        nested += i % 2 == 0 ? U(" 盐酸盐") : U(" 一水合物");
+    EXPECT_EQ(ReorderByRules(nested), ReorderName(nested));
+    EXPECT_EQ(ReorderByRules(U("三乙胺 盐酸盐 一水合物")), U("一水合三乙胺盐酸盐"));
+    const std::u16string salts = test::Repeat(U("钠 "), 50000) + U("氯化物");
+    EXPECT_EQ(ReorderByRules(salts), U("氯化") + test::Repeat(U("钠"), 50000));
 }
 
 // Random lines mixing pieces every rule uses with pieces no rule knows
