@@ -29,7 +29,8 @@ std::u16string WithoutHyphens(std::u16string text)
 }
 
 // The naming-rule order leaves to the reorder every line that still holds
-// English, and changes a CAS name only by the hyphens it drops; a line ending
+// English, and changes the characters of a CAS name only by the hyphens it
+// drops (and the 物 or 酯 of an onium salt's anion it puts first); a line ending
 // in an alias in brackets is named apart from it.
 void CheckReorderByRules(std::u16string_view trimmed, const std::u16string& reordered)
 {
@@ -45,8 +46,19 @@ void CheckReorderByRules(std::u16string_view trimmed, const std::u16string& reor
     for (size_t i = 0; i + 1 < trimmed.size(); ++i)
         inverted = inverted || (trimmed[i] == u',' && trimmed[i + 1] == u' ');
     inverted = inverted || trimmed.back() == u',';
-    if (inverted)
-        FUZZ_CHECK(WithoutHyphens(named) == WithoutHyphens(reordered));
+    if (inverted) {
+        // Only the 物 or 酯 of an onium salt's anion may go besides hyphens.
+        const std::u16string kept = Sorted(WithoutHyphens(reordered));
+        const std::u16string got = Sorted(WithoutHyphens(named));
+        bool same = got == kept;
+        for (const char16_t ending : {u'物', u'酯'}) {
+            std::u16string shorter = kept;
+            if (const size_t at = shorter.find(ending); at != std::u16string::npos)
+                shorter.erase(at, 1);
+            same = same || got == shorter;
+        }
+        FUZZ_CHECK(same);
+    }
     else if (HasEnglishLeft(trimmed))
         FUZZ_CHECK(named == reordered);
 }

@@ -89,6 +89,15 @@ Name AddedAcid(Pieces pieces)
 // (锂 二异丙基酰胺 → 二异丙基氨基锂).
 Name Salt(Pieces pieces)
 {
+    if (pieces.size() == 2) {
+        const bool cationFirst = pieces[0].Kind == PieceKind::Cation;
+        const auto& anion = pieces[cationFirst ? 1 : 0];
+        if (anion.Kind == PieceKind::BinaryAnion) {
+            std::u16string name = StoichiometricName(pieces[cationFirst ? 0 : 1].Text, anion.Text);
+            if (!name.empty())
+                return name;
+        }
+    }
     std::u16string groups;
     std::u16string anions;
     std::array<std::vector<std::u16string_view>, 3> cations;
@@ -282,12 +291,25 @@ bool DropsHyphen(std::u16string_view prefix, std::u16string_view parent)
     return !prefix.empty() && IsChineseCharacter(prefix.back());
 }
 
+bool IsOnium(std::u16string_view parent)
+{
+    return !parent.empty() && std::u16string_view(u"铵鎓鏻锍").find(parent.back()) != std::u16string_view::npos;
+}
+
 // A CAS inverted name: the pieces in ReorderName's order, without the hyphen
-// before a Chinese parent.
+// before a Chinese parent. The anion of an onium salt goes in front
+// (乙铵, 2-羟基-N,N,N-三甲基-, 氯化物 → 氯化2-羟基-N,N,N-三甲基乙铵).
 std::u16string OrderInverted(std::u16string_view line)
 {
-    const auto pieces = ReorderedPieces(line);
+    auto pieces = ReorderedPieces(line);
     std::u16string name;
+    if (pieces.size() >= 2 && IsOnium(pieces[pieces.size() - 2])) {
+        const Piece anion{pieces.back(), KindOf(pieces.back())};
+        if (anion.Kind == PieceKind::BinaryAnion || anion.Kind == PieceKind::OxoAnion) {
+            name = AnionStem(anion);
+            pieces.pop_back();
+        }
+    }
     for (size_t i = 0; i < pieces.size(); ++i) {
         const bool drop = i + 1 < pieces.size() && DropsHyphen(pieces[i], pieces[i + 1]);
         name += drop ? pieces[i].substr(0, pieces[i].size() - 1) : pieces[i];

@@ -11,7 +11,8 @@ namespace carbonym {
 // Chinese names them (甲基 苯甲酸酯 → 苯甲酸甲酯, 钠 氯化物 → 氯化钠,
 // 铜 硫酸酯 五水合物 → 五水合硫酸铜), a trailing alias in brackets stays at
 // the end, and a CAS inverted name is ordered as ReorderName orders it but
-// without the hyphen before a Chinese parent (4-氨基苯甲酸乙酯). A line no
+// without the hyphen before a Chinese parent (4-氨基苯甲酸乙酯) and with the
+// anion of an onium salt in front (氯化…乙铵). A line no
 // rule recognises, and every line that still holds English, comes out as
 // ReorderName gives it.
 std::u16string ReorderByRules(std::u16string_view line);

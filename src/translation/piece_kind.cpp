@@ -66,16 +66,6 @@ constexpr std::array<std::u16string_view, 82> kCations{
 };
 constexpr std::u16string_view kMultipliers = u"一二三四五六七八九十";
 
-// A Stock number after an ion: 铜(I), 铁(III).
-std::u16string_view WithoutOxidationState(std::u16string_view piece)
-{
-    const size_t open = piece.rfind(u'(');
-    if (open == std::u16string_view::npos || open == 0 || piece.back() != u')' || piece.size() - open < 3)
-        return piece;
-    const auto numeral = piece.substr(open + 1, piece.size() - open - 2);
-    return numeral.find_first_not_of(u"IVX") == std::u16string_view::npos ? piece.substr(0, open) : piece;
-}
-
 std::u16string_view WithoutMultiplier(std::u16string_view piece)
 {
     while (piece.size() > 1 && kMultipliers.find(piece.front()) != std::u16string_view::npos)
@@ -142,7 +132,61 @@ constexpr std::array kAlkyls{
     AlkylRow{u"十八基", {u"1-", u"十八烷"}},
 };
 
+struct StoichiometryRow {
+    std::u16string_view Anion;
+    int State;
+    std::u16string_view AnionCount;
+    std::u16string_view CationCount;
+};
+// Binary compounds Chinese names by their formula once the oxidation state
+// tells it without doubt (MnO2 二氧化锰, V2O5 五氧化二钒, TiCl4 四氯化钛); lower
+// states keep the Stock number (氧化铁(II) is not 氧化铁).
+constexpr std::array kStoichiometries{
+    StoichiometryRow{u"氧化物", 3, u"三", u"二"}, StoichiometryRow{u"氧化物", 4, u"二", u""},
+    StoichiometryRow{u"氧化物", 5, u"五", u"二"}, StoichiometryRow{u"氧化物", 6, u"三", u""},
+    StoichiometryRow{u"氧化物", 7, u"七", u"二"}, StoichiometryRow{u"氧化物", 8, u"四", u""},
+    StoichiometryRow{u"氟化物", 4, u"四", u""},   StoichiometryRow{u"氟化物", 5, u"五", u""},
+    StoichiometryRow{u"氟化物", 6, u"六", u""},   StoichiometryRow{u"氯化物", 4, u"四", u""},
+    StoichiometryRow{u"氯化物", 5, u"五", u""},   StoichiometryRow{u"氯化物", 6, u"六", u""},
+    StoichiometryRow{u"溴化物", 4, u"四", u""},   StoichiometryRow{u"溴化物", 5, u"五", u""},
+    StoichiometryRow{u"碘化物", 4, u"四", u""},
+};
+
+int RomanNumber(std::u16string_view numeral)
+{
+    int number = 0;
+    for (size_t i = 0; i < numeral.size(); ++i) {
+        const int value = numeral[i] == u'I' ? 1 : numeral[i] == u'V' ? 5 : 10;
+        const int next = i + 1 < numeral.size() ? (numeral[i + 1] == u'I' ? 1 : numeral[i + 1] == u'V' ? 5 : 10) : 0;
+        number += value < next ? -value : value;
+    }
+    return number;
+}
+
 } // namespace
+
+// A Stock number after an ion: 铜(I), 铁(III).
+std::u16string_view WithoutOxidationState(std::u16string_view piece)
+{
+    const size_t open = piece.rfind(u'(');
+    if (open == std::u16string_view::npos || open == 0 || piece.back() != u')' || piece.size() - open < 3)
+        return piece;
+    const auto numeral = piece.substr(open + 1, piece.size() - open - 2);
+    return numeral.find_first_not_of(u"IVX") == std::u16string_view::npos ? piece.substr(0, open) : piece;
+}
+
+std::u16string StoichiometricName(std::u16string_view cation, std::u16string_view anion)
+{
+    const auto bare = WithoutOxidationState(cation);
+    if (bare.size() == cation.size() || !IsIon(bare))
+        return {};
+    const int state = RomanNumber(cation.substr(bare.size() + 1, cation.size() - bare.size() - 2));
+    for (const auto& row : kStoichiometries)
+        if (row.Anion == anion && row.State == state)
+            return std::u16string(row.AnionCount) + std::u16string(anion.substr(0, anion.size() - 1))
+                + std::u16string(row.CationCount) + std::u16string(bare);
+    return {};
+}
 
 PieceKind KindOf(std::u16string_view piece)
 {
@@ -193,10 +237,13 @@ bool EtherDropsGroupEnding(std::u16string_view group)
 
 size_t CationPrefixLength(std::u16string_view cation)
 {
-    const size_t group = cation.rfind(u'基');
-    return group != std::u16string_view::npos && group + 1 < cation.size() && IsIon(cation.substr(group + 1))
-        ? group + 1
-        : 0;
+    // After the last group (四丁基|铵) or ligand in brackets (双(三苯基膦)|钯).
+    for (const char16_t end : {u'基', u')'}) {
+        const size_t at = cation.rfind(end);
+        if (at != std::u16string_view::npos && at + 1 < cation.size() && IsIon(cation.substr(at + 1)))
+            return at + 1;
+    }
+    return 0;
 }
 
 int CationRank(std::u16string_view cation)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace carbonym {
@@ -49,6 +50,14 @@ bool ClassWordDropsGroupEnding(std::u16string_view word, std::u16string_view gro
 // Whether the last of several groups before 醚 drops its 基 (丁基 缩水甘油基
 // 醚 → 丁基缩水甘油醚).
 bool EtherDropsGroupEnding(std::u16string_view group);
+
+// A cation without the oxidation state in brackets after it: 铁(III) → 铁.
+std::u16string_view WithoutOxidationState(std::u16string_view cation);
+
+// The name of a binary compound by its formula where the cation's oxidation
+// state gives it (锰(IV) 氧化物 → 二氧化锰, 钒(V) 氧化物 → 五氧化二钒, 钛(IV)
+// 氯化物 → 四氯化钛); empty where Chinese keeps the state (氯化铁(III)).
+std::u16string StoichiometricName(std::u16string_view cation, std::u16string_view anion);
 
 // How many characters of a cation name the groups on it (四丁基|铵,
 // 乙烯基|镁): Chinese puts the anion between them and the ion (四丁基溴化铵,
