@@ -1,37 +1,17 @@
 #include "sample_report.h"
 
+#include "text/script.h"
 #include "text/utf8.h"
+#include "translation/english_left.h"
 #include "translation/reorder.h"
 #include "translation/translate_command.h"
 
 #include <algorithm>
-#include <array>
 #include <stdexcept>
 
 namespace carbonym {
 
 namespace {
-
-bool IsChinese(char16_t c)
-{
-    return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF);
-}
-
-bool IsLatin(char16_t c)
-{
-    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-}
-
-bool IsAllowedLatinRun(std::u16string_view run)
-{
-    static constexpr std::array<std::u16string_view, 6> kAllowed{u"DL", u"RS", u"SR", u"Se", u"Si", u"Te"};
-    if (run.size() == 1)
-        return true;
-    for (const auto allowed : kAllowed)
-        if (run == allowed)
-            return true;
-    return false;
-}
 
 bool IsDigit(char16_t c)
 {
@@ -53,37 +33,6 @@ bool IsBracket(char16_t c)
 bool EndsPrefix(char16_t c)
 {
     return c == u'基' || c == u'氟' || c == u'氯' || c == u'溴' || c == u'碘';
-}
-
-// An oxidation state in brackets: the III of 六氰合铁(III)酸钾, the II and
-// III of (II,III).
-bool IsOxidationState(std::u16string_view text, size_t start, size_t end)
-{
-    for (size_t i = start; i < end; ++i)
-        if (text[i] != u'I' && text[i] != u'V' && text[i] != u'X')
-            return false;
-    return start > 0 && (text[start - 1] == u'(' || text[start - 1] == u',') && end < text.size() &&
-           (text[end] == u')' || text[end] == u',');
-}
-
-// Calls `visit(run, start)` for every run of Latin letters, first to last,
-// until it returns true; returns whether one did.
-template <typename Visit>
-bool AnyLatinRun(std::u16string_view text, Visit visit)
-{
-    size_t i = 0;
-    while (i < text.size()) {
-        if (!IsLatin(text[i])) {
-            ++i;
-            continue;
-        }
-        const size_t start = i;
-        while (i < text.size() && IsLatin(text[i]))
-            ++i;
-        if (visit(text.substr(start, i - start), start))
-            return true;
-    }
-    return false;
 }
 
 } // namespace
@@ -137,7 +86,7 @@ std::vector<SampleName> ParseSampleTable(std::string_view utf8)
         name.Chinese = name.Accepted.front();
         name.Class = std::string(form);
         name.Cas = form == "CAS";
-        name.Ordered = byClass || name.Cas;
+        name.Ordered = form != "IUPAC";
         name.Variants = byClass;
         name.Line = line;
         names.push_back(std::move(name));
@@ -145,18 +94,13 @@ std::vector<SampleName> ParseSampleTable(std::string_view utf8)
     return names;
 }
 
-std::u16string ArrangeName(std::u16string_view translated)
-{
-    return ReorderName(translated);
-}
-
 std::u16string NormalizeChinese(std::u16string_view text)
 {
     std::u16string result;
     result.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
-        const bool afterName = i > 0 && (IsChinese(text[i - 1]) || text[i - 1] == u')' || text[i - 1] == u']');
-        if (text[i] == u'-' && afterName && i + 1 < text.size() && IsChinese(text[i + 1]))
+        const bool afterName = i > 0 && (IsChineseCharacter(text[i - 1]) || text[i - 1] == u')' || text[i - 1] == u']');
+        if (text[i] == u'-' && afterName && i + 1 < text.size() && IsChineseCharacter(text[i + 1]))
             continue;
         result += text[i];
     }
@@ -165,7 +109,7 @@ std::u16string NormalizeChinese(std::u16string_view text)
 
 bool HasUntranslatedLatin(std::u16string_view text)
 {
-    return HasUntranslatedLatin(text, {});
+    return HasEnglishLeft(text);
 }
 
 std::u16string CanonicalChinese(std::u16string_view text)
@@ -187,7 +131,7 @@ std::u16string CanonicalChinese(std::u16string_view text)
     // "-L-" after a parent, L a set of locants, followed by Chinese.
     size_t i = 0;
     while (i < s.size()) {
-        if (s[i] != u'-' || i == 0 || !IsChinese(s[i - 1])) {
+        if (s[i] != u'-' || i == 0 || !IsChineseCharacter(s[i - 1])) {
             ++i;
             continue;
         }
@@ -196,12 +140,12 @@ std::u16string CanonicalChinese(std::u16string_view text)
         while (after < s.size() && IsLocantCharacter(s[after]))
             ++after;
         if (locants == s.size() || !IsDigit(s[locants]) || after + 1 >= s.size() || s[after] != u'-' ||
-            !IsChinese(s[after + 1])) {
+            !IsChineseCharacter(s[after + 1])) {
             ++i;
             continue;
         }
         size_t run = i;
-        while (run > 0 && IsChinese(s[run - 1]))
+        while (run > 0 && IsChineseCharacter(s[run - 1]))
             --run;
         size_t parent = run;
         for (size_t k = run; k < i; ++k)
@@ -227,19 +171,23 @@ std::u16string CanonicalChinese(std::u16string_view text)
 
 bool HasUntranslatedLatin(std::u16string_view text, std::u16string_view accepted)
 {
-    return AnyLatinRun(text, [&](std::u16string_view run, size_t start) {
-        return !IsAllowedLatinRun(run) && !IsOxidationState(text, start, start + run.size()) &&
-               !AnyLatinRun(accepted, [&](std::u16string_view kept, size_t) { return kept == run; });
-    });
+    const auto kept = FindEnglishLeft(accepted);
+    for (const auto run : FindEnglishLeft(text)) {
+        const auto english = text.substr(run.Start, run.Length);
+        if (std::none_of(kept.begin(), kept.end(),
+                         [&](const EnglishRun& k) { return accepted.substr(k.Start, k.Length) == english; }))
+            return true;
+    }
+    return false;
 }
 
-SampleResult EvaluateSample(const SampleName& name, const std::vector<Term>& terms)
+SampleResult EvaluateSample(const SampleName& name, const std::vector<Term>& terms, NameOrder order)
 {
     SampleResult result;
     result.Name = &name;
     result.Output = Translate(name.English, terms).Text;
     if (name.Ordered)
-        result.Output = ArrangeName(result.Output);
+        result.Output = order(result.Output);
     const auto comparable = [&](std::u16string_view text) {
         return name.Variants ? CanonicalChinese(text) : NormalizeChinese(text);
     };
@@ -274,11 +222,11 @@ double SampleReport::LatinLeftShare() const
     return Results.empty() ? 0.0 : 100.0 * static_cast<double>(LatinLeft) / static_cast<double>(Results.size());
 }
 
-SampleReport EvaluateSamples(const std::vector<SampleName>& names, const std::vector<Term>& terms)
+SampleReport EvaluateSamples(const std::vector<SampleName>& names, const std::vector<Term>& terms, NameOrder order)
 {
     SampleReport report;
     for (const auto& name : names) {
-        report.Results.push_back(EvaluateSample(name, terms));
+        report.Results.push_back(EvaluateSample(name, terms, order));
         const auto& result = report.Results.back();
         report.Exact += result.Exact;
         report.LatinLeft += result.LatinLeft;

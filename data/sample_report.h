@@ -1,5 +1,6 @@
 #pragma once
 
+#include "translation/reorder.h"
 #include "translation/term.h"
 
 #include <map>
@@ -10,11 +11,9 @@
 namespace carbonym {
 
 // A real compound name with its accepted Chinese names. The first samples
-// mark each name by form: IUPAC (salts and inorganic names too, marked salt
-// and inorganic), or CAS for an inverted index name, the only form put into
-// Chinese word order after translation. The reagent sample marks each name by
-// class (organic, salt, inorganic, CAS), and every one of its names is put
-// into word order.
+// mark each name by form: IUPAC, CAS for an inverted index name, salt or
+// inorganic; the reagent sample by class: organic, salt, inorganic or CAS.
+// Every name but an IUPAC form is put into word order after translation.
 struct SampleName {
     std::u16string English;
     std::u16string Chinese; // the first accepted name
@@ -37,9 +36,9 @@ inline constexpr std::string_view kClassSampleHeader = "english\tchinese\tclass"
 // malformed line.
 std::vector<SampleName> ParseSampleTable(std::string_view utf8);
 
-// The word order the sample is measured with. It is the one place to change
-// when the program's order changes.
-std::u16string ArrangeName(std::u16string_view translated);
+// A word order for translated lines: ReorderName (排序) or ReorderByRules
+// (设置 → 按命名规则排序, `--sort=rules`).
+using NameOrder = std::u16string (*)(std::u16string_view line);
 
 // The reordering leaves a hyphen between a CAS name's substituent prefixes
 // and its parent ("4-氨基-苯甲酸乙酯", "2-(乙酰氧基)-苯甲酸"), where a Chinese
@@ -56,12 +55,8 @@ std::u16string NormalizeChinese(std::u16string_view text);
 // after its last substituent prefix (one ending in 基 or a halogen).
 std::u16string CanonicalChinese(std::u16string_view text);
 
-// Whether a translation still holds English. Latin letters stay in a Chinese
-// name only as locants and descriptors: a single letter (N-, O-, S-, the H of
-// 1H-, E/Z/R/S, D/L, the fusion letters of [2,3-b]) or one of DL, RS, SR and
-// the element symbols Se, Si, Te, or an oxidation state in brackets (the III
-// of 六氰合铁(III)酸钾). Any other run of two or more Latin letters is
-// untranslated.
+// Whether a translation still holds English, as the result box marks it
+// (translation/english_left.h).
 bool HasUntranslatedLatin(std::u16string_view text);
 
 // As above, but a run the accepted name itself holds (DMSO, Boc) is no
@@ -79,7 +74,7 @@ struct SampleResult {
 // and compares it with every accepted name: in the second sample up to
 // CanonicalChinese, in the first up to NormalizeChinese alone, since that
 // sample holds the dictionary to one spelling.
-SampleResult EvaluateSample(const SampleName& name, const std::vector<Term>& terms);
+SampleResult EvaluateSample(const SampleName& name, const std::vector<Term>& terms, NameOrder order);
 
 struct SampleTally {
     size_t Names = 0;
@@ -102,6 +97,7 @@ struct SampleReport {
     double LatinLeftShare() const;
 };
 
-SampleReport EvaluateSamples(const std::vector<SampleName>& names, const std::vector<Term>& terms);
+SampleReport EvaluateSamples(const std::vector<SampleName>& names, const std::vector<Term>& terms,
+                             NameOrder order = ReorderName);
 
 } // namespace carbonym

@@ -3,11 +3,15 @@
 // that still holds English, and every miss.
 //
 //     carbonym-starter-report --dict starter.dat --sample sample-names.tsv [--sample ...]
-//                             [--min-exact PERCENT] [--max-english PERCENT] [--quiet]
+//                             [--plain-sort] [--min-exact PERCENT] [--max-english PERCENT] [--quiet]
+//
+// The names are put into word order by naming rules (`--sort=rules`), or by
+// the plain 排序 with --plain-sort.
 
 #include "sample_report.h"
 
 #include "dictionary/dictionary_file.h"
+#include "translation/naming_order.h"
 #include "text/utf8.h"
 
 #include <cstdio>
@@ -60,6 +64,7 @@ int main(int argc, char** argv)
     double minExact = -1;
     double maxEnglish = -1;
     bool quiet = false;
+    NameOrder order = ReorderByRules;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         if (option == "--dict" && i + 1 < argc)
@@ -72,9 +77,11 @@ int main(int argc, char** argv)
             maxEnglish = std::stod(argv[++i]);
         else if (option == "--quiet")
             quiet = true;
+        else if (option == "--plain-sort")
+            order = ReorderName;
         else {
             std::cerr << "用法：carbonym-starter-report --dict 词典.dat --sample 样本.tsv [--sample 样本.tsv ...] "
-                         "[--min-exact 百分比] [--max-english 百分比] [--quiet]\n";
+                         "[--plain-sort] [--min-exact 百分比] [--max-english 百分比] [--quiet]\n";
             return 2;
         }
     }
@@ -92,7 +99,7 @@ int main(int argc, char** argv)
                 return 2;
             }
             const auto names = ParseSampleTable(std::string(std::istreambuf_iterator<char>(in), {}));
-            const SampleReport report = EvaluateSamples(names, terms);
+            const SampleReport report = EvaluateSamples(names, terms, order);
             if (!quiet)
                 PrintMisses(report);
             const std::string file = DisplayPath(std::filesystem::u8path(sample).filename());

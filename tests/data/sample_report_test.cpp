@@ -1,6 +1,7 @@
 #include "sample_report.h"
 
 #include "test_support.h"
+#include "translation/naming_order.h"
 
 #include <gtest/gtest.h>
 
@@ -115,6 +116,12 @@ TEST(SampleReport, ReadsClassTablesWithSeveralAcceptedNames)
     EXPECT_EQ(report.ByClass.at("organic").Names, 1u);
     EXPECT_EQ(report.ByClass.at("CAS").Exact, 1u);
     EXPECT_EQ(report.ByClass.at("salt").Exact, 0u);
+
+    // By naming rules the salts come out in Chinese order.
+    const auto byRules = EvaluateSamples(names, terms, ReorderByRules);
+    EXPECT_EQ(byRules.Results[0].Output, U("二甲双胍盐酸盐"));
+    EXPECT_EQ(byRules.Results[1].Output, U("氯化钠"));
+    EXPECT_EQ(byRules.Exact, 3u);
 
     for (const char* bad : {"english\tchinese\tclass\nx\ty|\torganic\n", "english\tchinese\tclass\nx\t|y\tsalt\n",
                             "english\tchinese\tclass\nx\ty\tIUPAC\n", "english\tchinese\tform\nx\ty\torganic\n"})
