@@ -80,8 +80,24 @@ void TextBox::SetMarks(const std::vector<std::pair<size_t, size_t>>& ranges)
 {
     marks_.clear();
     marks_.reserve(ranges.size());
-    for (const auto& [start, length] : ranges)
-        marks_.emplace_back(DocumentPosition(start), DocumentPosition(start + length));
+    // Ranges in text order are converted walking the lines once; a range
+    // out of order falls back to a search.
+    QTextBlock block = document()->firstBlock();
+    const auto toDocument = [&](size_t position) {
+        const auto boxStart = [](const QTextBlock& b) {
+            return static_cast<size_t>(b.position()) + static_cast<size_t>(b.blockNumber());
+        };
+        if (position < boxStart(block))
+            return DocumentPosition(position);
+        while (block.next().isValid() && boxStart(block.next()) <= position)
+            block = block.next();
+        const size_t offset = std::min(position - boxStart(block), static_cast<size_t>(block.length() - 1));
+        return block.position() + static_cast<int>(offset);
+    };
+    for (const auto& [start, length] : ranges) {
+        const int begin = toDocument(start);
+        marks_.emplace_back(begin, toDocument(start + length));
+    }
     marksShown_ = {SIZE_MAX, SIZE_MAX};
     ShowMarksInView();
 }
