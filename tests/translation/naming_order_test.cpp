@@ -56,6 +56,7 @@ constexpr Example kExamples[]{
     {"锂 酰胺", "氨基锂"},
     {"钛 四氯化物", "四氯化钛"},
     {"氢 过氧化物", "过氧化氢"},
+    {"氢 四氯合金(III)酸酯", "四氯合金(III)酸"},
     {"硫酸酯 铜", "硫酸铜"},
     {"钾 乙基 黄原酸酯", "乙基黄原酸钾"},
     // Salts of bases and drugs, and drugs with their cation.
