@@ -309,9 +309,7 @@ bool IsOnium(std::u16string_view parent)
 // (乙铵, 2-羟基-N,N,N-三甲基-, 氯化物 → 氯化2-羟基-N,N,N-三甲基乙铵).
 std::u16string OrderInverted(std::u16string_view line)
 {
-    // Every prefix stays (丁二酸, 2,3-二羟基- (2R,3R)- →
-    // (2R,3R)-2,3-二羟基丁二酸), where the reorder keeps only the last.
-    auto pieces = ReorderedPieces(line, true);
+    auto pieces = ReorderedPieces(line);
     std::u16string name;
     if (pieces.size() >= 2 && IsOnium(pieces[pieces.size() - 2])) {
         const Piece anion{pieces.back(), KindOf(pieces.back())};

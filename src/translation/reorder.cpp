@@ -7,7 +7,7 @@
 
 namespace carbonym {
 
-std::vector<std::u16string_view> ReorderedPieces(std::u16string_view line, bool everyPrefix)
+std::vector<std::u16string_view> ReorderedPieces(std::u16string_view line)
 {
     const auto trimmed = Trim(line);
     // Each group is collected in line order and joined backwards at the
@@ -26,9 +26,10 @@ std::vector<std::u16string_view> ReorderedPieces(std::u16string_view line, bool 
         begin = end + 1;
         if (piece.empty())
             continue;
+        // Every piece ending in "-" is kept, the last first: keeping only
+        // the last would drop a substituent from a name with a descriptor
+        // behind it (丁二酸, 2,3-二羟基- (2R,3R)-).
         if (piece.back() == u'-') {
-            if (!everyPrefix)
-                prefixes.clear(); // only the last such piece survives
             prefixes.push_back(piece);
         } else if (piece.back() == u',') {
             const auto core = piece.substr(0, piece.size() - 1);

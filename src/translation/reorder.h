@@ -14,10 +14,8 @@ namespace carbonym {
 std::u16string ReorderName(std::u16string_view line);
 
 // The pieces of a line of several pieces in the order ReorderName joins
-// them, separators dropped; the views point into `line`. With
-// `everyPrefix`, every piece ending in "-" is kept (the last first), not only
-// the last one.
-std::vector<std::u16string_view> ReorderedPieces(std::u16string_view line, bool everyPrefix = false);
+// them, separators dropped; the views point into `line`.
+std::vector<std::u16string_view> ReorderedPieces(std::u16string_view line);
 
 // The reorder command on a whole text: every non-empty line reordered and
 // ended by a line break; empty lines are dropped.
