@@ -2,12 +2,15 @@
 
 #include "ui/about/closing_animation.h"
 #include "ui/about/text_effect.h"
+#include "ui/platform/display_pace.h"
 #include "ui/platform/program_exit.h"
 #include "ui/platform/song_font.h"
 #include "ui/platform/twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -58,6 +61,11 @@ QRect ScreenGeometry()
     return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
 }
 
+// The closing animation's pace: three moves to a display frame of 16 ms, so
+// that each move is carried out and the whole closing takes a second or two
+// (some 350 moves on a screen 1600 pixels wide).
+constexpr qint64 kMovePeriodMicroseconds = 16000 / 3;
+
 // The about window as the closing animation sees it: outer geometry in twips
 // relative to the screen.
 class AnimatedAboutWindow : public MovableWindow {
@@ -85,11 +93,19 @@ public:
 
     bool ProcessEvents() override
     {
-        QCoreApplication::processEvents();
+        // Each move waits for the display, then for its turn: a deadline
+        // from the animation's start, so slow moves do not add up.
+        if (!clock_.isValid())
+            clock_.start();
+        moves_ += 1;
+        const qint64 due = moves_ * kMovePeriodMicroseconds - clock_.nsecsElapsed() / 1000;
+        WaitForDisplay(static_cast<int>(std::max<qint64>(0, due / 1000)));
         return !ProgramEnding();
     }
 
 private:
+    QElapsedTimer clock_;
+    qint64 moves_ = 0;
     QWidget& window_;
     QPoint origin_;
 };
@@ -102,19 +118,21 @@ AboutWindow::AboutWindow()
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Carbonym 翻译  Carbonym 开发组"));
+    setWindowIcon(QIcon(QStringLiteral(":/carbonym.png")));
     setFont(SongFont(9));
     setFixedSize(Pixels(4680), Pixels(2655));
 
-    auto* command1 = new QPushButton(QStringLiteral("确定"), this);
-    command1->setGeometry(TwipsRect(1800, 2160, 855, 375));
-    connect(command1, &QPushButton::clicked, this, &QWidget::close);
+    command1_ = new QPushButton(QStringLiteral("确定"), this);
+    command1_->setGeometry(TwipsRect(1800, 2160, 855, 375));
+    command1_->setFocus();
+    connect(command1_, &QPushButton::clicked, this, &QWidget::close);
 
     picture1_ = new QFrame(this);
     picture1_->setGeometry(TwipsRect(0, 0, 4695, 75));
     picture1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture1_->setAttribute(Qt::WA_NoMousePropagation);
 
-    MakeLabel(this, QStringLiteral("联系：carbonym@example.org"), TwipsRect(945, 1890, 3165, 240),
+    MakeLabel(this, QStringLiteral("Carbonym 项目"), TwipsRect(945, 1890, 3165, 240),
               ArialFont(10.5, false), QColor(0, 128, 128));
     MakeLabel(this, QStringLiteral("Carbonym 开源项目"), TwipsRect(1215, 1470, 2250, 240),
               ArialFont(10.5, true), QColor(255, 255, 0));
@@ -123,12 +141,10 @@ AboutWindow::AboutWindow()
     MakeLabel(this, QStringLiteral("有机物   标准名称   翻译"), TwipsRect(1035, 360, 2385, 240),
               ArialFont(10.5, true), QColor(128, 0, 128));
 
-    // Centred on the screen, in outer size, whenever the window is created;
-    // the frame's size is known once the system window exists.
+    // Centred on the screen whenever the window is created, and again by
+    // its outer frame once the window manager has framed it.
     create();
-    const QRect screen = ScreenGeometry();
-    const QSize outer = frameGeometry().size();
-    move(screen.topLeft() + QPoint((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2));
+    Centre();
 
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &AboutWindow::OnFocusWindowChanged);
 }
@@ -136,6 +152,42 @@ AboutWindow::AboutWindow()
 QString AboutWindow::ClosingCaption()
 {
     return QStringLiteral("Carbonym 有机物名称翻译  由 Carbonym 开发组制作");
+}
+
+void AboutWindow::Centre()
+{
+    const QRect screen = ScreenGeometry();
+    const QSize outer = frameGeometry().size();
+    move(screen.topLeft() + QPoint((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2));
+}
+
+bool AboutWindow::event(QEvent* event)
+{
+    // The frame's size is known only after the window manager has put the
+    // frame around the shown window (a move or resize follows); until then
+    // the outer size is the client's.
+    const QEvent::Type type = event->type();
+    if (!framed_ && !closing_ && isVisible()
+        && (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show || type == QEvent::Expose)
+        && frameGeometry().size() != size()) {
+        framed_ = true;
+        Centre();
+    }
+    return QWidget::event(event);
+}
+
+void AboutWindow::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat())
+            command1_->animateClick();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void AboutWindow::OnFocusWindowChanged(QWindow* window)
