@@ -3,6 +3,7 @@
 #include "ui/about/closing_animation.h"
 #include "ui/about/text_effect.h"
 #include "ui/platform/display_pace.h"
+#include "ui/platform/frame_margins.h"
 #include "ui/platform/program_exit.h"
 #include "ui/platform/song_font.h"
 #include "ui/platform/twips.h"
@@ -144,7 +145,7 @@ AboutWindow::AboutWindow()
     // Centred on the screen whenever the window is created, and again by
     // its outer frame once the window manager has framed it.
     create();
-    Centre();
+    Centre(FrameMargins(*this));
 
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &AboutWindow::OnFocusWindowChanged);
 }
@@ -154,26 +155,44 @@ QString AboutWindow::ClosingCaption()
     return QStringLiteral("Carbonym 有机物名称翻译  由 Carbonym 开发组制作");
 }
 
-void AboutWindow::Centre()
+void AboutWindow::Centre(const QMargins& frame)
 {
+    // Placed by its client area, which means the same to Qt and to every
+    // window manager whether or not Qt knows the frame yet.
     const QRect screen = ScreenGeometry();
-    const QSize outer = frameGeometry().size();
-    move(screen.topLeft() + QPoint((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2));
+    const QSize outer = size().grownBy(frame);
+    const QPoint outerTopLeft((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2);
+    setGeometry(QRect(screen.topLeft() + outerTopLeft + QPoint(frame.left(), frame.top()), size()));
 }
 
 bool AboutWindow::event(QEvent* event)
 {
-    // The frame's size is known only after the window manager has put the
-    // frame around the shown window (a move or resize follows); until then
-    // the outer size is the client's.
-    const QEvent::Type type = event->type();
-    if (!framed_ && !closing_ && isVisible()
-        && (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show || type == QEvent::Expose)
-        && frameGeometry().size() != size()) {
-        framed_ = true;
-        Centre();
+    // The frame's size is known only some time after the window manager has
+    // put the frame around the shown window; until then the outer size is
+    // the client's. Looked for a little while after the first show.
+    if (event->type() == QEvent::Show && !framed_ && !frameTimer_.isActive()) {
+        frameChecks_ = 0;
+        frameTimer_.start(20, this);
     }
     return QWidget::event(event);
+}
+
+void AboutWindow::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != frameTimer_.timerId()) {
+        QWidget::timerEvent(event);
+        return;
+    }
+    if (closing_ || ++frameChecks_ > 100) {
+        frameTimer_.stop(); // a system without frames, or the window is leaving
+        return;
+    }
+    const QMargins frame = FrameMargins(*this);
+    if (!frame.isNull()) {
+        frameTimer_.stop();
+        framed_ = true;
+        Centre(frame);
+    }
 }
 
 void AboutWindow::keyPressEvent(QKeyEvent* event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBasicTimer>
 #include <QPointer>
 #include <QWidget>
 
@@ -27,11 +28,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // Enter and Space press 确定.
     void keyPressEvent(QKeyEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void Centre();
+    // Centres the window on the screen, `frame` around it.
+    void Centre(const QMargins& frame);
     void OnFocusWindowChanged(QWindow* window);
     void PlayEffect();
     void PlayClosingAnimation();
@@ -45,6 +48,8 @@ private:
     bool pressed_ = false;
     bool closing_ = false;
     bool framed_ = false; // centred by its outer frame
+    QBasicTimer frameTimer_;
+    int frameChecks_ = 0;
 };
 
 } // namespace carbonym::ui

@@ -4,28 +4,43 @@
 #
 #     desktop_test.sh BIN_DIR WORK_DIR
 #
-# Runs itself under xvfb-run on a 1600 × 1200 screen. Exits 77 (skipped) when
-# a tool is missing. Screenshots and the program's output stay in WORK_DIR.
+# Starts its own Xvfb on a free display with a 1600 × 1200 screen. Exits 77
+# (skipped) when a tool is missing. Screenshots and the program's output stay in WORK_DIR.
 set -euo pipefail
 bin=$(cd "$1" && pwd)
 work=$2
 
-for tool in xvfb-run Xvfb openbox xdotool xwininfo xprop xclip import convert; do
+for tool in Xvfb openbox xdotool xwininfo xprop xclip import convert python3; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIPPED: $tool is not installed (scripts/install-deps)"
         exit 77
     fi
 done
-if [[ -z ${CARBONYM_UNDER_XVFB:-} ]]; then
-    export CARBONYM_UNDER_XVFB=1
-    exec xvfb-run --auto-servernum --server-args="-screen 0 1600x1200x24" "$0" "$@"
-fi
-
-unset QT_QPA_PLATFORM # the tests' offscreen platform; here the real one
-export QT_QPA_PLATFORM=xcb LANG=C.UTF-8
 rm -rf "$work"
 mkdir -p "$work"
-cp "$bin/carbonym" "$bin/source.dat" "$work/"
+
+# The server picks a free display itself and tells its number when ready.
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+for ((i = 0; i < 200; i++)); do
+    [[ -s $work/display ]] && break
+    sleep 0.05
+done
+[[ -s $work/display ]] || { echo "FAILED: Xvfb did not start"; exit 1; }
+export DISPLAY=:$(head -1 "$work/display")
+export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 # not the tests' offscreen platform
+cp "$bin/carbonym" "$work/"
+# A dictionary of 400,000 terms, so that a translation lasts seconds: long
+# enough to close the window while it runs.
+python3 - "$work/source.dat" <<'PYTHON'
+import random, sys
+random.seed(14)
+chinese = "甲基".encode("gbk").ljust(45, b" ")
+with open(sys.argv[1], "wb") as out:
+    for _ in range(400000):
+        english = "".join(random.choices("abcdefghijklmnopqrstuvwxyz", k=24)).encode()
+        out.write(len(english).to_bytes(2, "little") + english.ljust(64, b" ") + chinese)
+PYTHON
 
 fail() {
     echo "FAILED: $*"
@@ -56,13 +71,26 @@ viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 unmapped() { ! viewable "$1"; }
 ended() { ! ps -o stat= -p "$1" | grep -qv Z; } # gone, or a zombie not yet reaped
 
-# The visible window of the program whose title matches `pattern`.
-find_window() {
-    local pattern=$1
-    local found=""
-    wait_until 20 bash -c "xdotool search --onlyvisible --pid $program --name '$pattern' | head -1 | grep ." ||
-        fail "no window \"$pattern\" appeared"
-    xdotool search --onlyvisible --pid "$program" --name "$pattern" | head -1
+# The program's visible windows, one id a line.
+windows() { xdotool search --onlyvisible --classname '^carbonym$' 2>/dev/null | sort -u; }
+
+# Waits for a visible window of the program other than the ids given, and
+# prints its id.
+new_window() {
+    local known
+    known=$(printf '%s\n' "$@")
+    local deadline=$((SECONDS + 20))
+    while ((SECONDS < deadline)); do
+        local id
+        for id in $(windows); do
+            if ! grep -qx "$id" <<<"$known"; then
+                echo "$id"
+                return 0
+            fi
+        done
+        sleep 0.05
+    done
+    return 1
 }
 
 # Centres of the menu bar's entries, left to right: the columns of its row
@@ -72,7 +100,7 @@ menu_entries() {
     local x y w h
     read -r x y w h < <(geometry "$main")
     import -window root -crop "${w}x16+${x}+$((y + 4))" +repage "$work/menubar.png"
-    convert "$work/menubar.png" -colorspace gray -negate -threshold 50% -scale "${w}x1!" txt:- |
+    convert "$work/menubar.png" -colorspace gray -threshold 85% -negate -scale "${w}x1!" txt:- |
         awk -F'[,:]' -v left="$x" -v top="$y" '
             NR > 1 { dark = ($0 !~ /#000000|black|gray\(0\)/) }
             NR > 1 && dark {
@@ -88,7 +116,7 @@ click() {
 
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 wm=$!
-trap 'kill $wm 2>/dev/null || true; [[ -n ${program:-} ]] && kill $program 2>/dev/null || true' EXIT
+trap 'kill $wm 2>/dev/null || true; [[ -n ${program:-} ]] && kill $program 2>/dev/null; kill $xvfb 2>/dev/null || true' EXIT
 wait_until 10 xprop -root _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
 wait_until 10 bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" || fail "openbox did not start"
 
@@ -96,7 +124,7 @@ wait_until 10 bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id
 program=$!
 
 # 1. The main window appears, with its menu bar of seven entries.
-main=$(find_window '^Carbonym$')
+main=$(new_window) || fail "the main window did not appear"
 wait_until 10 viewable "$main" || fail "the main window is not shown"
 sleep 0.3 # the first paint
 mapfile -t entries < <(menu_entries)
@@ -109,9 +137,7 @@ import -window root "$work/main.png"
 
 # 2. A message box reads 确定 (checked on the screenshot) and Enter closes it.
 click $translate_at
-box=$(wait_until 10 bash -c "xdotool search --onlyvisible --pid $program --name . | grep -vx $main | grep ." &&
-    xdotool search --onlyvisible --pid "$program" --name . | grep -vx "$main" | head -1) ||
-    fail "翻译 with nothing to translate showed no message"
+box=$(new_window "$main") || fail "翻译 with nothing to translate showed no message"
 sleep 0.3
 import -window root "$work/message-box.png"
 xdotool windowactivate --sync "$box" key Return
@@ -119,7 +145,7 @@ wait_until 5 unmapped "$box" || fail "Enter did not close the message box"
 
 # 3. 关于 opens the about window, centred on the screen by its outer frame.
 click $about_at
-about=$(find_window '^Carbonym 翻译')
+about=$(new_window "$main") || fail "关于 opened no window"
 wait_until 10 viewable "$about" || fail "the about window is not shown"
 sleep 0.5
 read -r ax ay aw ah < <(geometry "$about")
@@ -140,7 +166,7 @@ wait_until 5 viewable "$about" || fail "the minimised about window did not come 
 click $tools_at
 sleep 0.3
 xdotool key Down Return
-data=$(find_window '^数据添加$')
+data=$(new_window "$main" "$about") || fail "数据添加 opened no window"
 wait_until 5 viewable "$data" || fail "the data-entry window is not shown"
 xdotool windowminimize --sync "$data"
 wait_until 5 unmapped "$data" || fail "the data-entry window did not minimise"
@@ -157,7 +183,7 @@ declare -A seen=()
 last=""
 moved_at=$start
 while viewable "$about"; do
-    now=$(geometry "$about")
+    now=$(geometry "$about" 2>/dev/null) || break # gone between two looks
     if [[ $now != "$last" ]]; then
         seen[$now]=1
         last=$now
@@ -171,16 +197,17 @@ echo "closing animation: ${#seen[@]} distinct geometries over $duration_ms ms"
 ((duration_ms >= 500)) || fail "the closing animation lasted $duration_ms ms"
 
 # 6. Closing the main window during a long translation ends the program at once.
-for ((i = 0; i < 60000; i++)); do
+for ((i = 0; i < 6000; i++)); do
     echo "Benzoic acid, 4-amino-, ethyl ester $i; 2-chloro-N-methylbenzamide; ethyl acetoacetate"
 done | xclip -selection clipboard -i
+xdotool windowminimize --sync "$data" # it lies over the source box
 read -r mx my mw mh < <(geometry "$main")
 click $((mx + 100)) $((my + 80)) # into the source box
 xdotool key ctrl+v
 click $translate_at
-wait_until 30 bash -c "xdotool search --onlyvisible --pid $program --name . | grep -vx $main | grep -vx $data | grep ." ||
-    fail "the busy notice did not appear"
+busy=$(new_window "$main" "$data") || fail "the busy notice did not appear"
 import -window root "$work/busy.png"
+viewable "$busy" || fail "the translation ended before the close could be tried"
 read -r fl fr ft fb < <(xprop -id "$main" _NET_FRAME_EXTENTS | tr -dc '0-9 ' | xargs)
 read -r mx my mw mh < <(geometry "$main")
 closed_at=$(date +%s%N)
