@@ -56,8 +56,9 @@ std::vector<SampleName> ParseSampleTable(std::string_view utf8)
         const size_t tab1 = text.find('\t');
         const size_t tab2 = tab1 == std::string_view::npos ? tab1 : text.find('\t', tab1 + 1);
         const std::string_view form = tab2 == std::string_view::npos ? std::string_view() : text.substr(tab2 + 1);
-        if (tab2 == std::string_view::npos || tab1 == 0 || tab2 == tab1 + 1 || (form != "IUPAC" && form != "CAS"))
-            throw std::runtime_error("样本表第 " + std::to_string(line) + " 行格式错误：应为 英文<TAB>中文<TAB>IUPAC|CAS");
+        if (tab2 == std::string_view::npos || tab1 == 0 || tab2 == tab1 + 1 || (form != "IUPAC" && form != "CAS" && form != "salt" && form != "inorganic"))
+            throw std::runtime_error("样本表第 " + std::to_string(line)
+                                     + " 行格式错误：应为 英文<TAB>中文<TAB>IUPAC|CAS|salt|inorganic");
         names.push_back(SampleName{Utf8ToUtf16(text.substr(0, tab1)),
                                    Utf8ToUtf16(text.substr(tab1 + 1, tab2 - tab1 - 1)), form == "CAS", line});
     }
@@ -77,6 +78,17 @@ std::u16string NormalizeChinese(std::u16string_view text)
     return result;
 }
 
+// An oxidation state in brackets: the III of 六氰合铁(III)酸钾, the II and
+// III of (II,III).
+bool IsOxidationState(std::u16string_view text, size_t start, size_t end)
+{
+    for (size_t i = start; i < end; ++i)
+        if (text[i] != u'I' && text[i] != u'V' && text[i] != u'X')
+            return false;
+    return start > 0 && (text[start - 1] == u'(' || text[start - 1] == u',') && end < text.size()
+           && (text[end] == u')' || text[end] == u',');
+}
+
 bool HasUntranslatedLatin(std::u16string_view text)
 {
     size_t i = 0;
@@ -88,7 +100,7 @@ bool HasUntranslatedLatin(std::u16string_view text)
         const size_t start = i;
         while (i < text.size() && IsLatin(text[i]))
             ++i;
-        if (!IsAllowedLatinRun(text.substr(start, i - start)))
+        if (!IsAllowedLatinRun(text.substr(start, i - start)) && !IsOxidationState(text, start, i))
             return true;
     }
     return false;
