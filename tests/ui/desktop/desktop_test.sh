@@ -22,6 +22,7 @@ mkdir -p "$work"
 # The server picks a free display itself and tells its number when ready.
 Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true' EXIT
 for ((i = 0; i < 200; i++)); do
     [[ -s $work/display ]] && break
     sleep 0.05
@@ -114,11 +115,16 @@ click() {
     xdotool mousemove --sync "$1" "$2" click 1
 }
 
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-wm=$!
-trap 'kill $wm 2>/dev/null || true; [[ -n ${program:-} ]] && kill $program 2>/dev/null; kill $xvfb 2>/dev/null || true' EXIT
-wait_until 10 xprop -root _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
-wait_until 10 bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" || fail "openbox did not start"
+wm=""
+trap 'kill $wm 2>/dev/null; [[ -n ${program:-} ]] && kill $program 2>/dev/null; kill $xvfb 2>/dev/null || true' EXIT
+wait_until 10 xprop -root -len 0 _NET_SUPPORTED || fail "the X server does not answer"
+for attempt in 1 2 3; do
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    wm=$!
+    wait_until 10 bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" && break
+    kill $wm 2>/dev/null || true
+    ((attempt < 3)) || fail "openbox did not start: $(cat "$work/openbox.log")"
+done
 
 "$work/carbonym" >"$work/carbonym.log" 2>&1 &
 program=$!
