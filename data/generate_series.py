@@ -480,6 +480,12 @@ def main():
     # A term already written by hand, or by an earlier series, keeps that row:
     # the table refuses an English term twice (letter case aside).
     seen = {line.split("\t")[0].lower() for line in kept if "\t" in line and not line.startswith("#")}
+    # The inorganic table is compiled into the same dictionary and owns its
+    # terms (cations, salt words): a series leaves them to it.
+    inorganic = path.with_name("inorganic-dictionary.tsv")
+    if inorganic.exists():
+        seen |= {line.split("\t")[0].lower() for line in inorganic.read_text(encoding="utf-8").split("\n")[1:]
+                 if "\t" in line and not line.startswith("#")}
     generated = []
     for category, rows in (("alkane", alkanes()), ("cycloalkane", cycloalkanes()),
                            ("multiplied", multiplied()), ("heterocycle", heterocycles()),

@@ -2,7 +2,10 @@
 
 #include "cli/cli_io.h"
 #include "text/lines.h"
+#include "text/utf8.h"
 #include "translation/display_mode.h"
+#include "translation/english_left.h"
+#include "translation/naming_order.h"
 #include "translation/pair_table.h"
 #include "translation/reorder.h"
 #include "translation/translate_command.h"
@@ -23,8 +26,9 @@ struct TranslateOptions {
     std::vector<std::string> files;
     std::string output;
     std::string format; // "tsv", "csv", or empty for the plain translation
-    bool sort = false;
+    std::string sort; // empty, "plain" or "rules"
     bool bilingual = false;
+    bool untranslated = false;
     bool byteOrderMark = false;
 };
 
@@ -35,6 +39,15 @@ std::optional<PairFormat> FormatOf(const TranslateOptions& options)
     return options.format == "csv" ? PairFormat::Csv : PairFormat::Tsv;
 }
 
+// One line on standard error when the dictionary left English in the result.
+void ReportEnglishLeft(std::u16string_view result)
+{
+    const std::string notice = EnglishLeftNotice(CountLinesWithEnglish(result));
+    if (!notice.empty())
+        std::cerr << notice << "（--untranslated 列出未译的英文）\n";
+}
+
+// The translation of one input, sorted as asked.
 std::u16string TranslateOne(const TranslateOptions& options, const std::filesystem::path& dictionary,
                             const std::u16string& source, const std::string& file)
 {
@@ -49,13 +62,19 @@ std::u16string TranslateOne(const TranslateOptions& options, const std::filesyst
         break;
     }
     std::u16string result = outcome.Result.Text;
-    if (options.sort)
+    if (options.sort == "plain")
         result = ReorderText(result);
+    else if (options.sort == "rules")
+        result = ReorderTextByRules(result);
+    return result;
+}
+
+// The translation as written out: plain, bilingual or as a table of pairs.
+std::u16string Present(const TranslateOptions& options, const std::u16string& result, const std::u16string& source)
+{
     if (const auto format = FormatOf(options))
         return FormatPairs(result, source, *format);
-    if (options.bilingual)
-        result = ToBilingual(result, source);
-    return ToUnixLineBreaks(result);
+    return ToUnixLineBreaks(options.bilingual ? ToBilingual(result, source) : result);
 }
 
 // An output file that is the dictionary would destroy it.
@@ -69,21 +88,35 @@ void RefuseOutputOverDictionary(const std::string& output, const std::filesystem
 
 int RunTranslate(const TranslateOptions& options)
 {
+    if (!options.sort.empty() && options.sort != "plain" && options.sort != "rules")
+        throw CliFailure(kExitFailed, "--sort 只接受 rules（按命名规则排序），或不带值（排序）");
     const std::filesystem::path dictionary = ResolveDictionary(options.dictionary);
     RefuseOutputOverDictionary(options.output, dictionary);
     // Every input is read and translated before anything is written: a
     // failure leaves no half output.
     const std::vector<std::string> files = options.files.empty() ? std::vector<std::string>{""} : options.files;
+    std::u16string results; // all inputs' translations, for the English left
     std::u16string output;
     if (options.byteOrderMark)
         output += kByteOrderMark;
     for (const std::string& file : files) {
         const std::u16string source = ToBoxLineBreaks(ReadTextInput(file));
-        const std::u16string translated = TranslateOne(options, dictionary, source, file);
+        const std::u16string result = TranslateOne(options, dictionary, source, file);
+        if (!results.empty() && !result.empty())
+            results += kLineBreak;
+        results += result;
         // Each input's output starts on a line of its own.
         if (!output.empty() && output.back() != u'\n' && output != kByteOrderMark)
             output += FormatOf(options) == PairFormat::Csv ? u"\r\n" : u"\n";
-        output += translated;
+        output += Present(options, result, source);
+    }
+    ReportEnglishLeft(results);
+    if (options.untranslated) {
+        std::u16string list;
+        for (const auto& [fragment, count] : CountEnglishFragments(results))
+            list += Utf8ToUtf16(std::to_string(count)) + u'\t' + fragment + u'\n';
+        WriteOutput(list, options.output);
+        return 0;
     }
     WriteOutput(output, options.output);
     return 0;
@@ -96,8 +129,9 @@ void AddTranslateCommand(CLI::App& app, int& status)
     auto options = std::make_shared<TranslateOptions>();
     auto* command = app.add_subcommand("translate", "把英文化合物名称译成中文（UTF-8 输入，UTF-8 输出）");
     command->add_option("--dict", options->dictionary, "词典文件（默认：程序目录下的 source.dat）");
-    command->add_flag("--sort", options->sort, "翻译后按中文词序排序（排序）");
+    command->add_flag("--sort{plain}", options->sort, "翻译后按中文词序排序（排序）；--sort=rules 按命名规则排序");
     auto* bilingual = command->add_flag("--bilingual", options->bilingual, "以中英文对照方式输出（中英文）");
+    command->add_flag("--untranslated", options->untranslated, "不输出译文，改为列出未译的英文片段及其次数，最多的在前");
     auto* format = command
                        ->add_option("--format", options->format,
                                     "输出英文与译文两列：tsv（制表符分隔）或 csv（带引号，RFC 4180）")

@@ -29,6 +29,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void CreateControls();
@@ -38,6 +39,7 @@ private:
     void Translate();
     void Sort();
     void SwitchDisplay();
+    void MarkEnglishLeft();
     void SetFontSize(int points);
     void ChooseExportFile();
 
@@ -46,6 +48,7 @@ private:
     TextBox* textD_ = nullptr;
     QAction* sort_ = nullptr;
     QAction* display_ = nullptr;
+    QAction* sortByRules_ = nullptr;
 };
 
 } // namespace carbonym::ui
