@@ -115,18 +115,21 @@ TEST_F(CliTest, TranslateSeveralFilesIntoTablesAndFiles)
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "4-氨基-苯甲酸乙酯\n\"氨基\"x\n乙酯\n氨基\n");
 
-    // The table holds the pairs the bilingual output shows, after the sort.
-    result = RunCli(dir, "translate --sort --bilingual" + dict() + files);
-    const std::string bilingual = result.out;
-    result = RunCli(dir, "translate --sort --format tsv" + dict() + files);
-    EXPECT_EQ(result.status, 0) << result.err;
-    std::string pairs;
-    for (size_t start = 0, line = 0; start < bilingual.size(); ++line) {
-        const size_t end = bilingual.find('\n', start);
-        pairs += bilingual.substr(start, end - start) + (line % 2 == 0 ? "\t" : "\n");
-        start = end + 1;
+    // The table holds the pairs the bilingual output shows, after the sort
+    // asked for.
+    for (const std::string sort : {"", " --sort", " --sort=rules"}) {
+        result = RunCli(dir, "translate --bilingual" + sort + dict() + files);
+        const std::string bilingual = result.out;
+        result = RunCli(dir, "translate --format tsv" + sort + dict() + files);
+        EXPECT_EQ(result.status, 0) << result.err;
+        std::string pairs;
+        for (size_t start = 0, line = 0; start < bilingual.size(); ++line) {
+            const size_t end = bilingual.find('\n', start);
+            pairs += bilingual.substr(start, end - start) + (line % 2 == 0 ? "\t" : "\n");
+            start = end + 1;
+        }
+        EXPECT_EQ(result.out, pairs) << sort;
     }
-    EXPECT_EQ(result.out, pairs);
 
     // CSV with a byte order mark into a file; nothing on standard output.
     result = RunCli(dir, "translate --sort --format=CSV --bom -o " + Quote((dir / "out.csv").string()) + dict() + files);
