@@ -221,4 +221,5 @@ click $((mx + mw + fr - 10)) $((my - ft / 2)) # the frame's close button
 wait_until 3 ended "$program" || fail "the program still runs 3 s after its window was closed"
 echo "the program ended $((($(date +%s%N) - closed_at) / 1000000)) ms after the close button"
 program=""
+rm -f "$work/source.dat" "$work/carbonym" # 45 MB; the screenshots stay
 echo "PASSED"
