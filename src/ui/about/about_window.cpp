@@ -68,28 +68,32 @@ QRect ScreenGeometry()
 constexpr qint64 kMovePeriodMicroseconds = 16000 / 3;
 
 // The about window as the closing animation sees it: outer geometry in twips
-// relative to the screen.
+// relative to the screen. The frame's widths are read from the window system
+// once, and the window is placed by its client area, so that every move
+// lands where it is meant to also while Qt does not know the frame yet.
 class AnimatedAboutWindow : public MovableWindow {
 public:
-    explicit AnimatedAboutWindow(QWidget& window) : window_(window), origin_(ScreenGeometry().topLeft()) {}
+    explicit AnimatedAboutWindow(QWidget& window)
+        : window_(window), origin_(ScreenGeometry().topLeft()), frame_(FrameMargins(window))
+    {
+    }
 
     TwipsGeometry Geometry() const override
     {
-        const QRect outer = window_.frameGeometry().translated(-origin_);
+        const QRect outer = window_.geometry().marginsAdded(frame_).translated(-origin_);
         constexpr int k = kTwipsPerPixel;
         return {outer.x() * k, outer.y() * k, outer.width() * k, outer.height() * k};
     }
 
     void Move(const TwipsGeometry& geometry) override
     {
-        // The frame keeps its own height; the client area takes the rest,
-        // at least one pixel, as a system keeps a captioned window taller
-        // than asked.
-        const int frameWidth = window_.frameGeometry().width() - window_.width();
-        const int frameHeight = window_.frameGeometry().height() - window_.height();
-        window_.resize(std::max(1, Pixels(geometry.width) - frameWidth),
-                       std::max(1, Pixels(geometry.height) - frameHeight));
-        window_.move(origin_ + QPoint(SignedPixels(geometry.left), SignedPixels(geometry.top)));
+        // The frame keeps its own size; the client area takes the rest, at
+        // least one pixel, as a system keeps a captioned window taller than
+        // asked.
+        const QPoint client = origin_ + QPoint(SignedPixels(geometry.left) + frame_.left(),
+                                               SignedPixels(geometry.top) + frame_.top());
+        window_.setGeometry(QRect(client, QSize(std::max(1, Pixels(geometry.width) - frame_.left() - frame_.right()),
+                                                std::max(1, Pixels(geometry.height) - frame_.top() - frame_.bottom()))));
     }
 
     bool ProcessEvents() override
@@ -109,6 +113,7 @@ private:
     qint64 moves_ = 0;
     QWidget& window_;
     QPoint origin_;
+    QMargins frame_;
 };
 
 } // namespace

@@ -201,6 +201,9 @@ duration_ms=$(((moved_at - start) / 1000000))
 echo "closing animation: ${#seen[@]} distinct geometries over $duration_ms ms"
 ((${#seen[@]} >= 10)) || fail "the closing animation showed ${#seen[@]} geometries"
 ((duration_ms >= 500)) || fail "the closing animation lasted $duration_ms ms"
+# It ends sliding along the top edge: the frame's top at the screen's.
+read -r lx ly lw lh <<<"$last"
+((ly - ft == 0)) || fail "the closing animation's last place has the frame's top at $((ly - ft)), not 0"
 
 # 6. Closing the main window during a long translation ends the program at once.
 for ((i = 0; i < 6000; i++)); do
