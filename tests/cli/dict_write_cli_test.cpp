@@ -91,10 +91,11 @@ TEST_F(DictWriteCliTest, ImportTwoLists)
 
 TEST_F(DictWriteCliTest, ImportTabSeparated)
 {
-    auto result = RunCli(dir, "dict import" + dict() + " --tsv" + File("t.tsv", "oxo\t氧代\tnote\nethyl\t\n\nrow\n"));
+    // A blank line is passed over: the rows after it are added too.
+    auto result = RunCli(dir, "dict import" + dict() + " --tsv" + File("t.tsv", "oxo\t氧代\tnote\nethyl\t\n\nrow\t行\n"));
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "数据添加完毕     \n");
-    EXPECT_EQ(test::Entries(dictionary()), (Strings{"3:oxo", "5:ethyl"})); // list order into an empty dictionary
+    EXPECT_EQ(test::Entries(dictionary()), (Strings{"3:oxo", "5:ethyl", "3:row"})); // list order into an empty dictionary
     EXPECT_EQ(Trim(ReadDictionary(dictionary())[0].Chinese), U("氧代"));
     const std::string before = test::ReadBytes(dictionary());
 
