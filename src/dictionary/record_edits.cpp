@@ -2,6 +2,7 @@
 
 #include "dictionary/cut_text.h"
 #include "dictionary/dictionary_file.h"
+#include "dictionary/gbk_codec.h"
 #include "text/case_fold.h"
 #include "text/trim.h"
 
@@ -19,9 +20,23 @@ ChangeOptions ExistingOnly(ChangeOptions options)
     return options;
 }
 
-std::vector<int64_t> NumbersOf(const DictionaryImage& image, std::u16string_view english)
+// The English as a record stores it: a term past its field is found by the
+// part the field holds.
+std::u16string AsStored(std::u16string_view english)
 {
     const auto term = Trim(english);
+    try {
+        GbkCodec codec;
+        const auto bytes = EncodeRecord(TermRecord{0, std::u16string(term), u""}, codec);
+        return std::u16string(Trim(DecodeRecord(std::string_view(bytes.data(), bytes.size()), codec).English));
+    } catch (const GbkError&) {
+        return std::u16string(term); // stored nowhere, found nowhere
+    }
+}
+
+std::vector<int64_t> NumbersOf(const DictionaryImage& image, std::u16string_view english)
+{
+    const auto term = AsStored(english);
     std::vector<int64_t> numbers;
     for (int64_t n = 1; n <= image.RecordCount(); ++n) {
         if (image.English(n) == term)

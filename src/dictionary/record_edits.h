@@ -52,7 +52,8 @@ struct EditOutcome {
 
 // Replaces the Chinese of every record whose trimmed English equals the
 // trimmed `english` exactly (a dictionary kept by the add commands holds one
-// such record). The Chinese is cut at its first line break and trimmed, as
+// such record); a term longer than the English field is compared as the
+// field holds it. The Chinese is cut at its first line break and trimmed, as
 // an add stores it; the English field and Length stay byte for byte.
 // Throws GbkError for a text GBK cannot hold, DictionaryError as
 // ChangeDictionary.
