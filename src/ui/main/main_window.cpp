@@ -134,7 +134,7 @@ void MainWindow::CreateMenus()
 
     QMenu* const tools = AddMenu(bar, "ToolT", QStringLiteral("工具"));
     connect(AddCommand(tools, "Datadd1", QStringLiteral("数据添加")), &QAction::triggered, this,
-            [this] { OpenDataWindow(this); });
+            [this] { OpenDataWindow(this, dictionary_.parent_path()); });
 
     QMenu* const font = AddMenu(bar, "zit", QStringLiteral("字体"));
     for (int index = 0; index < 4; ++index) {

@@ -16,8 +16,14 @@ struct ShownMessage {
 // empty title stands for the program's title.
 void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text, const QString& title = {});
 
-// While a recorder exists, ShowMessage records what it would have shown
-// instead of showing it, so that tests can read it without a blocking box.
+// Asks a question with the buttons 是 and 否 and waits for the answer: true
+// for 是. 否 is the default button, so that a hasty Enter changes nothing.
+bool AskQuestion(QWidget* parent, const QString& text, const QString& title = {});
+
+// While a recorder exists, ShowMessage and AskQuestion record what they would
+// have shown instead of showing it, so that tests can read it without a
+// blocking box. A question is recorded with the icon Question and answered
+// with the next answer given to Answer(), or 否 when none is left.
 class MessageRecorder {
 public:
     MessageRecorder();
@@ -27,12 +33,15 @@ public:
 
     const QList<ShownMessage>& Messages() const { return messages_; }
     void Clear() { messages_.clear(); }
+    void Answer(bool yes) { answers_.append(yes); }
 
 private:
     friend void ShowMessage(QWidget*, QMessageBox::Icon, const QString&, const QString&);
+    friend bool AskQuestion(QWidget*, const QString&, const QString&);
 
     MessageRecorder* previous_;
     QList<ShownMessage> messages_;
+    QList<bool> answers_;
 };
 
 } // namespace carbonym::ui
