@@ -24,7 +24,7 @@ struct TranslateOptions {
 int RunTranslate(const TranslateOptions& options)
 {
     const std::u16string source = ToBoxLineBreaks(ReadTextInput(options.file));
-    const auto outcome = TranslateCommand(source, ResolveDictionary(options.dictionary));
+    const auto outcome = TranslateCommand(source, ExistingDictionary(options.dictionary));
     switch (outcome.Status) {
     case TranslateStatus::EmptySource:
         throw CliFailure(kExitRefused, outcome.Message);

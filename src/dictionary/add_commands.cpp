@@ -61,7 +61,7 @@ std::vector<std::string> AddMessages(AddStatus status)
     case AddStatus::Inserted:
         return {kAddDoneMessage};
     case AddStatus::Duplicate:
-        return {kDuplicateMessage, kAddDoneMessage};
+        return {kDuplicateMessage}; // a refusal is not followed by a completion notice
     case AddStatus::NoEnglish:
         return {kNoEnglishMessage};
     case AddStatus::NoChinese:

@@ -1,4 +1,5 @@
 #include "dictionary/add_commands.h"
+#include "dictionary/dictionary_file.h"
 #include "dictionary/dictionary_path.h"
 #include "fault_injection.h"
 #include "test_support.h"
@@ -201,7 +202,7 @@ void DataWindowTest::showCommand()
 
     // The shown pair, added again, is refused as present.
     Click(window, "Command2");
-    QCOMPARE(TakeMessages(), QStringList({"数据已经存在     ", "数据添加完毕    "}));
+    QCOMPARE(TakeMessages(), QStringList({"数据已经存在     "})); // the refusal alone
 
     Box(window, "Text4")->clear();
     Click(window, "Command1");
@@ -227,10 +228,20 @@ void DataWindowTest::addMessages()
     Click(window, "Command2");
     QCOMPARE(TakeMessages(), QStringList{"数据添加完毕    "});
     Click(window, "Command2");
-    QCOMPARE(TakeMessages(), QStringList({"数据已经存在     ", "数据添加完毕    "}));
+    QCOMPARE(TakeMessages(), QStringList({"数据已经存在     "})); // the refusal alone
     QCOMPARE(Box(window, "Text2")->text(), QStringLiteral("ethyl"));
     QCOMPARE(Box(window, "Text3")->text(), QStringLiteral("乙基"));
     QCOMPARE(test::Entries(Dictionary()), std::vector<std::string>({"6:methyl", "5:ethyl"}));
+
+    // A text pasted from a Linux program breaks its lines with LF alone: its
+    // first line is added.
+    Box(window, "Text2")->setText(QStringLiteral("propyl\nsecond line"));
+    Box(window, "Text3")->setText(QStringLiteral("丙基\n第二行"));
+    Click(window, "Command2");
+    QCOMPARE(TakeMessages(), QStringList{"数据添加完毕    "});
+    QCOMPARE(test::Entries(Dictionary()), std::vector<std::string>({"6:propyl", "6:methyl", "5:ethyl"}));
+    QCOMPARE(QString::fromStdU16String(std::u16string(Trim(ReadDictionary(Dictionary())[0].Chinese))),
+             QStringLiteral("丙基"));
 }
 
 void DataWindowTest::failedAddSaysSo()
