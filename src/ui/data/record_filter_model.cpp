@@ -13,7 +13,8 @@ RecordFilterModel::RecordFilterModel(RecordTableModel* source, QObject* parent)
 
 void RecordFilterModel::SetText(const QString& text)
 {
-    query_ = RecordQuery(text.toStdU16String());
+    search_ = RecordSearch(text.toStdU16String());
+    all_ = text.isEmpty();
     // One layout change, not a removal and an insertion per run of rows:
     // the view would redo its work for each of thousands of runs.
     invalidate();
@@ -26,7 +27,7 @@ int RecordFilterModel::SourceRow(int row) const
 
 bool RecordFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex&) const
 {
-    return query_.Empty() || query_.Matches(source_->FoldedEnglish(sourceRow), source_->Chinese(sourceRow));
+    return all_ || search_.Matches(source_->English(sourceRow), source_->Chinese(sourceRow));
 }
 
 } // namespace carbonym::ui

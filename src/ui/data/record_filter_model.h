@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dictionary/record_query.h"
+#include "dictionary/record_edits.h"
 
 #include <QSortFilterProxyModel>
 
@@ -8,7 +8,7 @@ namespace carbonym::ui {
 
 class RecordTableModel;
 
-// The rows of a RecordTableModel that a search text matches (RecordQuery),
+// The rows of a RecordTableModel that a search text matches (RecordSearch),
 // in file order. It reads the source's texts directly, not through QVariant,
 // so that a search over 100,000 records keeps pace with typing.
 class RecordFilterModel : public QSortFilterProxyModel {
@@ -27,7 +27,8 @@ protected:
 
 private:
     RecordTableModel* source_;
-    RecordQuery query_{u""};
+    RecordSearch search_{u""};
+    bool all_ = true;
 };
 
 } // namespace carbonym::ui

@@ -1,6 +1,5 @@
 #include "ui/data/record_table_model.h"
 
-#include "text/case_fold.h"
 #include "text/trim.h"
 
 namespace carbonym::ui {
@@ -12,7 +11,7 @@ void RecordTableModel::SetRecords(const std::vector<TermRecord>& records)
     rows_.reserve(records.size());
     for (const TermRecord& record : records) {
         const std::u16string_view english = Trim(record.English);
-        rows_.push_back({std::u16string(english), FoldCase(english), std::u16string(Trim(record.Chinese))});
+        rows_.push_back({std::u16string(english), std::u16string(Trim(record.Chinese))});
     }
     endResetModel();
 }
@@ -85,7 +84,7 @@ bool RecordTableModel::setData(const QModelIndex& index, const QVariant& value, 
     const Row& row = rows_[static_cast<size_t>(index.row())];
     if (chinese.toStdU16String() == row.Chinese)
         return false;
-    emit ChineseEdited(QString::fromStdU16String(row.English), chinese);
+    emit ChineseEdited(index.row(), chinese);
     // The row changes when the saved file is read again.
     return false;
 }

@@ -27,7 +27,6 @@ public:
 
     // The trimmed English term of a row, as set and remove name the record.
     const std::u16string& English(int row) const { return rows_[static_cast<size_t>(row)].English; }
-    const std::u16string& FoldedEnglish(int row) const { return rows_[static_cast<size_t>(row)].FoldedEnglish; }
     const std::u16string& Chinese(int row) const { return rows_[static_cast<size_t>(row)].Chinese; }
 
     // The first row whose English term is `english`, or -1.
@@ -41,13 +40,12 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
 signals:
-    // The user typed `chinese` for the record whose English term is `english`.
-    void ChineseEdited(const QString& english, const QString& chinese);
+    // The user typed `chinese` for the record of `row`.
+    void ChineseEdited(int row, const QString& chinese);
 
 private:
     struct Row {
         std::u16string English;
-        std::u16string FoldedEnglish;
         std::u16string Chinese;
     };
     std::vector<Row> rows_;

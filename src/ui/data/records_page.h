@@ -31,6 +31,7 @@ public:
     void Reload();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -44,6 +45,8 @@ private:
     FileStamp Stamp() const;
     void ReloadIfChanged();
     void ShowCount();
+    void SetChinese(int row, const QString& chinese);
+    void RemoveSelected();
 
     std::filesystem::path dictionary_;
     std::optional<FileStamp> loaded_;

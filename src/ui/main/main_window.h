@@ -34,6 +34,7 @@ private:
     void Sort();
     void SwitchDisplay();
     void SetFontSize(int points);
+    void UndoDictionaryChange();
 
     std::filesystem::path dictionary_;
     TextBox* textS_ = nullptr;
