@@ -72,6 +72,12 @@ std::filesystem::path BackupPathFor(const std::filesystem::path& dictionary)
     return Beside(dictionary, ".bak");
 }
 
+bool HasOtherHardLinks(const std::filesystem::path& dictionary)
+{
+    const auto identity = InspectFile(FollowLinks(dictionary));
+    return identity.Regular && identity.LinkCount > 1;
+}
+
 void ChangeDictionary(const std::filesystem::path& dictionary, const ChangeOptions& options,
                       const std::function<bool(DictionaryImage&)>& change)
 {

@@ -24,6 +24,11 @@ struct ChangeOptions {
 std::filesystem::path LockPathFor(const std::filesystem::path& dictionary); // source.dat.lock
 std::filesystem::path BackupPathFor(const std::filesystem::path& dictionary); // source.dat.bak
 
+// Whether the dictionary (links followed) has other hard links, so that a
+// change would be refused unless ChangeOptions::AllowHardLink is set: a
+// window asks before it starts.
+bool HasOtherHardLinks(const std::filesystem::path& dictionary);
+
 // One change of the dictionary, all or nothing. Under the dictionary's
 // lock: reads the file, lets `change` alter the image, and when `change`
 // returns true saves it: the previous file is kept as source.dat.bak, then

@@ -10,6 +10,9 @@ class QWidget;
 
 namespace carbonym::ui {
 
+// The busy notice of a change that takes a while.
+inline constexpr const char* kChangeBusyNotice = "正在修改词典，请稍候（另一个程序正在修改时，会等它完成）……";
+
 enum class ChangeResult {
     Ran, // `change` ran to its end
     Declined, // the file has several hard links and the user chose not to split them

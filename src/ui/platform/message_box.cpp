@@ -26,7 +26,7 @@ bool AskQuestion(QWidget* parent, const QString& text, const QString& title)
     const ShownMessage question{QMessageBox::Question, title.isEmpty() ? ProgramTitle() : title, text};
     if (recorder) {
         recorder->messages_.append(question);
-        return !recorder->answers_.isEmpty() && recorder->answers_.takeFirst();
+        return recorder->answers_.isEmpty() ? recorder->answer_ : recorder->answers_.takeFirst();
     }
     QMessageBox box(question.Icon, question.Title, question.Text, QMessageBox::Yes | QMessageBox::No, parent);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("是"));
