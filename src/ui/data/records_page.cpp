@@ -108,10 +108,11 @@ RecordsPage::RecordsPage(std::filesystem::path dictionary, QWidget* parent)
         filter_->SetText(text);
         ShowCount();
     });
-    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { remove_->setEnabled(table_->selectionModel()->hasSelection()); });
-    connect(filter_, &QAbstractItemModel::modelReset, this,
-            [this] { remove_->setEnabled(table_->selectionModel()->hasSelection()); });
+    // A search or a reload can take the selected rows out of view.
+    const auto canRemove = [this] { remove_->setEnabled(!table_->selectionModel()->selectedRows().isEmpty()); };
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, canRemove);
+    connect(filter_, &QAbstractItemModel::modelReset, this, canRemove);
+    connect(filter_, &QAbstractItemModel::layoutChanged, this, canRemove);
 }
 
 RecordsPage::FileStamp RecordsPage::Stamp() const

@@ -317,6 +317,8 @@ void RecordsPageTest::removesTheSelectedRecordsAfterAsking()
     RemoveButton(*window)->click(); // answered 否
     QCOMPARE(TakeMessages(), QStringList{"? 确定要从词典中删除选中的 7 条数据吗？\n“term0”\n“term1”\n“term2”\n“term3”\n“term4”\n……"});
     QCOMPARE(test::ReadBytes(Dictionary()), before);
+    Search(*window)->setText(QStringLiteral("term7")); // the selected rows out of view
+    QVERIFY(!RemoveButton(*window)->isEnabled());
 
     Search(*window)->setText(QStringLiteral("词"));
     SelectRows(*window, {1, 5});
