@@ -76,7 +76,8 @@ void CheckReplaceable(const std::filesystem::path& target, const FileIdentity& i
 }
 
 void ReplaceFilesInOrder(const std::vector<std::pair<std::filesystem::path, std::string_view>>& files,
-                         const FileIdentity& like, const std::filesystem::path& name)
+                         const FileIdentity& like, const std::filesystem::path& target,
+                         const std::filesystem::path& name)
 {
     std::vector<std::filesystem::path> work;
     auto removeWork = [&] {
@@ -85,9 +86,9 @@ void ReplaceFilesInOrder(const std::vector<std::pair<std::filesystem::path, std:
             std::filesystem::remove(file, ignored);
     };
     try {
-        for (const auto& [target, bytes] : files) {
+        for (const auto& file : files) {
             work.push_back(WorkFilePathFor(target));
-            WriteNewFileDurably(work.back(), bytes, like);
+            WriteNewFileDurably(work.back(), file.second, like);
         }
         for (size_t i = 0; i < files.size(); ++i) {
             RenameOver(work[i], files[i].first);
@@ -106,7 +107,7 @@ void ReplaceFileAtomically(const std::filesystem::path& path, std::string_view b
     const auto identity = InspectFile(target);
     CheckReplaceable(target, identity);
     ClearStaleWorkFiles(target);
-    ReplaceFilesInOrder({{target, bytes}}, identity, path);
+    ReplaceFilesInOrder({{target, bytes}}, identity, target, path);
 }
 
 } // namespace carbonym

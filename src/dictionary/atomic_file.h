@@ -18,14 +18,16 @@ namespace carbonym {
 // Whatever fails, the old file stays as it was. Throws DictionaryError.
 void ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
-// Several files of one folder replaced as above, with the owner and mode of
-// `like`: every work file is written and flushed first, then they are
+// Several files beside `target` replaced as above, with the owner and mode
+// of `like`: every work file (named for `target`, so that
+// ClearStaleWorkFiles finds it) is written and flushed first, then they are
 // renamed in the given order, the folder flushed after each rename. So a
 // failure before the first rename changes nothing, and the files change one
 // at a time in the order given. `name` is the file the user knows, for
 // messages. Throws DictionaryError.
 void ReplaceFilesInOrder(const std::vector<std::pair<std::filesystem::path, std::string_view>>& files,
-                         const FileIdentity& like, const std::filesystem::path& name);
+                         const FileIdentity& like, const std::filesystem::path& target,
+                         const std::filesystem::path& name);
 
 // Refuses (DictionaryError) to save over `target` (links already followed)
 // when it is not a plain file, or exists and cannot be opened for writing.

@@ -92,11 +92,11 @@ void ChangeDictionary(const std::filesystem::path& dictionary, const ChangeOptio
     ClearStaleWorkFiles(target);
     if (!changed) {
         // An absent dictionary is created empty, as opening it would.
-        ReplaceFilesInOrder({{target, std::string_view()}}, identity, dictionary);
+        ReplaceFilesInOrder({{target, std::string_view()}}, identity, target, dictionary);
         return;
     }
     const std::string after = image.Bytes();
-    ReplaceFilesInOrder({{BackupPathFor(dictionary), before}, {target, after}}, identity, dictionary);
+    ReplaceFilesInOrder({{BackupPathFor(dictionary), before}, {target, after}}, identity, target, dictionary);
 }
 
 UndoStatus UndoLastChange(const std::filesystem::path& dictionary, const ChangeOptions& options)
@@ -115,7 +115,7 @@ UndoStatus UndoLastChange(const std::filesystem::path& dictionary, const ChangeO
     ClearStaleWorkFiles(target);
     // The dictionary first: a cut between the two renames leaves the undo
     // done and only the way back to the undone state lost.
-    ReplaceFilesInOrder({{target, previous}, {backup, current}}, identity, dictionary);
+    ReplaceFilesInOrder({{target, previous}, {backup, current}}, identity, target, dictionary);
     return UndoStatus::Undone;
 }
 

@@ -3,6 +3,7 @@
 #include "dictionary/dictionary_error.h"
 #include "dictionary/dictionary_file.h"
 
+#include <algorithm>
 #include <string>
 
 #ifdef _WIN32

@@ -69,11 +69,9 @@ TEST(InsertAll, GivesWhatInsertingOneByOneGives)
     std::mt19937 random(11);
     for (int round = 0; round < 3000; ++round) {
         const std::string file = RandomFile(random, round % 10 != 0);
-        Pairs pairs(random() % 30);
-        for (auto& [english, chinese] : pairs) {
-            english = RandomTerm(random);
-            chinese = u"乙";
-        }
+        Pairs pairs;
+        for (auto count = random() % 30; count > 0; --count)
+            pairs.emplace_back(RandomTerm(random), u"乙");
         DictionaryImage oneByOne(DictionaryImage::FileBytes{file});
         std::vector<InsertStatus> expected;
         for (const auto& [english, chinese] : pairs)
@@ -195,15 +193,17 @@ TEST_F(RecordEditsTest, SavesKeepTheLinkOwnerAndModeAndRefuseOtherFiles)
     const auto real = dir / "real" / "source.dat";
     ASSERT_EQ(chmod(real.c_str(), 0640), 0);
     const bool root = geteuid() == 0;
-    if (root)
+    if (root) {
         ASSERT_EQ(chown(real.c_str(), 65534, 65534), 0);
+    }
     EXPECT_EQ(RemoveRecord(path(), u"propyl").Status, EditStatus::Done);
     for (const auto& file : {real, BackupPathFor(path())}) {
         struct stat info {};
         ASSERT_EQ(stat(file.c_str(), &info), 0);
         EXPECT_EQ(info.st_mode & 07777, 0640u) << file;
-        if (root)
+        if (root) {
             EXPECT_EQ(info.st_uid, 65534u) << file;
+        }
     }
 
     // A pipe (like a device) is never replaced, nor read by a change.
