@@ -3,6 +3,7 @@
 #include "ui/data/data_window.h"
 #include "ui/data/dictionary_window.h"
 #include "ui/data/records_page.h"
+#include "ui/platform/bring_forward.h"
 
 #include <QPointer>
 
@@ -28,9 +29,7 @@ void OpenDataWindow(QWidget* mainWindow, const std::filesystem::path& directory)
         if (mainWindow)
             window->move(DataWindow::PlaceBeside(mainWindow->pos()));
     }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    BringForward(window);
 }
 
 void RefreshDataWindow()

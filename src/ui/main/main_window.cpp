@@ -1,7 +1,9 @@
 #include "ui/main/main_window.h"
 
 #include "dictionary/dictionary_change.h"
+#include "text/utf8.h"
 #include "translation/display_mode.h"
+#include "translation/pair_table.h"
 #include "translation/english_left.h"
 #include "translation/naming_order.h"
 #include "translation/reorder.h"
@@ -10,6 +12,7 @@
 #include "ui/data/open_data_window.h"
 #include "ui/data/run_dictionary_change.h"
 #include "ui/main/editing_menu.h"
+#include "ui/platform/close_while_busy.h"
 #include "ui/platform/message_box.h"
 #include "ui/platform/program_exit.h"
 #include "ui/platform/program_title.h"
@@ -21,6 +24,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QSaveFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -97,6 +103,7 @@ MainWindow::MainWindow(std::filesystem::path dictionary, Clipboard& clipboard)
     CreateMenus();
     PlaceOnScreen();
     textS_->setFocus();
+    EndProgramOnCloseRequest(this);
 }
 
 void MainWindow::CreateControls()
@@ -153,6 +160,8 @@ void MainWindow::CreateMenus()
             [this] { OpenDataWindow(this, dictionary_.parent_path()); });
     connect(AddCommand(tools, "UndoChange", QStringLiteral("撤销上次词典修改")), &QAction::triggered, this,
             &MainWindow::UndoDictionaryChange);
+    connect(AddCommand(tools, "ExportPairs", QStringLiteral("导出中英文对照…")), &QAction::triggered, this,
+            &MainWindow::ChooseExportFile);
 
     QMenu* const font = AddMenu(bar, "zit", QStringLiteral("字体"));
     for (int index = 0; index < 4; ++index) {
@@ -229,7 +238,10 @@ void MainWindow::Translate()
 void MainWindow::Sort()
 {
     const std::u16string shown = textD_->Text();
-    const std::u16string sorted = sortByRules_->isChecked() ? ReorderTextByRules(shown) : ReorderText(shown);
+    const bool byRules = sortByRules_->isChecked();
+    std::u16string sorted;
+    RunWithProgress(this, QStringLiteral("正在排序，请稍候……"),
+                    [&] { sorted = byRules ? ReorderTextByRules(shown) : ReorderText(shown); });
     textD_->SetText(sorted, sorted.size());
     MarkEnglishLeft();
     sort_->setEnabled(false);
@@ -244,7 +256,10 @@ void MainWindow::SwitchDisplay()
     const std::u16string shown = textD_->Text();
     if (shown.empty())
         return;
-    const std::u16string display = toChineseOnly ? ToChineseOnly(shown) : ToBilingual(shown, textS_->Text());
+    const std::u16string source = textS_->Text();
+    std::u16string display;
+    RunWithProgress(this, QStringLiteral("正在切换显示方式，请稍候……"),
+                    [&] { display = toChineseOnly ? ToChineseOnly(shown) : ToBilingual(shown, source); });
     textD_->SetText(display, display.size());
     if (toChineseOnly)
         MarkEnglishLeft();
@@ -293,6 +308,44 @@ void MainWindow::UndoDictionaryChange()
     else
         message = QStringLiteral("已撤销上次词典修改，词典已恢复为修改前的样子。");
     ShowMessage(this, QMessageBox::Information, message, title);
+}
+
+void MainWindow::ChooseExportFile()
+{
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出中英文对照"),
+                                                      QStringLiteral("中英文对照.csv"),
+                                                      QStringLiteral("CSV 文件 (*.csv);;所有文件 (*)"));
+    if (!path.isEmpty())
+        ExportPairs(path);
+}
+
+bool MainWindow::ExportPairs(const QString& path)
+{
+    std::u16string result = textD_->Text();
+    // The bilingual display holds the English lines too: the Chinese lines
+    // alone pair with the source.
+    if (display_->text() == QString::fromUtf8(kChineseOnlyCaption))
+        result = ToChineseOnly(result);
+    const std::u16string source = textS_->Text();
+    std::u16string table;
+    RunWithProgress(this, QStringLiteral("正在导出，请稍候……"),
+                    [&] { table = FormatPairs(result, source, PairFormat::Csv); });
+    if (table.empty()) {
+        ShowMessage(this, QMessageBox::Information, QStringLiteral("译文框中没有可导出的内容，请先翻译。"));
+        return false;
+    }
+    const std::string bytes = Utf16ToUtf8(std::u16string(kByteOrderMark) + table);
+    // All or nothing: an old file stays whole when writing fails.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)
+        || file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())
+        || !file.commit()) {
+        ShowMessage(this, QMessageBox::Warning,
+                    QStringLiteral("无法保存文件“%1”。请确认文件夹存在、可以写入，文件没有被其他程序占用，磁盘也没有满。")
+                        .arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    return true;
 }
 
 bool MainWindow::event(QEvent* event)
