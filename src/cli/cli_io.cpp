@@ -31,7 +31,7 @@ void UseBinaryStreams()
 
 constexpr const char* kOutputFailure = "无法写入标准输出（磁盘可能已满，或输出已关闭）：输出不完整";
 
-void WriteOutput(std::string_view bytes)
+void WriteStandardOutput(std::string_view bytes)
 {
     UseBinaryStreams();
     if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size())
@@ -83,7 +83,7 @@ std::u16string ToUnixLineBreaks(std::u16string_view text)
 
 void WriteTextOutput(std::u16string_view text)
 {
-    WriteOutput(Utf16ToUtf8(ToUnixLineBreaks(text)));
+    WriteStandardOutput(Utf16ToUtf8(ToUnixLineBreaks(text)));
     FinishOutput();
 }
 
@@ -91,10 +91,8 @@ void WriteOutput(std::u16string_view text, const std::string& path)
 {
     const std::string bytes = Utf16ToUtf8(text);
     if (path.empty() || path == "-") {
-        UseBinaryStreams();
-        const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
-        if (std::fflush(stdout) != 0 || !written)
-            throw CliFailure(kExitFailed, "无法写入标准输出");
+        WriteStandardOutput(bytes);
+        FinishOutput();
         return;
     }
     const std::filesystem::path file = std::filesystem::u8path(path);
@@ -112,12 +110,12 @@ void WriteOutput(std::u16string_view text, const std::string& path)
 
 void WriteLine(std::u16string_view text)
 {
-    WriteOutput(Utf16ToUtf8(text) + "\n");
+    WriteStandardOutput(Utf16ToUtf8(text) + "\n");
 }
 
 void WriteLine(std::string_view utf8)
 {
-    WriteOutput(std::string(utf8) + "\n");
+    WriteStandardOutput(std::string(utf8) + "\n");
 }
 
 void FinishOutput()
