@@ -4,6 +4,7 @@
 #include "dictionary/dictionary_path.h"
 #include "dictionary/show_record.h"
 #include "ui/platform/message_box.h"
+#include "ui/data/run_dictionary_change.h"
 #include "ui/platform/run_with_progress.h"
 
 #include <QLabel>
@@ -15,8 +16,6 @@
 namespace carbonym::ui {
 
 namespace {
-
-constexpr const char* kBusyNotice = "正在修改词典，请稍候（另一个程序正在修改时，会等它完成）……";
 
 // Geometry is laid out in twips, 15 to a pixel at 96 dots per inch.
 constexpr double kTwipsPerPixel = 15.0;
@@ -177,7 +176,7 @@ void DataWindow::AddCommand()
     // Another program may be changing the dictionary: the add waits for it
     // with the busy notice.
     std::vector<std::string> messages;
-    RunWithProgress(this, QString::fromUtf8(kBusyNotice),
+    RunWithProgress(this, QString::fromUtf8(kChangeBusyNotice),
                     [&] { messages = RunAddTerm(DictionaryPathIn(directory_), english, chinese, *options); });
     for (const auto& message : messages)
         ShowMessage(this, QMessageBox::Information, QString::fromStdString(message), QStringLiteral("提示"));
@@ -191,7 +190,7 @@ void DataWindow::BatchAddCommand()
     if (!options)
         return;
     std::string message;
-    RunWithProgress(this, QString::fromUtf8(kBusyNotice),
+    RunWithProgress(this, QString::fromUtf8(kChangeBusyNotice),
                     [&] { message = RunBatchAdd(directory_, english, chinese, *options); });
     ShowMessage(this, QMessageBox::Information, QString::fromStdString(message), QStringLiteral("提示"));
 }

@@ -1,5 +1,6 @@
 #include "ui/main/main_window.h"
 
+#include "dictionary/dictionary_change.h"
 #include "text/utf8.h"
 #include "translation/display_mode.h"
 #include "translation/pair_table.h"
@@ -9,6 +10,7 @@
 #include "translation/translate_command.h"
 #include "ui/about/open_about_window.h"
 #include "ui/data/open_data_window.h"
+#include "ui/data/run_dictionary_change.h"
 #include "ui/main/editing_menu.h"
 #include "ui/platform/close_while_busy.h"
 #include "ui/platform/message_box.h"
@@ -155,7 +157,9 @@ void MainWindow::CreateMenus()
 
     QMenu* const tools = AddMenu(bar, "ToolT", QStringLiteral("工具"));
     connect(AddCommand(tools, "Datadd1", QStringLiteral("数据添加")), &QAction::triggered, this,
-            [this] { OpenDataWindow(this); });
+            [this] { OpenDataWindow(this, dictionary_.parent_path()); });
+    connect(AddCommand(tools, "UndoChange", QStringLiteral("撤销上次词典修改")), &QAction::triggered, this,
+            &MainWindow::UndoDictionaryChange);
     connect(AddCommand(tools, "ExportPairs", QStringLiteral("导出中英文对照…")), &QAction::triggered, this,
             &MainWindow::ChooseExportFile);
 
@@ -278,6 +282,32 @@ void MainWindow::SetFontSize(int points)
         font.setPointSize(points);
         box->setFont(font);
     }
+}
+
+void MainWindow::UndoDictionaryChange()
+{
+    const QString title = QStringLiteral("提示");
+    if (!AskQuestion(this,
+                     QStringLiteral("要撤销上次词典修改吗？\n词典将恢复为上次添加、修改或删除之前的样子；"
+                                    "再撤销一次，又恢复这次撤销掉的修改。"),
+                     title))
+        return;
+    UndoStatus status = UndoStatus::NoBackup;
+    QString failure;
+    const ChangeResult result = RunDictionaryChange(
+        this, [&](const ChangeOptions& options) { status = UndoLastChange(dictionary_, options); }, failure);
+    RefreshDataWindow();
+    QString message;
+    if (result == ChangeResult::Declined)
+        message = QStringLiteral("没有撤销，词典没有任何改动。");
+    else if (result == ChangeResult::Failed)
+        message = QStringLiteral("撤销失败，词典没有任何改动：") + failure;
+    else if (status == UndoStatus::NoBackup)
+        message = QStringLiteral("没有可以撤销的词典修改（找不到上次修改前的备份“%1”），词典没有任何改动。")
+                      .arg(QString::fromStdU16String(BackupPathFor(dictionary_).filename().u16string()));
+    else
+        message = QStringLiteral("已撤销上次词典修改，词典已恢复为修改前的样子。");
+    ShowMessage(this, QMessageBox::Information, message, title);
 }
 
 void MainWindow::ChooseExportFile()

@@ -41,6 +41,7 @@ private:
     void SwitchDisplay();
     void MarkEnglishLeft();
     void SetFontSize(int points);
+    void UndoDictionaryChange();
     void ChooseExportFile();
 
     std::filesystem::path dictionary_;

@@ -2,6 +2,8 @@
 
 #include "ui/platform/program_title.h"
 
+#include <QPushButton>
+
 namespace carbonym::ui {
 
 namespace {
@@ -21,15 +23,16 @@ void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text, c
 
 bool AskQuestion(QWidget* parent, const QString& text, const QString& title)
 {
-    const ShownMessage message{QMessageBox::Question, title.isEmpty() ? ProgramTitle() : title, text};
+    const ShownMessage question{QMessageBox::Question, title.isEmpty() ? ProgramTitle() : title, text};
     if (recorder) {
-        recorder->messages_.append(message);
-        return recorder->answer_;
+        recorder->messages_.append(question);
+        return recorder->answers_.isEmpty() ? recorder->answer_ : recorder->answers_.takeFirst();
     }
-    QMessageBox box(message.Icon, message.Title, message.Text, QMessageBox::Yes | QMessageBox::No, parent);
-    box.setButtonText(QMessageBox::Yes, QStringLiteral("是"));
-    box.setButtonText(QMessageBox::No, QStringLiteral("否"));
+    QMessageBox box(question.Icon, question.Title, question.Text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("是"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("否"));
     box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 

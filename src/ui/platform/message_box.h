@@ -16,14 +16,15 @@ struct ShownMessage {
 // empty title stands for the program's title.
 void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text, const QString& title = {});
 
-// Asks a question with 是 and 否 buttons (the question icon) and waits for
-// the answer: true for 是.
+// Asks a question with the buttons 是 and 否 (the question icon) and waits
+// for the answer: true for 是. 否 is the default button, so that a hasty
+// Enter changes nothing.
 bool AskQuestion(QWidget* parent, const QString& text, const QString& title = {});
 
-// While a recorder exists, ShowMessage and AskQuestion record what they
-// would have shown instead of showing it, so that tests can read it without
-// a blocking box; questions get the answer set by AnswerQuestions (否 until
-// then).
+// While a recorder exists, ShowMessage and AskQuestion record what they would
+// have shown instead of showing it, so that tests can read it without a
+// blocking box. A question takes the next answer given to Answer(), and when
+// none is left the answer set by AnswerQuestions (否 until then).
 class MessageRecorder {
 public:
     MessageRecorder();
@@ -33,6 +34,7 @@ public:
 
     const QList<ShownMessage>& Messages() const { return messages_; }
     void Clear() { messages_.clear(); }
+    void Answer(bool yes) { answers_.append(yes); }
     void AnswerQuestions(bool yes) { answer_ = yes; }
 
 private:
@@ -41,6 +43,7 @@ private:
 
     MessageRecorder* previous_;
     QList<ShownMessage> messages_;
+    QList<bool> answers_;
     bool answer_ = false;
 };
 

@@ -122,7 +122,8 @@ private slots:
         QVERIFY(!bar[0]->menu() && !bar[1]->menu() && !bar[5]->menu() && !bar[6]->menu());
 
         QCOMPARE(Captions(window.findChild<QMenu*>("Sets")->actions()), (QStringList{"中英文", "按命名规则排序"}));
-        QCOMPARE(Captions(window.findChild<QMenu*>("ToolT")->actions()), (QStringList{"数据添加", "导出中英文对照…"}));
+        QCOMPARE(Captions(window.findChild<QMenu*>("ToolT")->actions()),
+                 (QStringList{"数据添加", "撤销上次词典修改", "导出中英文对照…"}));
         const auto sizes = window.findChild<QMenu*>("zit")->actions();
         QCOMPARE(Captions(sizes), (QStringList{"9", "10", "11", "12"}));
         for (int i = 0; i < sizes.size(); ++i) {
