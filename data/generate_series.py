@@ -386,13 +386,16 @@ BRANCHES = {"propyl": [("iso", "异"), ("cyclo", "环"), ("n-", "正")],
 
 def whole_ester_shields():
     acids = dict(ESTER_ACIDS)
+    # An aryl group on ethyl keeps the short Chinese form (乙酸2-苯乙酯).
+    contracted = dict(vocabulary_systematic.aryl_chains())
     rows = []
     for name in sorted(WHOLE_ESTERS):
         group, acid = name.split(" ", 1)
         if group not in GROUP_CHINESE or acid not in acids:
             continue
         for prefix, pcn in SHIELD_PREFIXES + BRANCHES.get(group, []):
-            rows.append((prefix + group + " " + acid, pcn + GROUP_CHINESE[group] + " " + acids[acid] + "酯"))
+            grouped = contracted.get(prefix + group, pcn + GROUP_CHINESE[group])
+            rows.append((prefix + group + " " + acid, grouped + " " + acids[acid] + "酯"))
     return rows
 
 

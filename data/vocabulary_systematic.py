@@ -48,22 +48,19 @@ def boronic_acids():
 # 1-苯乙胺, 2-苯乙醇, 二苯甲烷, 苯乙炔, 1-萘乙酸, 苯乙酰氯.
 CHAIN_ARYLS = [("phenyl", "苯"), ("naphthyl", "萘"), ("pyridyl", "吡啶"), ("thienyl", "噻吩"), ("furyl", "呋喃"),
                ("indolyl", "吲哚"), ("imidazolyl", "咪唑")]
+# Only the class and trivial forms: a substitutive name with locants keeps
+# 基 as the naming rules write it (2-phenylethanol 2-苯基乙醇,
+# N-phenylacetamide N-苯基乙酰胺), while the amine and alcohol named after
+# the group (phenethylamine, phenylethyl alcohol) are 苯乙胺, 苯乙醇.
 CHAIN_PARENTS = [
-    ("ethylamine", "乙胺"), ("ethanamine", "乙胺"), ("ethanol", "乙醇"), ("ethyl", "乙基"), ("ethyl alcohol", "乙醇"),
-    ("propylamine", "丙胺"), ("propanol", "丙醇"), ("propyl", "丙基"), ("butyl", "丁基"), ("butylamine", "丁胺"),
-    ("butanol", "丁醇"), ("acetylene", "乙炔"), ("ethyne", "乙炔"), ("acetic acid", "乙酸"), ("acetate", "乙酸酯"),
-    ("acetyl", "乙酰基"), ("acetyl chloride", "乙酰氯"), ("acetonitrile", "乙腈"), ("acetamide", "乙酰胺"),
-    ("acetaldehyde", "乙醛"), ("acetone", "丙酮"), ("propionic acid", "丙酸"), ("butyric acid", "丁酸"),
-    ("glyoxal", "乙二醛"), ("glycine", "甘氨酸"), ("alanine", "丙氨酸"), ("ethylene", "乙烯"),
-    ("ethenyl", "乙烯基"), ("ethanethiol", "乙硫醇"), ("ethane", "乙烷"), ("ethylidene", "亚乙基"),
-    ("ethanone", "乙酮"), ("propanone", "丙酮"), ("propan-1-ol", "丙-1-醇"), ("propan-2-ol", "丙-2-醇"),
+    ("ethylamine", "乙胺"), ("ethyl", "乙基"), ("ethyl alcohol", "乙醇"), ("propylamine", "丙胺"),
+    ("propyl", "丙基"), ("propyl alcohol", "丙醇"), ("butyl", "丁基"), ("butylamine", "丁胺"),
+    ("acetylene", "乙炔"), ("acetyl", "乙酰基"), ("acetyl chloride", "乙酰氯"), ("acetyl bromide", "乙酰溴"),
+    ("acetonitrile", "乙腈"), ("ethylene", "乙烯"), ("ethylidene", "亚乙基"),
 ]
-# Several aryl groups on one carbon: 二苯甲烷, 三苯甲醇, 二苯甲酮.
+# Several aryl groups on one carbon: 二苯甲烷, 三苯甲基.
 METHANE_ARYLS = [("diphenyl", "二苯"), ("triphenyl", "三苯"), ("dinaphthyl", "二萘")]
-METHANE_PARENTS = [("methane", "甲烷"), ("methanol", "甲醇"), ("methanone", "甲酮"), ("methanamine", "甲胺"),
-                   ("methylamine", "甲胺"), ("methyl", "甲基"),
-                   ("methanethiol", "甲硫醇"), ("methanimine", "甲亚胺"), ("methylene", "亚甲基"),
-                   ("methane-", "甲烷-"), ("methanediol", "甲二醇")]
+METHANE_PARENTS = [("methane", "甲烷"), ("methyl", "甲基")]
 # Ring groups that name their amines without 基 (1-萘胺, 1-金刚烷胺).
 RING_AMINES = [("naphthyl", "萘"), ("adamantyl", "金刚烷"), ("anthryl", "蒽"), ("pyrenyl", "芘"),
                ("fluorenyl", "芴"), ("furfuryl", "糠"), ("phenanthryl", "菲"), ("indanyl", "茚满")]
@@ -74,8 +71,8 @@ def aryl_chains():
     for aryl, cn in CHAIN_ARYLS:
         rows += [(aryl + parent, cn + pcn) for parent, pcn in CHAIN_PARENTS]
     # 二苯乙烯 is stilbene, 1,1-二苯乙烯 too; the di- forms of the ethyl parents.
-    for parent, pcn in (("ethylene", "乙烯"), ("acetylene", "乙炔"), ("ethane", "乙烷"), ("acetic acid", "乙酸"),
-                        ("acetonitrile", "乙腈"), ("ethanol", "乙醇"), ("ethylamine", "乙胺"), ("ethanone", "乙酮")):
+    for parent, pcn in (("ethylene", "乙烯"), ("acetylene", "乙炔"), ("acetic acid", "乙酸"),
+                        ("acetonitrile", "乙腈")):
         rows.append(("diphenyl" + parent, "二苯" + pcn))
     # The alcohol's part of a CAS ester: "Acetic acid, 2-phenylethyl ester".
     for aryl, cn in CHAIN_ARYLS:
@@ -108,7 +105,8 @@ ACYL_PARENTS = [("acetic acid", "乙酸"), ("acetate", "乙酸酯"), ("acetone",
                 ("piperidine", "哌啶"), ("piperazine", "哌嗪"), ("pyrrolidine", "吡咯烷"), ("hydrazine", "肼"),
                 ("thiourea", "硫脲"), ("guanidine", "胍"), ("indole", "吲哚"), ("carbazole", "咔唑")]
 # Locants of an acyl group on an amino or hydroxy group: N-乙酰, O-乙酰.
-ACYL_LOCANTS = ["N-", "O-", "S-", "N,N'-di", "N,O-di", "Nα-", "N(α)-", "N2-", "N6-"]
+# (O- is left out: the descriptor o- 邻 takes it first.)
+ACYL_LOCANTS = ["N-", "S-", "N,N'-di", "Nα-", "N(α)-", "N2-", "N6-"]
 
 
 def acyl_prefixes():
@@ -130,7 +128,7 @@ def peptides():
                                              ("gamma-glutamyl", "γ-谷氨酰"), ("beta-alanyl", "β-丙氨酰")]
     rows = []
     for acyl, acn in acyls:
-        rows += [(acyl + name, acn + cn) for name, cn in acids]
+        rows += [(acyl + join + name, acn + cn) for name, cn in acids for join in ("", "-")]
         rows += [(acyl + "-" + config + "-", acn + "-" + config + "-") for config in ("L", "D", "DL")]
     return rows
 
@@ -335,7 +333,39 @@ def other_words():
     return rows + FORMULA_ACIDS + cas_salts() + OTHER_GROUP_WORDS
 
 
+# Silyl groups name their halides as halosilanes (三甲基氯硅烷).
+SILYLS = [("trimethylsilyl", "三甲基"), ("triethylsilyl", "三乙基"), ("triisopropylsilyl", "三异丙基"),
+          ("tert-butyldimethylsilyl", "叔丁基二甲基"), ("tert-butyldiphenylsilyl", "叔丁基二苯基"),
+          ("dimethylphenylsilyl", "二甲基苯基"), ("triphenylsilyl", "三苯基"), ("dimethylsilyl", "二甲基"),
+          ("diphenylmethylsilyl", "二苯基甲基"), ("thexyldimethylsilyl", "叔己基二甲基"),
+          ("dimethyl-tert-butylsilyl", "叔丁基二甲基"), ("tributylsilyl", "三丁基"), ("tripropylsilyl", "三丙基")]
+
+
+def silyl_halides():
+    rows = []
+    for silyl, cn in SILYLS:
+        for word, hcn in HALIDES:
+            rows.append((silyl + " " + word, cn + hcn + "硅烷"))
+    return rows
+
+
+# Positional forms of the anisyl words (p-anisaldehyde 对甲氧基苯甲醛).
+POSITIONS = [("o-", "邻", "2-"), ("m-", "间", "3-"), ("p-", "对", "4-")]
+ANIS_WORDS = [("anisaldehyde", "甲氧基苯甲醛"), ("anisic acid", "甲氧基苯甲酸"), ("anisidine", "甲氧基苯胺"),
+              ("anisoyl chloride", "甲氧基苯甲酰氯"), ("anisoyl", "甲氧基苯甲酰基"), ("anisyl alcohol", "甲氧基苯甲醇"),
+              ("anisyl", "甲氧基苄基"), ("anisate", "甲氧基苯甲酸酯"), ("anisonitrile", "甲氧基苯甲腈"),
+              ("anisamide", "甲氧基苯甲酰胺"), ("anisole", "甲基苯甲醚")]
+
+
+def positional_words():
+    rows = []
+    for letter, cn, _ in POSITIONS:
+        rows += [(letter + word, cn + wcn) for word, wcn in ANIS_WORDS if word != "anisole"]
+    return rows
+
+
 def systematic():
     return (boronic_acids() + aryl_chains() + acyl_prefixes() + peptides() + protected_amino_acids()
             + glycol_ethers() + multiplied_groups() + ring_acids() + alkylene_halides() + inositols()
-            + n_locant_alkyls() + saturated_rings() + other_words())
+            + n_locant_alkyls() + saturated_rings() + other_words()
+            + silyl_halides() + positional_words())
