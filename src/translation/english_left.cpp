@@ -11,7 +11,7 @@ namespace carbonym {
 
 namespace {
 
-bool IsAllowedLatinRun(std::u16string_view text, size_t start, size_t length)
+bool IsAllowedLatinRun(std::u16string_view text, size_t start, size_t length, ProtectingGroups groups)
 {
     static constexpr std::array<std::u16string_view, 6> kAllowed{u"DL", u"RS", u"SR", u"Se", u"Si", u"Te"};
     const auto run = text.substr(start, length);
@@ -27,7 +27,7 @@ bool IsAllowedLatinRun(std::u16string_view text, size_t start, size_t length)
     const size_t after = start + length;
     const bool joined = (start > 0 && (text[start - 1] == u'-' || text[start - 1] == u'('))
         || (after < text.size() && (text[after] == u'-' || text[after] == u')'));
-    if (joined && std::find(kProtectingGroups.begin(), kProtectingGroups.end(), run) != kProtectingGroups.end())
+    if (groups == ProtectingGroups::Kept && joined && std::find(kProtectingGroups.begin(), kProtectingGroups.end(), run) != kProtectingGroups.end())
         return true;
     // An oxidation state in brackets: the III of 六氰合铁(III)酸钾, the II
     // and III of (II,III).
@@ -40,7 +40,7 @@ bool IsAllowedLatinRun(std::u16string_view text, size_t start, size_t length)
 // Calls `found(run)` for each run of English, from the left; stops when it
 // returns false.
 template <typename Found>
-void ForEachEnglishRun(std::u16string_view text, Found found)
+void ForEachEnglishRun(std::u16string_view text, Found found, ProtectingGroups groups = ProtectingGroups::Kept)
 {
     size_t i = 0;
     while (i < text.size()) {
@@ -51,20 +51,23 @@ void ForEachEnglishRun(std::u16string_view text, Found found)
         const size_t start = i;
         while (i < text.size() && IsLatinLetter(text[i]))
             ++i;
-        if (!IsAllowedLatinRun(text, start, i - start) && !found(EnglishRun{start, i - start}))
+        if (!IsAllowedLatinRun(text, start, i - start, groups) && !found(EnglishRun{start, i - start}))
             return;
     }
 }
 
 } // namespace
 
-std::vector<EnglishRun> FindEnglishLeft(std::u16string_view text)
+std::vector<EnglishRun> FindEnglishLeft(std::u16string_view text, ProtectingGroups groups)
 {
     std::vector<EnglishRun> runs;
-    ForEachEnglishRun(text, [&](EnglishRun run) {
-        runs.push_back(run);
-        return true;
-    });
+    ForEachEnglishRun(
+        text,
+        [&](EnglishRun run) {
+            runs.push_back(run);
+            return true;
+        },
+        groups);
     return runs;
 }
 
