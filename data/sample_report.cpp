@@ -172,8 +172,8 @@ std::u16string CanonicalChinese(std::u16string_view text)
 
 bool HasUntranslatedLatin(std::u16string_view text, std::u16string_view accepted)
 {
-    const auto kept = FindEnglishLeft(accepted);
-    for (const auto run : FindEnglishLeft(text)) {
+    const auto kept = FindEnglishLeft(accepted, ProtectingGroups::English);
+    for (const auto run : FindEnglishLeft(text, ProtectingGroups::English)) {
         const auto english = text.substr(run.Start, run.Length);
         if (std::none_of(kept.begin(), kept.end(),
                          [&](const EnglishRun& k) { return accepted.substr(k.Start, k.Length) == english; }))

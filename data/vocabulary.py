@@ -101,9 +101,11 @@ def _acid_stem(word):
     return base, bare
 
 
-def trivial_acids():
+def trivial_acids(table=None, forms_only=None):
+    table = TRIVIAL_ACIDS if table is None else table
+    forms_only = ACID_FORMS_ONLY if forms_only is None else forms_only
     rows = []
-    for word, acid, acyl_kind in TRIVIAL_ACIDS:
+    for word, acid, acyl_kind in table:
         cn = acid[:-1]  # 乙酸 -> 乙
         base, bare = _acid_stem(word)
         acyl = base + "yl" if acyl_kind == YL or base.endswith("o") else base + "oyl"
@@ -112,7 +114,7 @@ def trivial_acids():
             (base + "ate", acid + "酯"),
             (word + " anhydride", acid + "酐"),
         ]
-        if word in ACID_FORMS_ONLY:
+        if word in forms_only:
             continue
         rows += [
             (acyl, cn + "酰基"),

@@ -11,11 +11,23 @@ namespace carbonym {
 
 namespace {
 
-bool IsAllowedLatinRun(std::u16string_view text, size_t start, size_t length)
+bool IsAllowedLatinRun(std::u16string_view text, size_t start, size_t length, ProtectingGroups groups)
 {
     static constexpr std::array<std::u16string_view, 6> kAllowed{u"DL", u"RS", u"SR", u"Se", u"Si", u"Te"};
     const auto run = text.substr(start, length);
     if (run.size() == 1 || std::find(kAllowed.begin(), kAllowed.end(), run) != kAllowed.end())
+        return true;
+    // Protecting groups keep their abbreviation in Chinese names, joined by a
+    // hyphen or bracket to what they protect (Boc-甘氨酸, Fmoc-L-赖氨酸(Boc)).
+    static constexpr std::array<std::u16string_view, 30> kProtectingGroups{
+        u"Boc", u"Fmoc", u"Cbz", u"Alloc", u"Troc", u"Teoc", u"Trt", u"Pbf", u"Pmc", u"Mtt",
+        u"Mmt", u"Dde", u"ivDde", u"Tos", u"Bzl", u"Bn", u"tBu", u"OtBu", u"OMe", u"OEt",
+        u"OBzl", u"OSu", u"OAll", u"Acm", u"TBS", u"TBDMS", u"TBDPS", u"TIPS", u"TMS", u"PMB",
+    };
+    const size_t after = start + length;
+    const bool joined = (start > 0 && (text[start - 1] == u'-' || text[start - 1] == u'('))
+        || (after < text.size() && (text[after] == u'-' || text[after] == u')'));
+    if (groups == ProtectingGroups::Kept && joined && std::find(kProtectingGroups.begin(), kProtectingGroups.end(), run) != kProtectingGroups.end())
         return true;
     // An oxidation state in brackets: the III of 六氰合铁(III)酸钾, the II
     // and III of (II,III).
@@ -28,7 +40,7 @@ bool IsAllowedLatinRun(std::u16string_view text, size_t start, size_t length)
 // Calls `found(run)` for each run of English, from the left; stops when it
 // returns false.
 template <typename Found>
-void ForEachEnglishRun(std::u16string_view text, Found found)
+void ForEachEnglishRun(std::u16string_view text, Found found, ProtectingGroups groups = ProtectingGroups::Kept)
 {
     size_t i = 0;
     while (i < text.size()) {
@@ -39,20 +51,23 @@ void ForEachEnglishRun(std::u16string_view text, Found found)
         const size_t start = i;
         while (i < text.size() && IsLatinLetter(text[i]))
             ++i;
-        if (!IsAllowedLatinRun(text, start, i - start) && !found(EnglishRun{start, i - start}))
+        if (!IsAllowedLatinRun(text, start, i - start, groups) && !found(EnglishRun{start, i - start}))
             return;
     }
 }
 
 } // namespace
 
-std::vector<EnglishRun> FindEnglishLeft(std::u16string_view text)
+std::vector<EnglishRun> FindEnglishLeft(std::u16string_view text, ProtectingGroups groups)
 {
     std::vector<EnglishRun> runs;
-    ForEachEnglishRun(text, [&](EnglishRun run) {
-        runs.push_back(run);
-        return true;
-    });
+    ForEachEnglishRun(
+        text,
+        [&](EnglishRun run) {
+            runs.push_back(run);
+            return true;
+        },
+        groups);
     return runs;
 }
 

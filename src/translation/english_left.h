@@ -18,7 +18,12 @@ struct EnglishRun {
     size_t Length = 0;
 };
 
-std::vector<EnglishRun> FindEnglishLeft(std::u16string_view text);
+// Protecting groups joined to what they protect (Boc-甘氨酸) are a Chinese
+// name's own as written; comparing with a name that spells them out
+// (叔丁氧羰基-甘氨酸) counts them as English.
+enum class ProtectingGroups { Kept, English };
+
+std::vector<EnglishRun> FindEnglishLeft(std::u16string_view text, ProtectingGroups groups = ProtectingGroups::Kept);
 
 bool HasEnglishLeft(std::u16string_view text);
 

@@ -309,6 +309,21 @@ bool IsOnium(std::u16string_view parent)
 // (乙铵, 2-羟基-N,N,N-三甲基-, 氯化物 → 氯化2-羟基-N,N,N-三甲基乙铵).
 std::u16string OrderInverted(std::u16string_view line)
 {
+    // CAS writes the stereo descriptor of the parent before the parent's
+    // comma ("9-十八碳烯酸 (9Z)-, 甲酯"): read it as the parent's own
+    // descriptor, as if the comma stood after the parent.
+    std::u16string withComma;
+    const size_t firstEnd = line.find(u' ');
+    if (firstEnd != std::u16string_view::npos && firstEnd > 0 && line[firstEnd - 1] != u','
+        && line[firstEnd - 1] != u'-') {
+        const size_t nextBegin = std::min(line.find_first_not_of(u' ', firstEnd), line.size());
+        const size_t nextEnd = std::min(line.find(u' ', nextBegin), line.size());
+        const auto next = line.substr(nextBegin, nextEnd - nextBegin);
+        if (next.size() > 4 && next.front() == u'(' && next.substr(next.size() - 3) == u")-,") {
+            withComma = std::u16string(line.substr(0, firstEnd)) + u',' + std::u16string(line.substr(firstEnd));
+            line = withComma;
+        }
+    }
     auto pieces = ReorderedPieces(line);
     std::u16string name;
     if (pieces.size() >= 2 && IsOnium(pieces[pieces.size() - 2])) {

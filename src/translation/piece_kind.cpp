@@ -39,6 +39,10 @@ constexpr std::array kExactPieces{
     ExactRow{u"砜", PieceKind::ClassWord},
     ExactRow{u"肟", PieceKind::ClassWord},
     ExactRow{u"腙", PieceKind::ClassWord},
+    // Diisocyanates are named after the parent or group that carries both
+    // groups, in order (甲苯二异氰酸酯, 六亚甲基二异氰酸酯), not as esters.
+    ExactRow{u"二异氰酸酯", PieceKind::ClassWord},
+    ExactRow{u"二异硫氰酸酯", PieceKind::ClassWord},
     ExactRow{u"酐", PieceKind::Anhydride},
     ExactRow{u"缩醛", PieceKind::Acetal},
     ExactRow{u"缩酮", PieceKind::Acetal},

@@ -26,6 +26,11 @@ TEST(EnglishLeft, FindsRunsButNotLocantsAndDescriptors)
     // Stock numbers in brackets are Chinese names' own too; other capitals not.
     EXPECT_EQ(Runs(U("氯化铁(III) 溴化铜(I) 四氧化三铁(II,III) 铁(II 铁II) (VI)x(IVa)")),
               (Runs16{u"II", u"II", u"IVa"}));
+    // Protecting groups joined to what they protect stay as written; alone,
+    // or spelled in another case, they are English left.
+    EXPECT_EQ(Runs(U("Boc-甘氨酸 Fmoc-L-赖氨酸(Boc) N-Cbz-L-脯氨酸 TBS-乙炔 Boc BOC-甘氨酸 Bocx-甘氨酸")),
+              (Runs16{u"Boc", u"BOC", u"Bocx"}));
+    EXPECT_EQ(FindEnglishLeft(U("Fmoc-L-赖氨酸(Boc)"), ProtectingGroups::English).size(), 2u);
     const std::u16string text = U("乙基 glycolate\r\n苯\r\nglycolate glycidyl\r\nx ab");
     const auto runs = FindEnglishLeft(text);
     ASSERT_EQ(runs.size(), 4u);

@@ -87,6 +87,10 @@ constexpr Example kExamples[]{
     {"双酚A 二缩水甘油基 醚", "双酚A二缩水甘油醚"},
     {"甲基 叔丁基 醚", "甲基叔丁基醚"},
     {"二乙基 醚", "二乙醚"},
+    {"甲苯 二异氰酸酯", "甲苯二异氰酸酯"},
+    {"六亚甲基 二异氰酸酯", "六亚甲基二异氰酸酯"},
+    {"4,4'-二苯甲烷 二异氰酸酯", "4,4'-二苯甲烷二异氰酸酯"},
+    {"丁基 乙基 醚", "丁基乙基醚"},
     {"二烯丙基 醚", "二烯丙基醚"},
     {"双(2-氯乙基) 醚", "双(2-氯乙基)醚"},
     {"二异丙基 酮", "二异丙基酮"},
@@ -110,6 +114,8 @@ constexpr Example kExamples[]{
     {"2-丁烯酸, (E)-", "(E)-2-丁烯酸"},
     {"丁烷, 2-甲基-", "2-甲基丁烷"},
     {"丁二酸, 2,3-二羟基- (2R,3R)-", "(2R,3R)-2,3-二羟基丁二酸"},
+    {"9-十八碳烯酸 (9Z)-, 甲酯", "(9Z)-9-十八碳烯酸甲酯"},
+    {"2-丁烯酸 (2E)-, 乙酯", "(2E)-2-丁烯酸乙酯"},
     {"1-丁铵, N,N,N-三丁基-, 溴化物 (1:1)", "溴化N,N,N-三丁基-1-丁铵 (1:1)"},
     // Left as the reorder leaves them: English left, unknown pieces.
     {"醚 glycidyl 丁基", "丁基glycidyl醚"},
@@ -151,7 +157,7 @@ TEST(ReorderByRules, LeavesWhatItDoesNotRecogniseToTheReorder)
     const std::vector<std::string> unknown{"苯", "吡啶", "乙醇", "glycidyl", "ate", "x", "，", "–", "4-", "N-", "苯-",
                                            "吡啶)", "(苯"};
     const std::vector<std::string> known{"甲基", "乙酸酯", "钠", "氯化物", "盐酸盐", "一水合物", "醚", "乙酸", "酐",
-                                         "乙酰基", "(DMSO)", "苯甲酸,", "4-氨基-,", ","};
+                                         "乙酰基", "(DMSO)", "苯甲酸,", "4-氨基-,", ",", "(2E)-,"};
     std::mt19937 random(12);
     for (int round = 0; round < 20000; ++round) {
         std::u16string line;
@@ -160,17 +166,27 @@ TEST(ReorderByRules, LeavesWhatItDoesNotRecogniseToTheReorder)
         bool allUnknown = true;
         bool inverted = false;
         std::string last;
+        std::string first;
+        std::u16string readAs; // the line as the rules read it
         for (int i = 0; i < count; ++i) {
             const bool fromKnown = random() % 2 == 0;
             const auto& pool = fromKnown ? known : unknown;
             last = pool[random() % pool.size()];
+            // A parent with its stereo descriptor behind it ("9-十八碳烯酸
+            // (9Z)-, 甲酯") is ordered as if the comma followed the parent.
+            if (i == 0)
+                first = last;
+            else if (i == 1 && last == "(2E)-," && first.back() != ',' && first.back() != '-')
+                readAs.insert(U(first).size(), u",");
             english = english || last == "glycidyl" || last == "ate";
             allUnknown = allUnknown && !fromKnown;
             inverted = inverted || last.back() == ',';
-            line += U(last) + std::u16string(1 + random() % 2, u' ');
+            const std::u16string piece = U(last) + std::u16string(1 + random() % 2, u' ');
+            line += piece;
+            readAs += piece;
         }
         const std::u16string ordered = ReorderByRules(line);
-        const std::u16string reordered = ReorderName(line);
+        const std::u16string reordered = ReorderName(readAs);
         if (last == "(DMSO)")
             continue; // an alias: the rest is named before it
         if (inverted) {
