@@ -1,38 +1,14 @@
 #include "sample_report.h"
 
 #include "text/utf8.h"
+#include "text/script.h"
+#include "translation/english_left.h"
 #include "translation/reorder.h"
 #include "translation/translate_command.h"
 
-#include <array>
 #include <stdexcept>
 
 namespace carbonym {
-
-namespace {
-
-bool IsChinese(char16_t c)
-{
-    return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF);
-}
-
-bool IsLatin(char16_t c)
-{
-    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-}
-
-bool IsAllowedLatinRun(std::u16string_view run)
-{
-    static constexpr std::array<std::u16string_view, 6> kAllowed{u"DL", u"RS", u"SR", u"Se", u"Si", u"Te"};
-    if (run.size() == 1)
-        return true;
-    for (const auto allowed : kAllowed)
-        if (run == allowed)
-            return true;
-    return false;
-}
-
-} // namespace
 
 std::vector<SampleName> ParseSampleTable(std::string_view utf8)
 {
@@ -70,40 +46,17 @@ std::u16string NormalizeChinese(std::u16string_view text)
     std::u16string result;
     result.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
-        const bool afterName = i > 0 && (IsChinese(text[i - 1]) || text[i - 1] == u')' || text[i - 1] == u']');
-        if (text[i] == u'-' && afterName && i + 1 < text.size() && IsChinese(text[i + 1]))
+        const bool afterName = i > 0 && (IsChineseCharacter(text[i - 1]) || text[i - 1] == u')' || text[i - 1] == u']');
+        if (text[i] == u'-' && afterName && i + 1 < text.size() && IsChineseCharacter(text[i + 1]))
             continue;
         result += text[i];
     }
     return result;
 }
 
-// An oxidation state in brackets: the III of 六氰合铁(III)酸钾, the II and
-// III of (II,III).
-bool IsOxidationState(std::u16string_view text, size_t start, size_t end)
-{
-    for (size_t i = start; i < end; ++i)
-        if (text[i] != u'I' && text[i] != u'V' && text[i] != u'X')
-            return false;
-    return start > 0 && (text[start - 1] == u'(' || text[start - 1] == u',') && end < text.size()
-           && (text[end] == u')' || text[end] == u',');
-}
-
 bool HasUntranslatedLatin(std::u16string_view text)
 {
-    size_t i = 0;
-    while (i < text.size()) {
-        if (!IsLatin(text[i])) {
-            ++i;
-            continue;
-        }
-        const size_t start = i;
-        while (i < text.size() && IsLatin(text[i]))
-            ++i;
-        if (!IsAllowedLatinRun(text.substr(start, i - start)) && !IsOxidationState(text, start, i))
-            return true;
-    }
-    return false;
+    return HasEnglishLeft(text);
 }
 
 SampleResult EvaluateSample(const SampleName& name, const std::vector<Term>& terms)

@@ -33,12 +33,8 @@ std::vector<SampleName> ParseSampleTable(std::string_view utf8);
 // is changed.
 std::u16string NormalizeChinese(std::u16string_view text);
 
-// Whether a translation still holds English. Latin letters stay in a Chinese
-// name only as locants and descriptors: a single letter (N-, O-, S-, the H of
-// 1H-, E/Z/R/S, D/L, the fusion letters of [2,3-b]) or one of DL, RS, SR and
-// the element symbols Se, Si, Te, or an oxidation state in brackets (the III
-// of 六氰合铁(III)酸钾). Any other run of two or more Latin letters is
-// untranslated.
+// Whether a translation still holds English, as the result box marks it
+// (translation/english_left.h).
 bool HasUntranslatedLatin(std::u16string_view text);
 
 struct SampleResult {

@@ -6,6 +6,8 @@
 #include "text/lines.h"
 #include "text/trim.h"
 #include "translation/display_mode.h"
+#include "translation/english_left.h"
+#include "translation/naming_order.h"
 #include "translation/reorder.h"
 
 #include <algorithm>
@@ -20,6 +22,57 @@ std::u16string Sorted(std::u16string text)
     return text;
 }
 
+std::u16string WithoutHyphens(std::u16string text)
+{
+    std::erase(text, u'-');
+    return text;
+}
+
+// The naming-rule order leaves to the reorder every line that still holds
+// English, and keeps every piece of a CAS name, dropping only hyphens (and
+// the 物 or 酯 of an onium salt's anion it puts first); a line ending in an
+// alias in brackets is named apart from it.
+void CheckReorderByRules(std::u16string_view trimmed, const std::u16string& reordered)
+{
+    const std::u16string named = ReorderByRules(trimmed);
+    const size_t last = trimmed.rfind(u' ');
+    if (last == std::u16string_view::npos) {
+        FUZZ_CHECK(named == trimmed);
+        return;
+    }
+    if (trimmed[last + 1] == u'(')
+        return;
+    bool inverted = false;
+    for (size_t i = 0; i + 1 < trimmed.size(); ++i)
+        inverted = inverted || (trimmed[i] == u',' && trimmed[i + 1] == u' ');
+    inverted = inverted || trimmed.back() == u',';
+    if (inverted) {
+        // Every piece stays, without one final comma each; only the 物 or 酯
+        // of an onium salt's anion may go besides hyphens.
+        std::u16string pieces;
+        for (size_t begin = 0; begin <= trimmed.size();) {
+            const size_t end = std::min(trimmed.find(u' ', begin), trimmed.size());
+            auto piece = trimmed.substr(begin, end - begin);
+            begin = end + 1;
+            if (!piece.empty() && piece.back() == u',')
+                piece.remove_suffix(1);
+            pieces += piece;
+        }
+        const std::u16string kept = Sorted(WithoutHyphens(pieces));
+        const std::u16string got = Sorted(WithoutHyphens(named));
+        bool same = got == kept;
+        for (const char16_t ending : {u'物', u'酯'}) {
+            std::u16string shorter = kept;
+            if (const size_t at = shorter.find(ending); at != std::u16string::npos)
+                shorter.erase(at, 1);
+            same = same || got == shorter;
+        }
+        FUZZ_CHECK(same);
+    }
+    else if (HasEnglishLeft(trimmed))
+        FUZZ_CHECK(named == reordered);
+}
+
 void CheckReorderName(std::u16string_view line)
 {
     const std::u16string reordered = ReorderName(line);
@@ -28,20 +81,19 @@ void CheckReorderName(std::u16string_view line)
     FUZZ_CHECK(ReorderName(reordered) == reordered);
 
     const auto trimmed = Trim(line);
+    CheckReorderByRules(trimmed, reordered);
     if (trimmed.find(u' ') == std::u16string_view::npos) {
         FUZZ_CHECK(reordered == trimmed);
         return;
     }
-    // Without a piece ending in "-" nothing is dropped but the spaces and
-    // one comma of each piece that ends in one.
+    // Nothing is dropped but the spaces and one comma of each piece that
+    // ends in one.
     std::u16string kept;
     size_t begin = 0;
     while (begin <= trimmed.size()) {
         const size_t end = std::min(trimmed.find(u' ', begin), trimmed.size());
         auto piece = trimmed.substr(begin, end - begin);
         begin = end + 1;
-        if (!piece.empty() && piece.back() == u'-')
-            return;
         if (!piece.empty() && piece.back() == u',')
             piece.remove_suffix(1);
         kept += piece;

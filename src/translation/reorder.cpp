@@ -7,16 +7,13 @@
 
 namespace carbonym {
 
-std::u16string ReorderName(std::u16string_view line)
+std::vector<std::u16string_view> ReorderedPieces(std::u16string_view line)
 {
     const auto trimmed = Trim(line);
-    if (trimmed.find(u' ') == std::u16string_view::npos)
-        return std::u16string(trimmed);
-
     // Each group is collected in line order and joined backwards at the
     // end: putting every piece in front of its group would take time
     // quadratic in the length of the line.
-    std::u16string_view prefix;
+    std::vector<std::u16string_view> prefixes;
     std::vector<std::u16string_view> substituents;
     std::vector<std::u16string_view> parents;
     std::vector<std::u16string_view> rest;
@@ -29,8 +26,11 @@ std::u16string ReorderName(std::u16string_view line)
         begin = end + 1;
         if (piece.empty())
             continue;
+        // Every piece ending in "-" is kept, the last first: keeping only
+        // the last would drop a substituent from a name with a descriptor
+        // behind it (丁二酸, 2,3-二羟基- (2R,3R)-).
         if (piece.back() == u'-') {
-            prefix = piece; // only the last such piece survives
+            prefixes.push_back(piece);
         } else if (piece.back() == u',') {
             const auto core = piece.substr(0, piece.size() - 1);
             if (core.size() >= 1 && core.back() == u'-')
@@ -41,25 +41,40 @@ std::u16string ReorderName(std::u16string_view line)
             rest.push_back(piece);
         }
     }
-    std::u16string result(prefix);
+    std::vector<std::u16string_view> pieces;
+    pieces.reserve(prefixes.size() + substituents.size() + parents.size() + rest.size());
+    for (const auto* group : {&prefixes, &substituents, &parents, &rest})
+        pieces.insert(pieces.end(), group->rbegin(), group->rend());
+    return pieces;
+}
+
+std::u16string ReorderName(std::u16string_view line)
+{
+    const auto trimmed = Trim(line);
+    if (trimmed.find(u' ') == std::u16string_view::npos)
+        return std::u16string(trimmed);
+    std::u16string result;
     result.reserve(trimmed.size());
-    for (const auto* group : {&substituents, &parents, &rest}) {
-        for (auto piece = group->rbegin(); piece != group->rend(); ++piece)
-            result += *piece;
+    for (const auto piece : ReorderedPieces(trimmed))
+        result += piece;
+    return result;
+}
+
+std::u16string ReorderLines(std::u16string_view text, std::u16string (*reorder)(std::u16string_view))
+{
+    std::u16string result;
+    for (const auto line : SplitLines(text)) {
+        if (line.empty())
+            continue;
+        result += reorder(line);
+        result += kLineBreak;
     }
     return result;
 }
 
 std::u16string ReorderText(std::u16string_view text)
 {
-    std::u16string result;
-    for (const auto line : SplitLines(text)) {
-        if (line.empty())
-            continue;
-        result += ReorderName(line);
-        result += kLineBreak;
-    }
-    return result;
+    return ReorderLines(text, ReorderName);
 }
 
 } // namespace carbonym
