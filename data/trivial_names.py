@@ -233,7 +233,29 @@ DRUGS = [
     ("tazarotene", "他扎罗汀"), ("calcipotriol", "卡泊三醇"), ("permethrin", "氯菊酯"), ("crotamiton", "克罗米通"),
     ("pilocarpine", "毛果芸香碱"), ("latanoprost", "拉坦前列素"), ("brimonidine", "溴莫尼定"),
     ("tropicamide", "托吡卡胺"), ("deferoxamine", "去铁胺"), ("desferrioxamine", "去铁胺"), ("deferasirox", "地拉罗司"),
-    ("levocarnitine", "左卡尼汀"), ("troxerutin", "曲克芦丁"), ("glucurolactone", "葡醛内酯"), ("glucuronolactone", "葡醛内酯"),
+    ("levocarnitine", "左卡尼汀"), ("troxerutin", "曲克芦丁"),
+    # Tuberculosis, parasites and viruses beyond the common ones
+    ("bedaquiline", "贝达喹啉"), ("delamanid", "德拉马尼"), ("cycloserine", "环丝氨酸"),
+    ("ethionamide", "乙硫异烟胺"), ("prothionamide", "丙硫异烟胺"), ("capreomycin", "卷曲霉素"),
+    ("benznidazole", "苄硝唑"), ("miltefosine", "米替福新"), ("pentamidine", "喷他脒"), ("suramin", "苏拉明"),
+    ("eflornithine", "依氟鸟氨酸"), ("darunavir", "达芦那韦"), ("atazanavir", "阿扎那韦"),
+    ("daclatasvir", "达拉他韦"), ("velpatasvir", "维帕他韦"), ("ledipasvir", "来迪派韦"),
+    ("tenofovir alafenamide", "丙酚替诺福韦"),
+    # Antibodies, insulins and other biologics
+    ("rituximab", "利妥昔单抗"), ("trastuzumab", "曲妥珠单抗"), ("bevacizumab", "贝伐珠单抗"),
+    ("adalimumab", "阿达木单抗"), ("infliximab", "英夫利昔单抗"), ("cetuximab", "西妥昔单抗"),
+    ("nivolumab", "纳武利尤单抗"), ("pembrolizumab", "帕博利珠单抗"), ("insulin glargine", "甘精胰岛素"),
+    ("insulin aspart", "门冬胰岛素"), ("insulin lispro", "赖脯胰岛素"), ("insulin detemir", "地特胰岛素"),
+    ("filgrastim", "非格司亭"),
+    # Contrast agents, counter-ions named as drugs, antiseptics
+    ("iohexol", "碘海醇"), ("iopamidol", "碘帕醇"), ("iodixanol", "碘克沙醇"), ("iopromide", "碘普罗胺"),
+    ("ioversol", "碘佛醇"), ("meglumine", "葡甲胺"), ("tromethamine", "氨丁三醇"), ("ciclopirox", "环吡酮"),
+    ("ciclopirox olamine", "环吡酮胺"), ("chloroxylenol", "氯二甲酚"), ("hexetidine", "海克替啶"),
+    ("policresulen", "聚甲酚磺醛"), ("ethacridine", "依沙吖啶"), ("mercurochrome", "红汞"),
+    ("atracurium", "阿曲库铵"), ("cisatracurium", "顺阿曲库铵"),
+    # Longer words that hold a name above: the active form and the single enantiomer.
+    ("enalaprilat", "依那普利拉"), ("dexlansoprazole", "右兰索拉唑"), ("dexketoprofen", "右酮洛芬"),
+    ("dexchlorpheniramine", "右氯苯那敏"), ("digoxigenin", "地高辛配基"), ("digitoxigenin", "洋地黄毒苷配基"), ("glucurolactone", "葡醛内酯"), ("glucuronolactone", "葡醛内酯"),
 ]
 
 # Prodrug esters, acetonides and esters whose Chinese is irregular: the
@@ -250,6 +272,57 @@ DRUG_ESTERS = [
     ("heparan sulfate", "硫酸乙酰肝素"), ("dextran sulfate", "硫酸葡聚糖"),
 ]
 
+# Quaternary ammonium drugs: the Chinese name holds the anion (异丙托溴铵).
+QUATERNARY = [
+    ("ipratropium bromide", "异丙托溴铵"), ("tiotropium bromide", "噻托溴铵"), ("glycopyrronium bromide", "格隆溴铵"),
+    ("rocuronium bromide", "罗库溴铵"), ("vecuronium bromide", "维库溴铵"), ("pancuronium bromide", "泮库溴铵"),
+    ("pinaverium bromide", "匹维溴铵"), ("otilonium bromide", "奥替溴铵"), ("hyoscine butylbromide", "丁溴东莨菪碱"),
+    ("scopolamine butylbromide", "丁溴东莨菪碱"), ("propantheline bromide", "溴丙胺太林"),
+    ("benzethonium chloride", "苄索氯铵"), ("cetylpyridinium chloride", "西吡氯铵"), ("domiphen bromide", "度米芬"),
+]
+
+# Pesticides and plant-growth regulators by their ISO common names.
+PESTICIDES = [
+    ("glyphosate", "草甘膦"), ("glufosinate", "草铵膦"), ("atrazine", "莠去津"), ("simazine", "西玛津"),
+    ("paraquat", "百草枯"), ("diquat", "敌草快"), ("carbaryl", "甲萘威"), ("carbofuran", "克百威"),
+    ("chlorpyrifos", "毒死蜱"), ("malathion", "马拉硫磷"), ("parathion", "对硫磷"), ("dimethoate", "乐果"),
+    ("omethoate", "氧乐果"), ("trichlorfon", "敌百虫"), ("acephate", "乙酰甲胺磷"), ("imidacloprid", "吡虫啉"),
+    ("acetamiprid", "啶虫脒"), ("thiamethoxam", "噻虫嗪"), ("clothianidin", "噻虫胺"), ("thiacloprid", "噻虫啉"),
+    ("nitenpyram", "烯啶虫胺"), ("dinotefuran", "呋虫胺"), ("fipronil", "氟虫腈"), ("cypermethrin", "氯氰菊酯"),
+    ("deltamethrin", "溴氰菊酯"), ("fenvalerate", "氰戊菊酯"), ("bifenthrin", "联苯菊酯"),
+    ("cyhalothrin", "氯氟氰菊酯"), ("abamectin", "阿维菌素"), ("avermectin", "阿维菌素"),
+    ("emamectin", "甲氨基阿维菌素"), ("carbendazim", "多菌灵"), ("thiophanate-methyl", "甲基硫菌灵"),
+    ("mancozeb", "代森锰锌"), ("zineb", "代森锌"), ("maneb", "代森锰"), ("propineb", "丙森锌"), ("thiram", "福美双"),
+    ("captan", "克菌丹"), ("chlorothalonil", "百菌清"), ("tebuconazole", "戊唑醇"), ("propiconazole", "丙环唑"),
+    ("difenoconazole", "苯醚甲环唑"), ("hexaconazole", "己唑醇"), ("triadimefon", "三唑酮"),
+    ("azoxystrobin", "嘧菌酯"), ("pyraclostrobin", "吡唑醚菌酯"), ("metalaxyl", "甲霜灵"), ("iprodione", "异菌脲"),
+    ("procymidone", "腐霉利"), ("pendimethalin", "二甲戊灵"), ("trifluralin", "氟乐灵"), ("butachlor", "丁草胺"),
+    ("acetochlor", "乙草胺"), ("metolachlor", "异丙甲草胺"), ("alachlor", "甲草胺"), ("dicamba", "麦草畏"),
+    ("bentazone", "灭草松"), ("diuron", "敌草隆"), ("linuron", "利谷隆"), ("isoproturon", "异丙隆"),
+    ("chlorsulfuron", "氯磺隆"), ("metsulfuron-methyl", "甲磺隆"), ("bensulfuron-methyl", "苄嘧磺隆"),
+    ("nicosulfuron", "烟嘧磺隆"), ("oxyfluorfen", "乙氧氟草醚"), ("clethodim", "烯草酮"), ("sethoxydim", "烯禾啶"),
+    ("paclobutrazol", "多效唑"), ("uniconazole", "烯效唑"), ("ethephon", "乙烯利"), ("chlormequat", "矮壮素"),
+    ("forchlorfenuron", "氯吡脲"), ("thidiazuron", "噻苯隆"), ("kinetin", "激动素"), ("zeatin", "玉米素"),
+    ("lindane", "林丹"), ("endosulfan", "硫丹"), ("aldrin", "艾氏剂"), ("dieldrin", "狄氏剂"), ("endrin", "异狄氏剂"),
+    ("heptachlor", "七氯"), ("chlordane", "氯丹"), ("mirex", "灭蚁灵"), ("toxaphene", "毒杀芬"),
+    ("brodifacoum", "溴鼠灵"), ("bromadiolone", "溴敌隆"),
+    ("diethyltoluamide", "避蚊胺"), ("propoxur", "残杀威"), ("methomyl", "灭多威"), ("aldicarb", "涕灭威"),
+    ("oxamyl", "杀线威"), ("pirimicarb", "抗蚜威"), ("phoxim", "辛硫磷"), ("fenitrothion", "杀螟硫磷"),
+    ("fenthion", "倍硫磷"), ("profenofos", "丙溴磷"), ("triazophos", "三唑磷"), ("isocarbophos", "水胺硫磷"),
+    ("quinalphos", "喹硫磷"), ("methidathion", "杀扑磷"), ("phorate", "甲拌磷"), ("terbufos", "特丁硫磷"),
+    ("monocrotophos", "久效磷"), ("phosphamidon", "磷胺"), ("tebufenozide", "虫酰肼"), ("chlorfenapyr", "虫螨腈"),
+    ("spinosad", "多杀霉素"), ("indoxacarb", "茚虫威"), ("chlorantraniliprole", "氯虫苯甲酰胺"),
+    ("hexythiazox", "噻螨酮"), ("pyridaben", "哒螨灵"), ("propargite", "炔螨特"), ("buprofezin", "噻嗪酮"),
+    ("pymetrozine", "吡蚜酮"),
+]
+
+# Food and cosmetic additives known by trivial names.
+ADDITIVES = [
+    ("acesulfame potassium", "安赛蜜"), ("acesulfame k", "安赛蜜"), ("cyclamate", "环己基氨基磺酸酯"),
+    ("neotame", "纽甜"), ("nisin", "乳酸链球菌素"), ("natamycin", "纳他霉素"),
+    ("avobenzone", "阿伏苯宗"), ("octocrylene", "奥克立林"), ("homosalate", "胡莫柳酯"),
+]
+
 # Salt and ester words of drug names (the acids of hydrochloride and
 # mesylate are in the inorganic and acid tables).
 SALT_WORDS = [
@@ -261,6 +334,9 @@ SALT_WORDS = [
     ("mesyloxy", "甲磺酰氧基"), ("tosylmethyl", "对甲苯磺酰甲基"), ("basic", "碱式"),
     # "basic" stands inside these; 一元, 二元, 三元 as in 二元酸 (dibasic acid).
     ("monobasic", "一元"), ("dibasic", "二元"), ("tribasic", "三元"),
+    # Basic salts written with sub-: bismuth subsalicylate 碱式水杨酸铋.
+    ("subsalicylate", "碱式水杨酸酯"), ("subgallate", "碱式没食子酸酯"), ("subnitrate", "碱式硝酸酯"),
+    ("subcarbonate", "碱式碳酸酯"), ("subacetate", "碱式乙酸酯"), ("dicarbonic acid", "二碳酸"),
 ]
 
 # Natural products: flavonoids, coumarins, quinones, terpenes, phenolics,
@@ -611,7 +687,8 @@ def acids():
 
 def tables():
     """(category, rows) of every table, in the order they are written."""
-    return [("acid-anion", acids()), ("drug", DRUGS), ("drug-ester", DRUG_ESTERS), ("salt-word", SALT_WORDS), ("natural", NATURAL),
+    return [("acid-anion", acids()), ("drug", DRUGS), ("drug-ester", DRUG_ESTERS), ("quaternary", QUATERNARY),
+            ("pesticide", PESTICIDES), ("additive", ADDITIVES), ("salt-word", SALT_WORDS), ("natural", NATURAL),
             ("alkaloid", ALKALOIDS), ("steroid", STEROIDS), ("dye", DYES), ("sugar", sugars()),
             ("vitamin", VITAMINS), ("reagent", REAGENTS), ("carbonyl-derivative", carbonyl_derivatives()), ("protecting", protecting()), ("glycol", glycols()),
             ("polymer", POLYMERS)]
