@@ -272,6 +272,41 @@ DRUG_ESTERS = [
     ("heparan sulfate", "硫酸乙酰肝素"), ("dextran sulfate", "硫酸葡聚糖"),
 ]
 
+# Veterinary drugs and the antibiotics and inhibitors of the laboratory.
+VETERINARY = [
+    ("tylosin", "泰乐菌素"), ("tilmicosin", "替米考星"), ("tiamulin", "泰妙菌素"), ("virginiamycin", "维吉尼霉素"),
+    ("ceftiofur", "头孢噻呋"), ("cefquinome", "头孢喹肟"), ("sarafloxacin", "沙拉沙星"), ("danofloxacin", "达氟沙星"),
+    ("difloxacin", "二氟沙星"), ("marbofloxacin", "马波沙星"), ("toltrazuril", "妥曲珠利"), ("diclazuril", "地克珠利"),
+    ("nicarbazin", "尼卡巴嗪"), ("amprolium", "氨丙啉"), ("robenidine", "氯苯胍"), ("ractopamine", "莱克多巴胺"),
+    ("cimaterol", "西马特罗"), ("leucomalachite green", "隐色孔雀石绿"), ("leucocrystal violet", "隐色结晶紫"),
+    ("sulfaquinoxaline", "磺胺喹噁啉"), ("sulfamonomethoxine", "磺胺间甲氧嘧啶"),
+    ("sulfadimethoxine", "磺胺二甲氧嘧啶"), ("sulfamerazine", "磺胺甲基嘧啶"), ("sulfapyridine", "磺胺吡啶"),
+    ("sulfamethizole", "磺胺甲二唑"), ("sulfachloropyridazine", "磺胺氯哒嗪"),
+    ("sulfamethoxypyridazine", "磺胺甲氧哒嗪"), ("sulfabenzamide", "磺胺苯酰"), ("monensin", "莫能菌素"),
+    ("salinomycin", "盐霉素"), ("lasalocid", "拉沙洛西"), ("puromycin", "嘌呤霉素"), ("hygromycin", "潮霉素"),
+    ("hygromycin b", "潮霉素B"), ("blasticidin", "杀稻瘟菌素"), ("geneticin", "遗传霉素"), ("tunicamycin", "衣霉素"),
+    ("cycloheximide", "放线菌酮"), ("actinomycin", "放线菌素"), ("brefeldin a", "布雷菲德菌素A"),
+    ("staurosporine", "星孢菌素"), ("wortmannin", "渥曼青霉素"), ("forskolin", "毛喉素"), ("ouabain", "哇巴因"),
+    ("thapsigargin", "毒胡萝卜素"), ("ionomycin", "离子霉素"), ("nocodazole", "诺考达唑"),
+    ("okadaic acid", "冈田酸"), ("phalloidin", "鬼笔环肽"), ("cytochalasin", "细胞松弛素"), ("oligomycin", "寡霉素"),
+    ("antimycin a", "抗霉素A"), ("valinomycin", "缬氨霉素"), ("gramicidin", "短杆菌肽"), ("nigericin", "尼日利亚菌素"),
+    ("aprotinin", "抑肽酶"), ("leupeptin", "亮抑酶肽"), ("pepstatin a", "胃酶抑素A"),
+]
+
+# Mycotoxins and other toxins.
+TOXINS = [
+    ("aflatoxin", "黄曲霉毒素"), ("ochratoxin", "赭曲霉毒素"), ("ochratoxin a", "赭曲霉毒素A"),
+    ("zearalenone", "玉米赤霉烯酮"), ("deoxynivalenol", "脱氧雪腐镰刀菌烯醇"), ("fumonisin", "伏马毒素"),
+    ("patulin", "展青霉素"), ("citrinin", "桔青霉素"), ("sterigmatocystin", "杂色曲霉素"),
+    ("microcystin", "微囊藻毒素"), ("toxin", "毒素"), ("saxitoxin", "石房蛤毒素"), ("brassinolide", "芸苔素内酯"),
+]
+
+# Detergents and surfactants by trade or trivial name.
+DETERGENTS = [
+    ("triton x-100", "曲拉通X-100"), ("triton x-114", "曲拉通X-114"), ("triton", "曲拉通"), ("brij", "苄泽"),
+    ("docusate", "多库酯"), ("cetrimide", "西曲溴铵"), ("cetrimonium bromide", "西曲溴铵"),
+]
+
 # Quaternary ammonium drugs: the Chinese name holds the anion (异丙托溴铵).
 QUATERNARY = [
     ("ipratropium bromide", "异丙托溴铵"), ("tiotropium bromide", "噻托溴铵"), ("glycopyrronium bromide", "格隆溴铵"),
@@ -688,7 +723,8 @@ def acids():
 def tables():
     """(category, rows) of every table, in the order they are written."""
     return [("acid-anion", acids()), ("drug", DRUGS), ("drug-ester", DRUG_ESTERS), ("quaternary", QUATERNARY),
-            ("pesticide", PESTICIDES), ("additive", ADDITIVES), ("salt-word", SALT_WORDS), ("natural", NATURAL),
+            ("pesticide", PESTICIDES), ("veterinary", VETERINARY), ("toxin", TOXINS),
+            ("detergent", DETERGENTS), ("additive", ADDITIVES), ("salt-word", SALT_WORDS), ("natural", NATURAL),
             ("alkaloid", ALKALOIDS), ("steroid", STEROIDS), ("dye", DYES), ("sugar", sugars()),
             ("vitamin", VITAMINS), ("reagent", REAGENTS), ("carbonyl-derivative", carbonyl_derivatives()), ("protecting", protecting()), ("glycol", glycols()),
             ("polymer", POLYMERS)]
