@@ -253,6 +253,31 @@ DRUGS = [
     ("ciclopirox olamine", "环吡酮胺"), ("chloroxylenol", "氯二甲酚"), ("hexetidine", "海克替啶"),
     ("policresulen", "聚甲酚磺醛"), ("ethacridine", "依沙吖啶"), ("mercurochrome", "红汞"),
     ("atracurium", "阿曲库铵"), ("cisatracurium", "顺阿曲库铵"),
+    # More of the pharmacopoeia
+    ("ademetionine", "腺苷蛋氨酸"), ("alprostadil", "前列地尔"), ("ambrisentan", "安立生坦"), ("bosentan", "波生坦"),
+    ("macitentan", "马昔腾坦"), ("riociguat", "利奥西呱"), ("anisodamine", "山莨菪碱"), ("cinepazide", "桂哌齐特"),
+    ("diosmin", "地奥司明"), ("fudosteine", "福多司坦"), ("nicergoline", "尼麦角林"), ("oryzanol", "谷维素"),
+    ("xylometazoline", "赛洛唑啉"), ("oxymetazoline", "羟甲唑啉"), ("naphazoline", "萘甲唑啉"),
+    ("tetrahydrozoline", "四氢唑啉"), ("phenylpropanolamine", "苯丙醇胺"), ("carbinoxamine", "卡比沙明"),
+    ("doxylamine", "多西拉敏"), ("pheniramine", "非尼拉敏"), ("triprolidine", "曲普利啶"),
+    ("brompheniramine", "溴苯那敏"), ("mequitazine", "美喹他嗪"), ("emedastine", "依美斯汀"),
+    ("levocabastine", "左卡巴斯汀"), ("cromolyn", "色甘酸"), ("cromoglicate", "色甘酸酯"), ("cromoglycate", "色甘酸酯"),
+    ("nedocromil", "奈多罗米"), ("pranlukast", "普仑司特"), ("roflumilast", "罗氟司特"), ("omalizumab", "奥马珠单抗"),
+    ("glucagon", "胰高血糖素"), ("somatropin", "生长激素"), ("gonadorelin", "戈那瑞林"), ("terlipressin", "特利加压素"),
+    ("carbetocin", "卡贝缩宫素"), ("dinoprost", "地诺前列素"), ("beraprost", "贝前列素"), ("iloprost", "伊洛前列素"),
+    ("epoprostenol", "依前列醇"), ("treprostinil", "曲前列尼尔"), ("pentobarbital", "戊巴比妥"),
+    ("secobarbital", "司可巴比妥"), ("amobarbital", "异戊巴比妥"), ("thiopental", "硫喷妥"), ("methohexital", "美索比妥"),
+    ("meprobamate", "甲丙氨酯"), ("melitracen", "美利曲辛"), ("tandospirone", "坦度螺酮"), ("melatonin", "褪黑素"),
+    ("ramelteon", "雷美替胺"), ("oxymorphone", "羟吗啡酮"), ("levorphanol", "左啡诺"), ("dezocine", "地佐辛"),
+    ("nalmefene", "纳美芬"), ("methylnaltrexone", "甲基纳曲酮"), ("diphenoxylate", "地芬诺酯"), ("etorphine", "埃托啡"),
+    ("carfentanil", "卡芬太尼"), ("latamoxef", "拉氧头孢"), ("flomoxef", "氟氧头孢"), ("cefminox", "头孢米诺"),
+    ("cefodizime", "头孢地嗪"), ("cefpirome", "头孢匹罗"), ("ceftezole", "头孢替唑"), ("cefsulodin", "头孢磺啶"),
+    ("panipenem", "帕尼培南"), ("tebipenem", "替比培南"), ("daptomycin", "达托霉素"), ("tedizolid", "特地唑胺"),
+    ("fidaxomicin", "非达霉素"), ("norvancomycin", "去甲万古霉素"), ("dirithromycin", "地红霉素"),
+    ("nemonoxacin", "奈诺沙星"), ("sitafloxacin", "西他沙星"), ("garenoxacin", "加雷沙星"),
+    ("prulifloxacin", "普卢利沙星"), ("pazufloxacin", "帕珠沙星"), ("antofloxacin", "安妥沙星"),
+    ("rufloxacin", "芦氟沙星"), ("nadifloxacin", "那氟沙星"), ("nifuroxazide", "硝呋齐特"), ("nifuratel", "硝呋太尔"),
+    ("calcium dobesilate", "羟苯磺酸钙"), ("dobesilate", "羟苯磺酸酯"),
     # Longer words that hold a name above: the active form and the single enantiomer.
     ("enalaprilat", "依那普利拉"), ("dexlansoprazole", "右兰索拉唑"), ("dexketoprofen", "右酮洛芬"),
     ("dexchlorpheniramine", "右氯苯那敏"), ("digoxigenin", "地高辛配基"), ("digitoxigenin", "洋地黄毒苷配基"), ("glucurolactone", "葡醛内酯"), ("glucuronolactone", "葡醛内酯"),
@@ -356,6 +381,16 @@ ADDITIVES = [
     ("acesulfame potassium", "安赛蜜"), ("acesulfame k", "安赛蜜"), ("cyclamate", "环己基氨基磺酸酯"),
     ("neotame", "纽甜"), ("nisin", "乳酸链球菌素"), ("natamycin", "纳他霉素"),
     ("avobenzone", "阿伏苯宗"), ("octocrylene", "奥克立林"), ("homosalate", "胡莫柳酯"),
+]
+
+# Amino-acid anions of salts and esters (magnesium glycinate 甘氨酸镁).
+AMINO_ANIONS = [
+    ("glycinate", "甘氨酸酯"), ("bisglycinate", "双甘氨酸酯"), ("alaninate", "丙氨酸酯"), ("valinate", "缬氨酸酯"),
+    ("leucinate", "亮氨酸酯"), ("isoleucinate", "异亮氨酸酯"), ("prolinate", "脯氨酸酯"), ("serinate", "丝氨酸酯"),
+    ("threoninate", "苏氨酸酯"), ("cysteinate", "半胱氨酸酯"), ("methioninate", "甲硫氨酸酯"),
+    ("phenylalaninate", "苯丙氨酸酯"), ("tyrosinate", "酪氨酸酯"), ("tryptophanate", "色氨酸酯"),
+    ("lysinate", "赖氨酸酯"), ("argininate", "精氨酸酯"), ("histidinate", "组氨酸酯"),
+    ("gluceptate", "葡庚糖酸酯"), ("glucoheptonate", "葡庚糖酸酯"),
 ]
 
 # Salt and ester words of drug names (the acids of hydrochloride and
@@ -724,7 +759,7 @@ def tables():
     """(category, rows) of every table, in the order they are written."""
     return [("acid-anion", acids()), ("drug", DRUGS), ("drug-ester", DRUG_ESTERS), ("quaternary", QUATERNARY),
             ("pesticide", PESTICIDES), ("veterinary", VETERINARY), ("toxin", TOXINS),
-            ("detergent", DETERGENTS), ("additive", ADDITIVES), ("salt-word", SALT_WORDS), ("natural", NATURAL),
+            ("detergent", DETERGENTS), ("additive", ADDITIVES), ("salt-word", SALT_WORDS), ("amino-anion", AMINO_ANIONS), ("natural", NATURAL),
             ("alkaloid", ALKALOIDS), ("steroid", STEROIDS), ("dye", DYES), ("sugar", sugars()),
             ("vitamin", VITAMINS), ("reagent", REAGENTS), ("carbonyl-derivative", carbonyl_derivatives()), ("protecting", protecting()), ("glycol", glycols()),
             ("polymer", POLYMERS)]
