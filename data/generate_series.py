@@ -162,7 +162,7 @@ MULTIPLIED = [
     ("benzyl", "苄基"), ("vinyl", "乙烯基"), ("ethenyl", "乙烯基"), ("allyl", "烯丙基"),
     ("isopropyl", "异丙基"), ("cyclohexyl", "环己基"), ("isobutyl", "异丁基"), ("sec-butyl", "仲丁基"),
     ("isopentyl", "异戊基"), ("isoamyl", "异戊基"), ("cyclopentyl", "环戊基"), ("heptyl", "庚基"), ("nonyl", "壬基"),
-    ("decyl", "癸基"), ("dodecyl", "十二烷基"),
+    ("decyl", "癸基"), ("dodecyl", "十二烷基"), ("acetoxy", "乙酰氧基"),
     ("chloro", "氯"), ("bromo", "溴"), ("fluoro", "氟"), ("iodo", "碘"),
     ("hydroxy", "羟基"), ("amino", "氨基"), ("nitro", "硝基"), ("cyano", "氰基"),
     ("methoxy", "甲氧基"), ("ethoxy", "乙氧基"), ("phenoxy", "苯氧基"), ("oxo", "氧亚基"),

@@ -596,7 +596,7 @@ REAGENTS = [
     ("ellman's reagent", "埃尔曼试剂"), ("karl fischer reagent", "卡尔费休试剂"), ("vilsmeier reagent", "维尔斯迈尔试剂"),
     ("zeise's salt", "蔡斯盐"), ("reinecke's salt", "雷氏盐"), ("grignard reagent", "格氏试剂"), ("reagent", "试剂"),
     ("succinimidyl", "琥珀酰亚胺基"), ("succinimido", "琥珀酰亚氨基"), ("phthalimido", "邻苯二甲酰亚氨基"),
-    ("maleimido", "马来酰亚氨基"), ("phthaloyl", "邻苯二甲酰基"), ("isopropylidene", "异亚丙基"),
+    ("maleimido", "马来酰亚氨基"), ("iodoxy", "碘酰基"), ("iodosyl", "亚碘酰基"), ("phthaloyl", "邻苯二甲酰基"), ("isopropylidene", "异亚丙基"),
     ("benzylidene", "亚苄基"), ("acetonide", "缩丙酮"), ("acetaldoxime", "乙醛肟"), ("benzaldoxime", "苯甲醛肟"),
     ("dicyclopentadiene", "双环戊二烯"), ("biphenol", "联苯二酚"), ("piperidone", "哌啶酮"),
     ("piperidinol", "哌啶醇"), ("pyrrolidinol", "吡咯烷醇"), ("crotonyl", "巴豆酰基"), ("crotonyl chloride", "巴豆酰氯"),
@@ -721,6 +721,11 @@ POLYMERS = [
     ("vaseline", "凡士林"), ("petrolatum", "凡士林"), ("lanolin", "羊毛脂"), ("beeswax", "蜂蜡"),
     ("carnauba wax", "巴西棕榈蜡"), ("mineral oil", "矿物油"), ("silicone oil", "硅油"), ("paraffin oil", "液体石蜡"),
     ("liquid paraffin", "液体石蜡"), ("paraffin wax", "石蜡"),
+    ("polymethylhydrosiloxane", "聚甲基氢硅氧烷"), ("polysiloxane", "聚硅氧烷"), ("polyphosphazene", "聚磷腈"),
+    ("polyvinylamine", "聚乙烯胺"), ("polyallylamine", "聚烯丙胺"), ("polylysine", "聚赖氨酸"),
+    ("polyglutamic acid", "聚谷氨酸"), ("polyaspartic acid", "聚天冬氨酸"), ("polyhydroxybutyrate", "聚羟基丁酸酯"),
+    ("polyvinylpyridine", "聚乙烯吡啶"), ("polyphosphate", "多聚磷酸酯"), ("polyvinyl alcohol", "聚乙烯醇"),
+    ("polyvinylidene difluoride", "聚偏二氟乙烯"), ("polyacrylamide", "聚丙烯酰胺"),
 ]
 
 # Acids whose -ate and anhydride the trivial-acid series adds (vocabulary.py
