@@ -396,6 +396,9 @@ AMINO_ANIONS = [
 # Salt and ester words of drug names (the acids of hydrochloride and
 # mesylate are in the inorganic and acid tables).
 SALT_WORDS = [
+    # The INN spellings: amlodipine besilate, doxazosin mesilate.
+    ("mesilate", "甲磺酸盐"), ("besilate", "苯磺酸盐"), ("esilate", "乙磺酸盐"), ("edisilate", "乙二磺酸盐"),
+    ("tosilate", "对甲苯磺酸盐"),
     ("esylate", "乙磺酸盐"), ("edisylate", "乙二磺酸盐"), ("napsylate", "萘磺酸盐"), ("bitartrate", "重酒石酸盐"),
     ("hemifumarate", "半富马酸盐"), ("hemitartrate", "半酒石酸盐"), ("hemisuccinate", "半琥珀酸酯"),
     ("hemicalcium", "半钙"), ("hemicalcium salt", "半钙盐"), ("hemimagnesium", "半镁"), ("hemisodium", "半钠"),
@@ -598,6 +601,8 @@ REAGENTS = [
     ("succinimidyl", "琥珀酰亚胺基"), ("succinimido", "琥珀酰亚氨基"), ("phthalimido", "邻苯二甲酰亚氨基"),
     ("maleimido", "马来酰亚氨基"), ("iodoxy", "碘酰基"), ("iodosyl", "亚碘酰基"), ("phthaloyl", "邻苯二甲酰基"), ("isopropylidene", "异亚丙基"),
     ("benzylidene", "亚苄基"), ("acetonide", "缩丙酮"), ("acetaldoxime", "乙醛肟"), ("benzaldoxime", "苯甲醛肟"),
+    ("prussic acid", "氢氰酸"), ("fulminic acid", "雷酸"), ("rubeanic acid", "二硫代草酰胺"), ("acetylide", "乙炔化物"),
+    ("diacetonamine", "双丙酮胺"),
     ("dicyclopentadiene", "双环戊二烯"), ("biphenol", "联苯二酚"), ("piperidone", "哌啶酮"),
     ("piperidinol", "哌啶醇"), ("pyrrolidinol", "吡咯烷醇"), ("crotonyl", "巴豆酰基"), ("crotonyl chloride", "巴豆酰氯"),
     ("caproyl", "己酰基"), ("palmityl", "棕榈基"), ("behenyl", "山嵛基"), ("arachidyl", "花生基"),
