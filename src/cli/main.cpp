@@ -14,8 +14,9 @@
 int main(int argc, char** argv)
 {
     using namespace carbonym;
-    CLI::App app("Carbonym：把有机化合物的英文名称译成中文", "carbonym-cli");
+    CLI::App app("Carbonym " CARBONYM_VERSION "：把有机化合物的英文名称译成中文", "carbonym-cli");
     app.set_help_flag("-h,--help", "显示帮助并退出");
+    app.set_version_flag("--version", "carbonym-cli " CARBONYM_VERSION, "显示版本并退出");
     app.require_subcommand(1);
 
     int status = 0;
