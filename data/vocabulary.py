@@ -78,6 +78,7 @@ TRIVIAL_ACIDS = [
     ("vanillylmandelic", "香草扁桃酸", None), ("vanilmandelic", "香草扁桃酸", None),
     ("homoanisic", "高茴香酸", None), ("homoprotocatechuic", "高原儿茶酸", None),
     ("resorcylic", "二羟基苯甲酸", None), ("isodurylic", "异杜烯酸", None), ("durylic", "杜烯酸", None),
+    ("naphthoic", "萘甲酸", None), ("naphthalic", "萘二甲酸", None),
 ]
 # Words whose derived forms are irregular or would clash: no amide, nitrile
 # or aldehyde is generated for these (mesoxalamide, citric nitrile...).
@@ -86,7 +87,8 @@ ACID_FORMS_ONLY = {"caproic", "isocaproic", "capric", "valproic", "citric", "iso
                    "deoxycholic", "lithocholic", "retinoic", "abietic", "orotic", "hippuric", "aceturic",
                    "oxaluric", "hydantoic", "allophanic", "oxanilic", "vanillylmandelic", "vanilmandelic",
                    "citramalic", "tartronic", "mesoxalic", "dimercaptosuccinic", "thiomalic", "phytanic",
-                   "pristanic", "camphoric", "cresotic", "resorcylic", "isodurylic", "durylic", "aconitic"}
+                   "pristanic", "camphoric", "cresotic", "resorcylic", "isodurylic", "durylic", "aconitic",
+                   "naphthalic"}
 
 
 # Derived words whose regular Chinese would be wrong.
