@@ -1,5 +1,6 @@
 #include "cli/cli_io.h"
 
+#include "cli/console.h"
 #include "dictionary/dictionary_path.h"
 #include "text/lines.h"
 #include "text/utf8.h"
@@ -10,30 +11,16 @@
 #include <iterator>
 #include <sstream>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
-
 namespace carbonym::cli {
-
-namespace {
-
-void UseBinaryStreams()
-{
-#ifdef _WIN32
-    _setmode(_fileno(stdin), _O_BINARY);
-    _setmode(_fileno(stdout), _O_BINARY);
-#endif
-}
-
-} // namespace
 
 std::u16string ReadTextInput(const std::string& path)
 {
-    UseBinaryStreams();
+    UseUtf8Streams();
     std::string bytes;
     if (path.empty() || path == "-") {
+        std::u16string typed;
+        if (ReadConsoleText(typed))
+            return typed;
         bytes.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
         if (std::cin.bad())
             throw CliFailure(kExitFailed, "无法读取标准输入");
@@ -60,7 +47,7 @@ std::u16string ReadTextInput(const std::string& path)
 
 void WriteTextOutput(std::u16string_view text)
 {
-    UseBinaryStreams();
+    UseUtf8Streams();
     std::u16string unix;
     unix.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {

@@ -1,6 +1,7 @@
 // carbonym-cli: the translator and its dictionary from the command line.
 
 #include "cli/cli_io.h"
+#include "cli/console.h"
 #include "cli/dict_check_cli.h"
 #include "cli/dict_cli.h"
 #include "cli/dict_write_cli.h"
@@ -14,6 +15,8 @@
 int main(int argc, char** argv)
 {
     using namespace carbonym;
+    cli::UseUtf8Streams();
+    cli::Utf8Arguments arguments(argc, argv);
     CLI::App app("Carbonym：把有机化合物的英文名称译成中文", "carbonym-cli");
     app.set_help_flag("-h,--help", "显示帮助并退出");
     app.require_subcommand(1);
@@ -32,7 +35,7 @@ int main(int argc, char** argv)
         command->set_help_flag("-h,--help", "显示帮助并退出");
 
     try {
-        app.parse(argc, argv);
+        app.parse(arguments.Count(), arguments.Values());
     } catch (const CLI::ParseError& error) {
         return app.exit(error) == 0 ? 0 : cli::kExitFailed;
     } catch (const cli::CliFailure& failure) {
