@@ -18,6 +18,9 @@ int main(int argc, char** argv)
     cli::UseUtf8Streams();
     cli::Utf8Arguments arguments(argc, argv);
     CLI::App app("Carbonym：把有机化合物的英文名称译成中文", "carbonym-cli");
+    // Options are written --dict everywhere: on Windows too, a path such as
+    // "/data/source.dat" is an argument, not a "/d" option.
+    app.allow_windows_style_options(false);
     app.set_help_flag("-h,--help", "显示帮助并退出");
     app.require_subcommand(1);
 

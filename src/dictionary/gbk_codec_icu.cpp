@@ -19,13 +19,22 @@ UConverter* OpenConverter()
     return converter;
 }
 
+// ICU's own stop callback lets default-ignorable characters (soft hyphen,
+// zero-width space, byte order mark...) vanish from the bytes unannounced;
+// this one stops at every character the code page lacks, as Windows does,
+// so that nothing of a term is silently lost.
+void U_CALLCONV StopAtEveryUnmapped(const void*, UConverterFromUnicodeArgs*, const UChar*, int32_t, UChar32,
+                                    UConverterCallbackReason, UErrorCode*)
+{
+}
+
 } // namespace
 
 struct GbkCodec::Converter {
     Converter() : Encoder(OpenConverter()), Decoder(OpenConverter())
     {
         UErrorCode status = U_ZERO_ERROR;
-        ucnv_setFromUCallBack(Encoder, UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
+        ucnv_setFromUCallBack(Encoder, StopAtEveryUnmapped, nullptr, nullptr, nullptr, &status);
     }
     ~Converter()
     {

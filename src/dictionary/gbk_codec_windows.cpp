@@ -44,6 +44,20 @@ bool EncodeStrictly(std::u16string_view text, std::string& bytes)
            && !usedDefault;
 }
 
+// Code page 936 writes U+F8F5 as the lone byte 0xFF, and Windows reads it
+// back so; Wine's table writes it but cannot read it. What the system writes
+// must read back the same.
+constexpr char16_t kLoneFF = 0xF8F5;
+
+bool WritesLoneFF()
+{
+    static const bool writes = [] {
+        std::string bytes;
+        return EncodeStrictly(std::u16string(1, kLoneFF), bytes) && bytes == "\xFF";
+    }();
+    return writes;
+}
+
 bool IsAscii(std::string_view bytes)
 {
     for (char byte : bytes) {
@@ -107,6 +121,8 @@ std::u16string GbkCodec::Decode(std::string_view bytes)
             text += static_cast<char16_t>(byte);
         else if (DecodeStrictly(bytes.substr(i, size), one) && one.size() == 1)
             text += one;
+        else if (size == 1 && byte == 0xFF && WritesLoneFF())
+            text += kLoneFF;
         else
             text += u'\uFFFD';
         i += size;
