@@ -1,38 +1,14 @@
 #include "sample_report.h"
 
 #include "text/utf8.h"
+#include "text/script.h"
+#include "translation/english_left.h"
 #include "translation/reorder.h"
 #include "translation/translate_command.h"
 
-#include <array>
 #include <stdexcept>
 
 namespace carbonym {
-
-namespace {
-
-bool IsChinese(char16_t c)
-{
-    return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF);
-}
-
-bool IsLatin(char16_t c)
-{
-    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-}
-
-bool IsAllowedLatinRun(std::u16string_view run)
-{
-    static constexpr std::array<std::u16string_view, 6> kAllowed{u"DL", u"RS", u"SR", u"Se", u"Si", u"Te"};
-    if (run.size() == 1)
-        return true;
-    for (const auto allowed : kAllowed)
-        if (run == allowed)
-            return true;
-    return false;
-}
-
-} // namespace
 
 std::vector<SampleName> ParseSampleTable(std::string_view utf8)
 {
@@ -56,8 +32,9 @@ std::vector<SampleName> ParseSampleTable(std::string_view utf8)
         const size_t tab1 = text.find('\t');
         const size_t tab2 = tab1 == std::string_view::npos ? tab1 : text.find('\t', tab1 + 1);
         const std::string_view form = tab2 == std::string_view::npos ? std::string_view() : text.substr(tab2 + 1);
-        if (tab2 == std::string_view::npos || tab1 == 0 || tab2 == tab1 + 1 || (form != "IUPAC" && form != "CAS"))
-            throw std::runtime_error("样本表第 " + std::to_string(line) + " 行格式错误：应为 英文<TAB>中文<TAB>IUPAC|CAS");
+        if (tab2 == std::string_view::npos || tab1 == 0 || tab2 == tab1 + 1 || (form != "IUPAC" && form != "CAS" && form != "salt" && form != "inorganic"))
+            throw std::runtime_error("样本表第 " + std::to_string(line)
+                                     + " 行格式错误：应为 英文<TAB>中文<TAB>IUPAC|CAS|salt|inorganic");
         names.push_back(SampleName{Utf8ToUtf16(text.substr(0, tab1)),
                                    Utf8ToUtf16(text.substr(tab1 + 1, tab2 - tab1 - 1)), form == "CAS", line});
     }
@@ -69,8 +46,8 @@ std::u16string NormalizeChinese(std::u16string_view text)
     std::u16string result;
     result.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
-        const bool afterName = i > 0 && (IsChinese(text[i - 1]) || text[i - 1] == u')' || text[i - 1] == u']');
-        if (text[i] == u'-' && afterName && i + 1 < text.size() && IsChinese(text[i + 1]))
+        const bool afterName = i > 0 && (IsChineseCharacter(text[i - 1]) || text[i - 1] == u')' || text[i - 1] == u']');
+        if (text[i] == u'-' && afterName && i + 1 < text.size() && IsChineseCharacter(text[i + 1]))
             continue;
         result += text[i];
     }
@@ -79,19 +56,7 @@ std::u16string NormalizeChinese(std::u16string_view text)
 
 bool HasUntranslatedLatin(std::u16string_view text)
 {
-    size_t i = 0;
-    while (i < text.size()) {
-        if (!IsLatin(text[i])) {
-            ++i;
-            continue;
-        }
-        const size_t start = i;
-        while (i < text.size() && IsLatin(text[i]))
-            ++i;
-        if (!IsAllowedLatinRun(text.substr(start, i - start)))
-            return true;
-    }
-    return false;
+    return HasEnglishLeft(text);
 }
 
 SampleResult EvaluateSample(const SampleName& name, const std::vector<Term>& terms)

@@ -8,8 +8,9 @@
 
 namespace carbonym {
 
-// A real compound name with its accepted Chinese name, in IUPAC form or as a
-// CAS index name (inverted, translated and then reordered).
+// A real compound name with its accepted Chinese name, in IUPAC form (salts
+// and inorganic names too) or as a CAS index name (inverted, translated and
+// then reordered).
 struct SampleName {
     std::u16string English;
     std::u16string Chinese;
@@ -19,8 +20,9 @@ struct SampleName {
 
 inline constexpr std::string_view kSampleHeader = "english\tchinese\tform";
 
-// Reads the UTF-8 table: the header, then "English<TAB>Chinese<TAB>IUPAC|CAS"
-// a line; blank and '#' lines are skipped. Throws std::runtime_error naming
+// Reads the UTF-8 table: the header, then "English<TAB>Chinese<TAB>FORM" a
+// line, FORM being IUPAC, CAS, salt or inorganic (the last two translated as
+// IUPAC names are); blank and '#' lines are skipped. Throws std::runtime_error naming
 // the first malformed line.
 std::vector<SampleName> ParseSampleTable(std::string_view utf8);
 
@@ -31,11 +33,8 @@ std::vector<SampleName> ParseSampleTable(std::string_view utf8);
 // is changed.
 std::u16string NormalizeChinese(std::u16string_view text);
 
-// Whether a translation still holds English. Latin letters stay in a Chinese
-// name only as locants and descriptors: a single letter (N-, O-, S-, the H of
-// 1H-, E/Z/R/S, D/L, the fusion letters of [2,3-b]) or one of DL, RS, SR and
-// the element symbols Se, Si, Te. Any other run of two or more Latin letters
-// is untranslated.
+// Whether a translation still holds English, as the result box marks it
+// (translation/english_left.h).
 bool HasUntranslatedLatin(std::u16string_view text);
 
 struct SampleResult {

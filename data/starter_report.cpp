@@ -2,6 +2,7 @@
 // translated exactly, the share that still holds English, and every miss.
 //
 //     carbonym-starter-report --dict starter.dat --sample sample-names.tsv [--min-exact PERCENT]
+//                             [--max-english PERCENT]
 
 #include "sample_report.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
     std::string dictionary;
     std::string sample;
     double minExact = -1;
+    double maxEnglish = -1;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         if (option == "--dict" && i + 1 < argc)
@@ -28,8 +30,11 @@ int main(int argc, char** argv)
             sample = argv[++i];
         else if (option == "--min-exact" && i + 1 < argc)
             minExact = std::stod(argv[++i]);
+        else if (option == "--max-english" && i + 1 < argc)
+            maxEnglish = std::stod(argv[++i]);
         else {
-            std::cerr << "用法：carbonym-starter-report --dict 词典.dat --sample 样本.tsv [--min-exact 百分比]\n";
+            std::cerr << "用法：carbonym-starter-report --dict 词典.dat --sample 样本.tsv [--min-exact 百分比] "
+                         "[--max-english 百分比]\n";
             return 2;
         }
     }
@@ -63,6 +68,12 @@ int main(int argc, char** argv)
         std::cout << line;
         if (minExact >= 0 && report.ExactShare() < minExact) {
             std::snprintf(line, sizeof line, "完全正确的比例 %.1f%% 低于要求的 %.1f%%\n", report.ExactShare(), minExact);
+            std::cerr << line;
+            return 1;
+        }
+        if (maxEnglish >= 0 && report.LatinLeftShare() > maxEnglish) {
+            std::snprintf(line, sizeof line, "残留英文的比例 %.1f%% 高于允许的 %.1f%%\n", report.LatinLeftShare(),
+                          maxEnglish);
             std::cerr << line;
             return 1;
         }

@@ -1,11 +1,14 @@
 #include "term_table.h"
 
+#include "dictionary/dictionary_file.h"
 #include "dictionary/dictionary_image.h"
 #include "dictionary/gbk_codec.h"
 #include "dictionary/term_record.h"
 #include "text/case_fold.h"
 #include "text/utf8.h"
 
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -48,13 +51,16 @@ std::string FieldFault(std::u16string_view text, size_t maxBytes, const char* wh
     return {};
 }
 
-} // namespace
+struct FirstRow {
+    size_t Table;
+    int Line;
+};
 
-TermTable ParseTermTable(std::string_view utf8, const std::string& name)
+void ParseInto(TermTable& table, std::unordered_map<std::u16string, FirstRow>& seen, const std::vector<TermSource>& sources,
+               size_t source, GbkCodec& codec)
 {
-    TermTable table;
-    GbkCodec codec;
-    std::unordered_map<std::u16string, int> seen; // folded English -> line
+    const std::string_view utf8 = sources[source].Utf8;
+    const std::string& name = sources[source].Name;
     const auto lines = Split(utf8, '\n');
     auto fail = [&](int line, const std::string& message) {
         table.Errors.push_back(name + ":" + std::to_string(line) + ": " + message);
@@ -62,7 +68,7 @@ TermTable ParseTermTable(std::string_view utf8, const std::string& name)
 
     if (lines.empty() || lines.front() != kTermTableHeader) {
         fail(1, "第一行应是表头“english<TAB>chinese<TAB>category”");
-        return table;
+        return;
     }
     for (size_t i = 1; i < lines.size(); ++i) {
         const int line = static_cast<int>(i) + 1;
@@ -92,6 +98,7 @@ TermTable ParseTermTable(std::string_view utf8, const std::string& name)
             continue;
         }
         row.Category = std::string(fields[2]);
+        row.Table = name;
         row.Line = line;
 
         if (row.English.size() > kEnglishWidth) {
@@ -106,14 +113,48 @@ TermTable ParseTermTable(std::string_view utf8, const std::string& name)
             fail(line, fault);
             continue;
         }
-        const auto [earlier, isNew] = seen.emplace(FoldCase(row.English), line);
+        const auto [earlier, isNew] = seen.emplace(FoldCase(row.English), FirstRow{source, line});
         if (!isNew) {
-            fail(line, "英文词条“" + std::string(fields[0]) + "”重复：第 " + std::to_string(earlier->second)
-                           + " 行已有（不分大小写）");
+            const std::string where = earlier->second.Table == source ? "" : sources[earlier->second.Table].Name + " ";
+            fail(line, "英文词条“" + std::string(fields[0]) + "”重复：" + where + "第 "
+                           + std::to_string(earlier->second.Line) + " 行已有（不分大小写）");
             continue;
         }
         table.Rows.push_back(std::move(row));
     }
+}
+
+} // namespace
+
+TermTable ParseTermTables(const std::vector<TermSource>& sources)
+{
+    TermTable table;
+    GbkCodec codec;
+    std::unordered_map<std::u16string, FirstRow> seen; // folded English -> where it stands first
+    for (size_t i = 0; i < sources.size(); ++i)
+        ParseInto(table, seen, sources, i, codec);
+    return table;
+}
+
+TermTable ParseTermTable(std::string_view utf8, const std::string& name)
+{
+    return ParseTermTables({TermSource{name, std::string(utf8)}});
+}
+
+TermTable ReadTermTables(const std::vector<std::filesystem::path>& paths)
+{
+    std::vector<TermSource> sources;
+    std::vector<std::string> unreadable;
+    for (const auto& path : paths) {
+        std::ifstream in(path, std::ios::binary);
+        std::string content(std::istreambuf_iterator<char>(in), {});
+        if (!in.is_open() || in.bad())
+            unreadable.push_back("无法读取词条表“" + DisplayPath(path) + "”");
+        else
+            sources.push_back(TermSource{DisplayPath(path), std::move(content)});
+    }
+    TermTable table = ParseTermTables(sources);
+    table.Errors.insert(table.Errors.begin(), unreadable.begin(), unreadable.end());
     return table;
 }
 
@@ -124,7 +165,7 @@ void CompileTermTable(const std::vector<TermRow>& rows, const std::filesystem::p
     DictionaryImage image;
     for (const auto& row : rows) {
         if (image.Insert(row.English, row.Chinese) == InsertStatus::Duplicate)
-            throw std::runtime_error("第 " + std::to_string(row.Line) + " 行：有序插入认为英文词条“"
+            throw std::runtime_error(row.Table + " 第 " + std::to_string(row.Line) + " 行：有序插入认为英文词条“"
                                      + Utf16ToUtf8(row.English) + "”已经存在");
     }
     image.Save(output);

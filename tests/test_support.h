@@ -5,12 +5,17 @@
 #include "text/trim.h"
 #include "text/utf8.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
 #include <utility>
 #include <vector>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace carbonym::test {
 
@@ -45,6 +50,32 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+#ifndef _WIN32
+// Root may write anywhere, so a test of a refused write takes the identity of
+// an ordinary user (nobody) for its scope, the folder handed to that user as
+// a user's own folder would be. Does nothing for an ordinary user.
+class UnprivilegedScope {
+public:
+    explicit UnprivilegedScope(const std::filesystem::path& folder)
+    {
+        if (geteuid() != 0)
+            return;
+        constexpr uid_t nobody = 65534;
+        active_ = chown(folder.c_str(), nobody, nobody) == 0 && setegid(nobody) == 0 && seteuid(nobody) == 0;
+    }
+    ~UnprivilegedScope()
+    {
+        if (active_ && (seteuid(0) != 0 || setegid(0) != 0))
+            std::abort();
+    }
+    UnprivilegedScope(const UnprivilegedScope&) = delete;
+    UnprivilegedScope& operator=(const UnprivilegedScope&) = delete;
+
+private:
+    bool active_ = false;
+};
+#endif
 
 // Writes a dictionary of (English, Chinese) pairs in the given order.
 inline void WriteDictionaryFile(const std::filesystem::path& path,

@@ -6,7 +6,7 @@ class App;
 
 namespace carbonym::cli {
 
-// `translate [--dict PATH] [--sort] [--bilingual] [FILE]`
+// `translate [--dict PATH] [--sort[=rules]] [--bilingual] [--untranslated] [FILE]`
 void AddTranslateCommand(CLI::App& app, int& status);
 
 } // namespace carbonym::cli

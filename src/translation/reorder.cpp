@@ -7,12 +7,9 @@
 
 namespace carbonym {
 
-std::u16string ReorderName(std::u16string_view line)
+std::vector<std::u16string_view> ReorderedPieces(std::u16string_view line)
 {
     const auto trimmed = Trim(line);
-    if (trimmed.find(u' ') == std::u16string_view::npos)
-        return std::u16string(trimmed);
-
     // Each group is collected in line order and joined backwards at the
     // end: putting every piece in front of its group would take time
     // quadratic in the length of the line.
@@ -41,25 +38,42 @@ std::u16string ReorderName(std::u16string_view line)
             rest.push_back(piece);
         }
     }
-    std::u16string result(prefix);
+    std::vector<std::u16string_view> pieces;
+    pieces.reserve(1 + substituents.size() + parents.size() + rest.size());
+    if (!prefix.empty())
+        pieces.push_back(prefix);
+    for (const auto* group : {&substituents, &parents, &rest})
+        pieces.insert(pieces.end(), group->rbegin(), group->rend());
+    return pieces;
+}
+
+std::u16string ReorderName(std::u16string_view line)
+{
+    const auto trimmed = Trim(line);
+    if (trimmed.find(u' ') == std::u16string_view::npos)
+        return std::u16string(trimmed);
+    std::u16string result;
     result.reserve(trimmed.size());
-    for (const auto* group : {&substituents, &parents, &rest}) {
-        for (auto piece = group->rbegin(); piece != group->rend(); ++piece)
-            result += *piece;
+    for (const auto piece : ReorderedPieces(trimmed))
+        result += piece;
+    return result;
+}
+
+std::u16string ReorderLines(std::u16string_view text, std::u16string (*reorder)(std::u16string_view))
+{
+    std::u16string result;
+    for (const auto line : SplitLines(text)) {
+        if (line.empty())
+            continue;
+        result += reorder(line);
+        result += kLineBreak;
     }
     return result;
 }
 
 std::u16string ReorderText(std::u16string_view text)
 {
-    std::u16string result;
-    for (const auto line : SplitLines(text)) {
-        if (line.empty())
-            continue;
-        result += ReorderName(line);
-        result += kLineBreak;
-    }
-    return result;
+    return ReorderLines(text, ReorderName);
 }
 
 } // namespace carbonym

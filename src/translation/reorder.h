@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace carbonym {
 
@@ -12,8 +13,15 @@ namespace carbonym {
 // but otherwise unchanged.
 std::u16string ReorderName(std::u16string_view line);
 
+// The pieces of a line of several pieces in the order ReorderName joins
+// them, separators dropped; the views point into `line`.
+std::vector<std::u16string_view> ReorderedPieces(std::u16string_view line);
+
 // The reorder command on a whole text: every non-empty line reordered and
 // ended by a line break; empty lines are dropped.
 std::u16string ReorderText(std::u16string_view text);
+
+// The same with another order for each line.
+std::u16string ReorderLines(std::u16string_view text, std::u16string (*reorder)(std::u16string_view));
 
 } // namespace carbonym

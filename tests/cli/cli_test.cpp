@@ -34,6 +34,44 @@ TEST_F(CliTest, TranslateSortAndBilingual)
     EXPECT_EQ(result.out, "Benzoic acid, 4-amino-, ethyl ester\n4-氨基-苯甲酸乙酯\nbenzoic acid\n苯甲酸\n");
 }
 
+// Plain --sort keeps its order; --sort=rules names functional-class lines
+// and CAS names the Chinese way; lines left with English are counted on
+// standard error, and --untranslated lists what is left.
+TEST_F(CliTest, TranslateSortByRulesAndEnglishLeft)
+{
+    test::WriteDictionaryFile(dictionary(), {{"Benzoic acid", "苯甲酸"},
+                                             {"ethyl ester", "乙酯"},
+                                             {"benzoate", "苯甲酸酯"},
+                                             {"chloride", "氯化物"},
+                                             {"sodium", "钠"},
+                                             {"methyl", "甲基"},
+                                             {"ethyl", "乙基"},
+                                             {"amino", "氨基"}});
+    const std::string input = "Benzoic acid, 4-amino-, ethyl ester\nmethyl benzoate\nsodium chloride\n"
+                              "glycidyl benzoate\nmethyl glycolate\nethyl glycolate\n";
+    auto result = RunCli(dir, "translate --sort" + dict(), input);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "4-氨基-苯甲酸乙酯\n苯甲酸酯甲基\n氯化物钠\n苯甲酸酯glycidyl\nglycolate甲基\nglycolate乙基\n");
+    EXPECT_NE(result.err.find("3 行仍含英文"), std::string::npos) << result.err;
+
+    result = RunCli(dir, "translate --sort=rules" + dict(), input);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "4-氨基苯甲酸乙酯\n苯甲酸甲酯\n氯化钠\n苯甲酸酯glycidyl\nglycolate甲基\nglycolate乙基\n");
+
+    result = RunCli(dir, "translate --sort=rules --bilingual" + dict(), "methyl benzoate\n");
+    EXPECT_EQ(result.out, "methyl benzoate\n苯甲酸甲酯\n");
+    EXPECT_EQ(result.err, "");
+
+    result = RunCli(dir, "translate --untranslated" + dict(), input);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "2\tglycolate\n1\tglycidyl\n");
+
+    result = RunCli(dir, "translate --sort=reverse" + dict(), input);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("--sort"), std::string::npos);
+}
+
 TEST_F(CliTest, TranslateReadsAFile)
 {
     test::WriteBytes(dir / "names.txt", "ethyl ester");

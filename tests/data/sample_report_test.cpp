@@ -21,9 +21,11 @@ TEST(SampleReport, NormalizingDropsOnlyTheHyphenBeforeTheParent)
 TEST(SampleReport, LatinLettersLeftAreLocantsAndDescriptorsOnly)
 {
     for (const char* kept : {"1H-吲哚", "N,N-二甲基苯胺", "(2E)-丁-2-烯酸", "(αR)-α-甲基苯甲醇", "L-丙氨酸",
-                             "噻吩并[2,3-b]吡啶", "DL-丙氨酸", "2,4(1H,3H)-嘧啶二酮"})
+                             "噻吩并[2,3-b]吡啶", "DL-丙氨酸", "2,4(1H,3H)-嘧啶二酮",
+                             "六氰合铁(III)酸钾", "四氧化三铁(II,III)", "氯化铁(VIII)"})
         EXPECT_FALSE(HasUntranslatedLatin(U(kept))) << kept;
-    for (const char* left : {"2-Propen-1-醇", "萘-2-基 acetate", "di苯酚", "2-环hexen-1-酮"})
+    for (const char* left : {"2-Propen-1-醇", "萘-2-基 acetate", "di苯酚", "2-环hexen-1-酮", "VI", "(VIII", "(IVa)酸",
+                             "铁(Ia)"})
         EXPECT_TRUE(HasUntranslatedLatin(U(left))) << left;
 }
 

@@ -43,12 +43,11 @@ TEST_F(StarterDictionary, IsCleanAndLarge)
         ADD_FAILURE() << problem.Message;
 }
 
-// No entry is shadowed: translated alone, each English term gives its own
+// No entry of either table is shadowed: translated alone, each English term gives its own
 // Chinese, so no longer or equally long term eats into it.
 TEST_F(StarterDictionary, EveryEntryTranslatesToItsOwnChinese)
 {
-    std::ifstream in(std::filesystem::path(CARBONYM_STARTER_TABLE), std::ios::binary);
-    const auto table = ParseTermTable(std::string(std::istreambuf_iterator<char>(in), {}), "starter");
+    const auto table = ReadTermTables({CARBONYM_STARTER_TABLE, CARBONYM_INORGANIC_TABLE});
     ASSERT_TRUE(table.Errors.empty());
     std::u16string text;
     for (const auto& row : table.Rows)
@@ -81,6 +80,22 @@ TEST_F(StarterDictionary, ShortMorphemesDoNotDamageLongerWords)
     EXPECT_EQ(Translated("cyclopenta-1,3-diene"), "环戊-1,3-二烯");
     EXPECT_EQ(Translated("benzoic acid"), "苯甲酸");
     EXPECT_EQ(Translated("pyranose"), "吡喃糖");
+}
+
+// Whole names and short words must not fire inside longer ones; the series
+// give each derived word its own entry.
+TEST_F(StarterDictionary, ShieldsLongerWordsAndNames)
+{
+    EXPECT_EQ(Translated("ethyl glycolate"), "乙基 乙醇酸酯");
+    EXPECT_EQ(Translated("2-phenylethyl acetate"), "2-苯基乙基 乙酸酯");
+    EXPECT_EQ(Translated("terephthaloyl chloride"), "对苯二甲酰氯");
+    EXPECT_EQ(Translated("methyl linoleate"), "甲基 亚油酸酯");
+    EXPECT_EQ(Translated("n-butyllithium"), "正丁基锂");
+    EXPECT_EQ(Translated("propan-2-ol"), "丙-2-醇");
+    EXPECT_EQ(Translated("dibenzo-18-crown-6"), "二苯并-18-冠-6");
+    EXPECT_EQ(Translated("tris(2-chloroethyl) phosphate"), "三(2-氯乙基) 磷酸酯");
+    EXPECT_EQ(Translated("N-acetyl-L-alanyl-glycine"), "N-乙酰基-L-丙氨酰基-甘氨酸");
+    EXPECT_EQ(Translated("gamma-aminobutyric acid"), "γ-氨基丁酸");
 }
 
 TEST_F(StarterDictionary, PlacesLocantsAsTheRulesDo)

@@ -57,6 +57,24 @@ TEST(TermTable, RefusesEveryBadLineWithItsNumber)
     EXPECT_FALSE(ParseTermTable("english\tchinese\n", "t.tsv").Errors.empty()); // wrong header
 }
 
+TEST(TermTable, AnEnglishTermStandsOnceAcrossAllTables)
+{
+    const std::string header = std::string(kTermTableHeader) + "\n";
+    const auto table = ParseTermTables({{"a.tsv", header + "sodium\t钠\tx\nchloride\t氯化物\tx\n"},
+                                        {"b.tsv", header + "iron(II)\t亚铁\tx\nSODIUM\t钠\tx\n"},
+                                        {"c.tsv", "no header\n"}});
+    ASSERT_EQ(table.Rows.size(), 3u);
+    EXPECT_EQ(table.Rows[2].Table, "b.tsv");
+    ASSERT_EQ(table.Errors.size(), 2u);
+    EXPECT_EQ(table.Errors[0].substr(0, table.Errors[0].find(": ")), "b.tsv:3");
+    EXPECT_NE(table.Errors[0].find("a.tsv 第 2 行"), std::string::npos);
+    EXPECT_EQ(table.Errors[1].substr(0, table.Errors[1].find(": ")), "c.tsv:1");
+
+    const auto missing = ReadTermTables({std::filesystem::path("/nonexistent/table.tsv")});
+    ASSERT_EQ(missing.Errors.size(), 1u);
+    EXPECT_NE(missing.Errors[0].find("/nonexistent/table.tsv"), std::string::npos);
+}
+
 TEST(TermTable, CompilesLongestFirstThroughTheOrderedInsert)
 {
     test::TempDir dir;

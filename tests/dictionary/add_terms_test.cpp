@@ -75,7 +75,8 @@ TEST_F(AddTermsTest, ReadOnlyDictionaryIsNotReplaced)
     namespace fs = std::filesystem;
     test::WriteDictionaryFile(path(), {{"methyl", "甲基"}});
     const std::string before = test::ReadBytes(path());
-    fs::permissions(path(), fs::perms::owner_read);
+    fs::permissions(path(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    test::UnprivilegedScope user(dir.Path());
     if (std::ofstream(path(), std::ios::app))
         GTEST_SKIP() << "running with permission to write anywhere";
     EXPECT_THROW(Add("ethyl"), DictionaryError);
@@ -154,6 +155,7 @@ TEST_F(AddTermsTest, UnwritableDirectoryFailsAndKeepsTheOldFile)
     test::WriteDictionaryFile(path(), {{"methyl", "甲基"}});
     const std::string before = test::ReadBytes(path());
     std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+    test::UnprivilegedScope user(dir.Path());
     if (std::filesystem::exists(dir / "probe") || std::ofstream(dir / "probe"))
         GTEST_SKIP() << "running with permission to write anywhere";
     EXPECT_THROW(Add("ethyl"), DictionaryError);

@@ -1,6 +1,8 @@
 #include "ui/main/main_window.h"
 
 #include "translation/display_mode.h"
+#include "translation/english_left.h"
+#include "translation/naming_order.h"
 #include "translation/reorder.h"
 #include "translation/translate_command.h"
 #include "ui/about/open_about_window.h"
@@ -10,6 +12,7 @@
 #include "ui/platform/program_exit.h"
 #include "ui/platform/program_title.h"
 #include "ui/platform/run_with_progress.h"
+#include "ui/platform/settings.h"
 #include "ui/platform/song_font.h"
 #include "ui/platform/text_box.h"
 #include "ui/platform/twips.h"
@@ -21,6 +24,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 
 #include <algorithm>
 #include <exception>
@@ -30,6 +34,7 @@ namespace carbonym::ui {
 namespace {
 
 const QColor kBlue(0, 0, 255);
+const QString kSortByRulesKey = QStringLiteral("sortByRules");
 
 QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, const QRect& geometry, int points)
 {
@@ -119,6 +124,10 @@ void MainWindow::CreateControls()
     AddLabel(client, "Label1", QStringLiteral("译文："), TwipsRect(240, 3120, 1095, 255), 12);
     textD_ = AddTextBox(client, "TextD", TwipsRect(120, 3480, 9975, 3255));
     setTabOrder(textS_, textD_);
+
+    // Below the boxes: how many result lines still hold English.
+    statusBar()->setObjectName(QStringLiteral("EnglishLeft"));
+    statusBar()->setSizeGripEnabled(false);
 }
 
 void MainWindow::CreateMenus()
@@ -131,6 +140,11 @@ void MainWindow::CreateMenus()
     QMenu* const settings = AddMenu(bar, "Sets", QStringLiteral("设置"));
     display_ = AddCommand(settings, "CHA", QString::fromUtf8(kBilingualCaption));
     connect(display_, &QAction::triggered, this, &MainWindow::SwitchDisplay);
+    sortByRules_ = AddCommand(settings, "SortByRules", QStringLiteral("按命名规则排序"));
+    sortByRules_->setCheckable(true);
+    sortByRules_->setChecked(ProgramSettings()->value(kSortByRulesKey, false).toBool());
+    connect(sortByRules_, &QAction::toggled, this,
+            [](bool checked) { ProgramSettings()->setValue(kSortByRulesKey, checked); });
 
     QMenu* const tools = AddMenu(bar, "ToolT", QStringLiteral("工具"));
     connect(AddCommand(tools, "Datadd1", QStringLiteral("数据添加")), &QAction::triggered, this,
@@ -157,7 +171,8 @@ void MainWindow::PlaceOnScreen()
     // The client area below the menu bar has a fixed size and a fixed place
     // on the screen; only a screen too small to hold it moves it.
     const int menuHeight = menuBar()->sizeHint().height();
-    QRect frame(Pixels(4455), Pixels(4185) - menuHeight, Pixels(10275), Pixels(6795) + menuHeight);
+    const int statusHeight = statusBar()->sizeHint().height();
+    QRect frame(Pixels(4455), Pixels(4185) - menuHeight, Pixels(10275), Pixels(6795) + menuHeight + statusHeight);
     if (const QScreen* const screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
         frame.moveRight(std::min(frame.right(), available.right()));
@@ -171,6 +186,7 @@ void MainWindow::PlaceOnScreen()
 void MainWindow::Translate()
 {
     textD_->SetText({});
+    statusBar()->clearMessage();
     const std::u16string source = textS_->Text();
     TranslateOutcome outcome;
     try {
@@ -196,6 +212,7 @@ void MainWindow::Translate()
         break;
     }
     textD_->SetText(outcome.Result.Text, outcome.Result.Caret);
+    MarkEnglishLeft();
     sort_->setEnabled(true);
     display_->setText(QString::fromUtf8(kBilingualCaption));
     display_->setEnabled(false);
@@ -203,8 +220,10 @@ void MainWindow::Translate()
 
 void MainWindow::Sort()
 {
-    const std::u16string sorted = ReorderText(textD_->Text());
+    const std::u16string shown = textD_->Text();
+    const std::u16string sorted = sortByRules_->isChecked() ? ReorderTextByRules(shown) : ReorderText(shown);
     textD_->SetText(sorted, sorted.size());
+    MarkEnglishLeft();
     sort_->setEnabled(false);
     display_->setEnabled(true);
 }
@@ -219,6 +238,18 @@ void MainWindow::SwitchDisplay()
         return;
     const std::u16string display = toChineseOnly ? ToChineseOnly(shown) : ToBilingual(shown, textS_->Text());
     textD_->SetText(display, display.size());
+    if (toChineseOnly)
+        MarkEnglishLeft();
+}
+
+void MainWindow::MarkEnglishLeft()
+{
+    const std::u16string result = textD_->Text();
+    std::vector<std::pair<size_t, size_t>> runs;
+    for (const auto run : FindEnglishLeft(result))
+        runs.emplace_back(run.Start, run.Length);
+    textD_->SetMarks(runs);
+    statusBar()->showMessage(QString::fromStdString(EnglishLeftNotice(CountLinesWithEnglish(result))));
 }
 
 void MainWindow::SetFontSize(int points)
@@ -228,6 +259,15 @@ void MainWindow::SetFontSize(int points)
         font.setPointSize(points);
         box->setFont(font);
     }
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    // The line below the boxes keeps its count while the pointer passes over
+    // the menus, which would put their (empty) status tips there.
+    if (event->type() == QEvent::StatusTip)
+        return true;
+    return QMainWindow::event(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -24,6 +24,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void CreateControls();
@@ -33,6 +34,7 @@ private:
     void Translate();
     void Sort();
     void SwitchDisplay();
+    void MarkEnglishLeft();
     void SetFontSize(int points);
 
     std::filesystem::path dictionary_;
@@ -40,6 +42,7 @@ private:
     TextBox* textD_ = nullptr;
     QAction* sort_ = nullptr;
     QAction* display_ = nullptr;
+    QAction* sortByRules_ = nullptr;
 };
 
 } // namespace carbonym::ui

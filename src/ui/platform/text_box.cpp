@@ -25,6 +25,7 @@ std::u16string TextBox::Text() const
 
 void TextBox::SetText(std::u16string_view text, size_t caret)
 {
+    setExtraSelections({});
     setPlainText(ToQtText(text));
     if (caret != 0)
         SetSelectionStart(caret);
@@ -69,6 +70,21 @@ void TextBox::ReplaceSelection(std::u16string_view text)
     QTextCursor cursor = textCursor();
     cursor.insertText(ToQtText(text));
     setTextCursor(cursor);
+}
+
+void TextBox::SetMarks(const std::vector<std::pair<size_t, size_t>>& ranges)
+{
+    QList<QTextEdit::ExtraSelection> marks;
+    marks.reserve(static_cast<qsizetype>(ranges.size()));
+    QTextEdit::ExtraSelection mark;
+    mark.format.setBackground(QColor(255, 214, 102));
+    for (const auto& [start, length] : ranges) {
+        mark.cursor = QTextCursor(document());
+        mark.cursor.setPosition(DocumentPosition(start));
+        mark.cursor.setPosition(DocumentPosition(start + length), QTextCursor::KeepAnchor);
+        marks.push_back(mark);
+    }
+    setExtraSelections(marks);
 }
 
 void TextBox::Repaint()

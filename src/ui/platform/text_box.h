@@ -4,6 +4,8 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace carbonym::ui {
 
@@ -33,6 +35,11 @@ public:
     // Replaces the selection, or inserts at the caret when nothing is
     // selected; the caret ends after the inserted text.
     void ReplaceSelection(std::u16string_view text);
+
+    // Marks each (position, length) range with a background colour, without
+    // changing the text; the marks follow later edits and go with the next
+    // SetText.
+    void SetMarks(const std::vector<std::pair<size_t, size_t>>& ranges);
 
     // Paints the box now rather than at the next pass of the event loop.
     void Repaint();

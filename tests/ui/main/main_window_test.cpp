@@ -1,12 +1,14 @@
 #include "test_support.h"
 #include "ui/main/main_window.h"
 #include "ui/platform/message_box.h"
+#include "ui/platform/settings.h"
 #include "window_driver.h"
 
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QStatusBar>
 
 namespace carbonym::ui {
 
@@ -48,6 +50,13 @@ private:
     }
 
 private slots:
+    void initTestCase()
+    {
+        // The remembered choices go to the test's folder, never the user's.
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                           QString::fromStdString((directory_ / "settings").string()));
+    }
+
     void init()
     {
         carbonym::test::WriteDictionaryFile(dictionary_, kOverviewDictionary);
@@ -111,7 +120,7 @@ private slots:
         QCOMPARE(names, (QStringList{"Tw", "St", "Sets", "ToolT", "zit", "AboutQ", "Mexit"}));
         QVERIFY(!bar[0]->menu() && !bar[1]->menu() && !bar[5]->menu() && !bar[6]->menu());
 
-        QCOMPARE(Captions(window.findChild<QMenu*>("Sets")->actions()), QStringList{"中英文"});
+        QCOMPARE(Captions(window.findChild<QMenu*>("Sets")->actions()), (QStringList{"中英文", "按命名规则排序"}));
         QCOMPARE(Captions(window.findChild<QMenu*>("ToolT")->actions()), QStringList{"数据添加"});
         const auto sizes = window.findChild<QMenu*>("zit")->actions();
         QCOMPARE(Captions(sizes), (QStringList{"9", "10", "11", "12"}));
@@ -133,7 +142,7 @@ private slots:
         for (QAction* action : window.findChildren<QAction*>()) {
             const bool waits = action->objectName() == QLatin1String("St") || action->objectName() == QLatin1String("CHA");
             QVERIFY2(action->isEnabled() != waits, qPrintable(action->objectName()));
-            QVERIFY(!action->isCheckable());
+            QVERIFY(action->isCheckable() == (action->objectName() == QLatin1String("SortByRules")));
             QVERIFY(!action->text().contains(QLatin1Char('&')));
         }
     }
@@ -171,6 +180,59 @@ private slots:
         QVERIFY((MenuState(window) == State{true, false, "中英文"}));
         QVERIFY(source->Text() == U("Benzoic acid, 4-amino-, ethyl ester"));
         QVERIFY(messages_.Messages().isEmpty());
+    }
+
+    void sortsByNamingRulesRemembersItAndMarksEnglish()
+    {
+        const auto marked = [](TextBox* box) {
+            QStringList runs;
+            for (const auto& mark : box->extraSelections())
+                runs << mark.cursor.selectedText();
+            return runs;
+        };
+        const auto notice = [](MainWindow& window) { return window.statusBar()->currentMessage(); };
+        {
+            MainWindow window(dictionary_);
+            QAction* const rules = Action(window, "SortByRules");
+            QVERIFY(!rules->isChecked());
+            TextBox* const result = Box(window, "TextD");
+            Box(window, "TextS")->SetText(U("Benzoic acid, 4-amino-, ethyl ester\r\nglycidyl amino\r\nbenzoic ACID"));
+
+            Choose(window, "Tw");
+            QVERIFY(result->Text() == U("苯甲酸, 4-氨基-, 乙酯\r\nglycidyl 氨基\r\n苯甲酸"));
+            QCOMPARE(marked(result), QStringList{"glycidyl"});
+            QCOMPARE(notice(window), QStringLiteral("1 行仍含英文"));
+
+            rules->trigger();
+            Choose(window, "St");
+            QVERIFY(result->Text() == U("4-氨基苯甲酸乙酯\r\n氨基glycidyl\r\n苯甲酸\r\n"));
+            QCOMPARE(marked(result), QStringList{"glycidyl"});
+            QCOMPARE(notice(window), QStringLiteral("1 行仍含英文"));
+
+            // The source lines of the bilingual display are not marked; back
+            // in Chinese the marks return.
+            Choose(window, "CHA");
+            QVERIFY(marked(result).isEmpty());
+            Choose(window, "CHA");
+            QCOMPARE(marked(result), QStringList{"glycidyl"});
+
+            Box(window, "TextS")->SetText(U("Benzoic acid, 4-amino-, ethyl ester"));
+            Choose(window, "Tw");
+            QVERIFY(marked(result).isEmpty());
+            QCOMPARE(notice(window), QString());
+        }
+        {
+            MainWindow window(dictionary_);
+            QVERIFY(Action(window, "SortByRules")->isChecked());
+            Action(window, "SortByRules")->trigger();
+            Box(window, "TextS")->SetText(U("Benzoic acid, 4-amino-, ethyl ester"));
+            Choose(window, "Tw");
+            Choose(window, "St");
+            QVERIFY(Box(window, "TextD")->Text() == U("4-氨基-苯甲酸乙酯\r\n"));
+        }
+        MainWindow window(dictionary_);
+        QVERIFY(!Action(window, "SortByRules")->isChecked());
+        QVERIFY(ProgramSettings()->fileName().startsWith(QString::fromStdString(directory_.Path().string())));
     }
 
     void displayWithAnEmptyResultOnlyTogglesTheCaption()

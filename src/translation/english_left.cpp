@@ -1,0 +1,97 @@
+#include "translation/english_left.h"
+
+#include "text/lines.h"
+#include "text/script.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+
+namespace carbonym {
+
+namespace {
+
+bool IsAllowedLatinRun(std::u16string_view text, size_t start, size_t length)
+{
+    static constexpr std::array<std::u16string_view, 6> kAllowed{u"DL", u"RS", u"SR", u"Se", u"Si", u"Te"};
+    const auto run = text.substr(start, length);
+    if (run.size() == 1 || std::find(kAllowed.begin(), kAllowed.end(), run) != kAllowed.end())
+        return true;
+    // An oxidation state in brackets: the III of 六氰合铁(III)酸钾, the II
+    // and III of (II,III).
+    const size_t end = start + length;
+    return run.find_first_not_of(u"IVX") == std::u16string_view::npos && start > 0
+        && (text[start - 1] == u'(' || text[start - 1] == u',') && end < text.size()
+        && (text[end] == u')' || text[end] == u',');
+}
+
+// Calls `found(run)` for each run of English, from the left; stops when it
+// returns false.
+template <typename Found>
+void ForEachEnglishRun(std::u16string_view text, Found found)
+{
+    size_t i = 0;
+    while (i < text.size()) {
+        if (!IsLatinLetter(text[i])) {
+            ++i;
+            continue;
+        }
+        const size_t start = i;
+        while (i < text.size() && IsLatinLetter(text[i]))
+            ++i;
+        if (!IsAllowedLatinRun(text, start, i - start) && !found(EnglishRun{start, i - start}))
+            return;
+    }
+}
+
+} // namespace
+
+std::vector<EnglishRun> FindEnglishLeft(std::u16string_view text)
+{
+    std::vector<EnglishRun> runs;
+    ForEachEnglishRun(text, [&](EnglishRun run) {
+        runs.push_back(run);
+        return true;
+    });
+    return runs;
+}
+
+bool HasEnglishLeft(std::u16string_view text)
+{
+    bool any = false;
+    ForEachEnglishRun(text, [&](EnglishRun) {
+        any = true;
+        return false;
+    });
+    return any;
+}
+
+size_t CountLinesWithEnglish(std::u16string_view text)
+{
+    const auto lines = SplitLines(text);
+    return static_cast<size_t>(std::count_if(lines.begin(), lines.end(), HasEnglishLeft));
+}
+
+std::vector<std::pair<std::u16string, size_t>> CountEnglishFragments(std::u16string_view text)
+{
+    std::map<std::u16string_view, size_t> counts;
+    ForEachEnglishRun(text, [&](EnglishRun run) {
+        ++counts[text.substr(run.Start, run.Length)];
+        return true;
+    });
+    std::vector<std::pair<std::u16string, size_t>> fragments;
+    fragments.reserve(counts.size());
+    for (const auto& [fragment, count] : counts)
+        fragments.emplace_back(fragment, count);
+    // The map gives character order; a stable sort keeps it among equals.
+    std::stable_sort(fragments.begin(), fragments.end(),
+                     [](const auto& a, const auto& b) { return a.second > b.second; });
+    return fragments;
+}
+
+std::string EnglishLeftNotice(size_t lines)
+{
+    return lines == 0 ? std::string() : std::to_string(lines) + " 行仍含英文";
+}
+
+} // namespace carbonym
