@@ -27,7 +27,7 @@ execute_process(COMMAND ${LAUNCHER} "${prefix}/carbonym-cli${SUFFIX}" translate 
 if(NOT status EQUAL 0 OR NOT out STREQUAL "4-氨基-苯甲酸乙酯\n")
     message(FATAL_ERROR "the installed carbonym-cli translated to '${out}'")
 endif()
-execute_process(COMMAND "${prefix}/carbonym-cli" translate --sort=rules
+execute_process(COMMAND ${LAUNCHER} "${prefix}/carbonym-cli${SUFFIX}" translate --sort=rules
                 INPUT_FILE "${CMAKE_CURRENT_LIST_DIR}/readme_example.txt"
                 OUTPUT_VARIABLE out RESULT_VARIABLE status)
 if(NOT status EQUAL 0 OR NOT out STREQUAL "4-氨基苯甲酸乙酯\n")
