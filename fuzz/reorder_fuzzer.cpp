@@ -29,9 +29,9 @@ std::u16string WithoutHyphens(std::u16string text)
 }
 
 // The naming-rule order leaves to the reorder every line that still holds
-// English, and changes the characters of a CAS name only by the hyphens it
-// drops (and the 物 or 酯 of an onium salt's anion it puts first); a line ending
-// in an alias in brackets is named apart from it.
+// English, and keeps every piece of a CAS name, dropping only hyphens (and
+// the 物 or 酯 of an onium salt's anion it puts first); a line ending in an
+// alias in brackets is named apart from it.
 void CheckReorderByRules(std::u16string_view trimmed, const std::u16string& reordered)
 {
     const std::u16string named = ReorderByRules(trimmed);
@@ -47,8 +47,18 @@ void CheckReorderByRules(std::u16string_view trimmed, const std::u16string& reor
         inverted = inverted || (trimmed[i] == u',' && trimmed[i + 1] == u' ');
     inverted = inverted || trimmed.back() == u',';
     if (inverted) {
-        // Only the 物 or 酯 of an onium salt's anion may go besides hyphens.
-        const std::u16string kept = Sorted(WithoutHyphens(reordered));
+        // Every piece stays, without one final comma each; only the 物 or 酯
+        // of an onium salt's anion may go besides hyphens.
+        std::u16string pieces;
+        for (size_t begin = 0; begin <= trimmed.size();) {
+            const size_t end = std::min(trimmed.find(u' ', begin), trimmed.size());
+            auto piece = trimmed.substr(begin, end - begin);
+            begin = end + 1;
+            if (!piece.empty() && piece.back() == u',')
+                piece.remove_suffix(1);
+            pieces += piece;
+        }
+        const std::u16string kept = Sorted(WithoutHyphens(pieces));
         const std::u16string got = Sorted(WithoutHyphens(named));
         bool same = got == kept;
         for (const char16_t ending : {u'物', u'酯'}) {
@@ -76,16 +86,14 @@ void CheckReorderName(std::u16string_view line)
         FUZZ_CHECK(reordered == trimmed);
         return;
     }
-    // Without a piece ending in "-" nothing is dropped but the spaces and
-    // one comma of each piece that ends in one.
+    // Nothing is dropped but the spaces and one comma of each piece that
+    // ends in one.
     std::u16string kept;
     size_t begin = 0;
     while (begin <= trimmed.size()) {
         const size_t end = std::min(trimmed.find(u' ', begin), trimmed.size());
         auto piece = trimmed.substr(begin, end - begin);
         begin = end + 1;
-        if (!piece.empty() && piece.back() == u'-')
-            return;
         if (!piece.empty() && piece.back() == u',')
             piece.remove_suffix(1);
         kept += piece;

@@ -45,9 +45,8 @@ std::u16string ReadTextInput(const std::string& path)
     }
 }
 
-void WriteTextOutput(std::u16string_view text)
+std::u16string ToUnixLineBreaks(std::u16string_view text)
 {
-    UseUtf8Streams();
     std::u16string unix;
     unix.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
@@ -55,9 +54,38 @@ void WriteTextOutput(std::u16string_view text)
             continue;
         unix += text[i];
     }
-    const std::string bytes = Utf16ToUtf8(unix);
+    return unix;
+}
+
+void WriteTextOutput(std::u16string_view text)
+{
+    UseUtf8Streams();
+    const std::string bytes = Utf16ToUtf8(ToUnixLineBreaks(text));
     std::fwrite(bytes.data(), 1, bytes.size(), stdout);
     std::fflush(stdout);
+}
+
+void WriteOutput(std::u16string_view text, const std::string& path)
+{
+    const std::string bytes = Utf16ToUtf8(text);
+    if (path.empty() || path == "-") {
+        UseUtf8Streams();
+        const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
+        if (std::fflush(stdout) != 0 || !written)
+            throw CliFailure(kExitFailed, "无法写入标准输出");
+        return;
+    }
+    const std::filesystem::path file = std::filesystem::u8path(path);
+    std::error_code error;
+    if (std::filesystem::is_directory(file, error))
+        throw CliFailure(kExitFailed, "无法写入文件“" + path + "”：这是一个文件夹");
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    if (!out)
+        throw CliFailure(kExitFailed, "无法写入文件“" + path + "”：文件夹不存在，或文件只读");
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out)
+        throw CliFailure(kExitFailed, "写入文件“" + path + "”失败（磁盘可能已满），文件不完整");
 }
 
 void WriteLine(std::u16string_view text)

@@ -29,6 +29,14 @@ std::u16string ReadTextInput(const std::string& path);
 // Writes `text` as UTF-8 with every CR LF written as "\n".
 void WriteTextOutput(std::u16string_view text);
 
+// Every CR LF of a text box as "\n".
+std::u16string ToUnixLineBreaks(std::u16string_view text);
+
+// Writes `text` as UTF-8, its line breaks as they are, to the file `path`
+// (replacing it), or to standard output when `path` is empty or "-". Throws
+// CliFailure when it cannot be written whole.
+void WriteOutput(std::u16string_view text, const std::string& path);
+
 // Writes one UTF-8 line to standard output.
 void WriteLine(std::u16string_view text);
 

@@ -17,11 +17,12 @@ int main(int argc, char** argv)
     using namespace carbonym;
     cli::UseUtf8Streams();
     cli::Utf8Arguments arguments(argc, argv);
-    CLI::App app("Carbonym：把有机化合物的英文名称译成中文", "carbonym-cli");
+    CLI::App app("Carbonym " CARBONYM_VERSION "：把有机化合物的英文名称译成中文", "carbonym-cli");
     // Options are written --dict everywhere: on Windows too, a path such as
     // "/data/source.dat" is an argument, not a "/d" option.
     app.allow_windows_style_options(false);
     app.set_help_flag("-h,--help", "显示帮助并退出");
+    app.set_version_flag("--version", "carbonym-cli " CARBONYM_VERSION, "显示版本并退出");
     app.require_subcommand(1);
 
     int status = 0;

@@ -6,12 +6,16 @@
 #include "translation/display_mode.h"
 #include "translation/english_left.h"
 #include "translation/naming_order.h"
+#include "translation/pair_table.h"
 #include "translation/reorder.h"
 #include "translation/translate_command.h"
 
 #include <CLI/CLI.hpp>
+#include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace carbonym::cli {
 
@@ -19,11 +23,21 @@ namespace {
 
 struct TranslateOptions {
     std::string dictionary;
-    std::string file;
+    std::vector<std::string> files;
+    std::string output;
+    std::string format; // "tsv", "csv", or empty for the plain translation
     std::string sort; // empty, "plain" or "rules"
     bool bilingual = false;
     bool untranslated = false;
+    bool byteOrderMark = false;
 };
+
+std::optional<PairFormat> FormatOf(const TranslateOptions& options)
+{
+    if (options.format.empty())
+        return std::nullopt;
+    return options.format == "csv" ? PairFormat::Csv : PairFormat::Tsv;
+}
 
 // One line on standard error when the dictionary left English in the result.
 void ReportEnglishLeft(std::u16string_view result)
@@ -33,17 +47,17 @@ void ReportEnglishLeft(std::u16string_view result)
         std::cerr << notice << "（--untranslated 列出未译的英文）\n";
 }
 
-int RunTranslate(const TranslateOptions& options)
+// The translation of one input, sorted as asked.
+std::u16string TranslateOne(const TranslateOptions& options, const std::filesystem::path& dictionary,
+                            const std::u16string& source, const std::string& file)
 {
-    if (!options.sort.empty() && options.sort != "plain" && options.sort != "rules")
-        throw CliFailure(kExitFailed, "--sort 只接受 rules（按命名规则排序），或不带值（排序）");
-    const std::u16string source = ToBoxLineBreaks(ReadTextInput(options.file));
-    const auto outcome = TranslateCommand(source, ResolveDictionary(options.dictionary));
+    const auto outcome = TranslateCommand(source, dictionary);
+    const std::string where = file.empty() || file == "-" ? std::string() : "“" + file + "”：";
     switch (outcome.Status) {
     case TranslateStatus::EmptySource:
-        throw CliFailure(kExitRefused, outcome.Message);
+        throw CliFailure(kExitRefused, where + outcome.Message);
     case TranslateStatus::Failed:
-        throw CliFailure(kExitFailed, outcome.Message);
+        throw CliFailure(kExitFailed, where + outcome.Message);
     case TranslateStatus::Translated:
         break;
     }
@@ -52,15 +66,59 @@ int RunTranslate(const TranslateOptions& options)
         result = ReorderText(result);
     else if (options.sort == "rules")
         result = ReorderTextByRules(result);
-    ReportEnglishLeft(result);
+    return result;
+}
+
+// The translation as written out: plain, bilingual or as a table of pairs.
+std::u16string Present(const TranslateOptions& options, const std::u16string& result, const std::u16string& source)
+{
+    if (const auto format = FormatOf(options))
+        return FormatPairs(result, source, *format);
+    return ToUnixLineBreaks(options.bilingual ? ToBilingual(result, source) : result);
+}
+
+// An output file that is the dictionary would destroy it.
+void RefuseOutputOverDictionary(const std::string& output, const std::filesystem::path& dictionary)
+{
+    std::error_code error;
+    if (!output.empty() && output != "-"
+        && std::filesystem::equivalent(std::filesystem::u8path(output), dictionary, error))
+        throw CliFailure(kExitRefused, "输出文件“" + output + "”就是词典文件，已拒绝写入，以免覆盖词典");
+}
+
+int RunTranslate(const TranslateOptions& options)
+{
+    if (!options.sort.empty() && options.sort != "plain" && options.sort != "rules")
+        throw CliFailure(kExitFailed, "--sort 只接受 rules（按命名规则排序），或不带值（排序）");
+    const std::filesystem::path dictionary = ResolveDictionary(options.dictionary);
+    RefuseOutputOverDictionary(options.output, dictionary);
+    // Every input is read and translated before anything is written: a
+    // failure leaves no half output.
+    const std::vector<std::string> files = options.files.empty() ? std::vector<std::string>{""} : options.files;
+    std::u16string results; // all inputs' translations, for the English left
+    std::u16string output;
+    if (options.byteOrderMark)
+        output += kByteOrderMark;
+    for (const std::string& file : files) {
+        const std::u16string source = ToBoxLineBreaks(ReadTextInput(file));
+        const std::u16string result = TranslateOne(options, dictionary, source, file);
+        if (!results.empty() && !result.empty())
+            results += kLineBreak;
+        results += result;
+        // Each input's output starts on a line of its own.
+        if (!output.empty() && output.back() != u'\n' && output != kByteOrderMark)
+            output += FormatOf(options) == PairFormat::Csv ? u"\r\n" : u"\n";
+        output += Present(options, result, source);
+    }
+    ReportEnglishLeft(results);
     if (options.untranslated) {
-        for (const auto& [fragment, count] : CountEnglishFragments(result))
-            WriteLine(Utf8ToUtf16(std::to_string(count)) + u'\t' + fragment);
+        std::u16string list;
+        for (const auto& [fragment, count] : CountEnglishFragments(results))
+            list += Utf8ToUtf16(std::to_string(count)) + u'\t' + fragment + u'\n';
+        WriteOutput(list, options.output);
         return 0;
     }
-    if (options.bilingual)
-        result = ToBilingual(result, source);
-    WriteTextOutput(result);
+    WriteOutput(output, options.output);
     return 0;
 }
 
@@ -72,9 +130,17 @@ void AddTranslateCommand(CLI::App& app, int& status)
     auto* command = app.add_subcommand("translate", "把英文化合物名称译成中文（UTF-8 输入，UTF-8 输出）");
     command->add_option("--dict", options->dictionary, "词典文件（默认：程序目录下的 source.dat）");
     command->add_flag("--sort{plain}", options->sort, "翻译后按中文词序排序（排序）；--sort=rules 按命名规则排序");
-    command->add_flag("--bilingual", options->bilingual, "以中英文对照方式输出（中英文）");
+    auto* bilingual = command->add_flag("--bilingual", options->bilingual, "以中英文对照方式输出（中英文）");
     command->add_flag("--untranslated", options->untranslated, "不输出译文，改为列出未译的英文片段及其次数，最多的在前");
-    command->add_option("FILE", options->file, "输入文件（默认：标准输入）");
+    auto* format = command
+                       ->add_option("--format", options->format,
+                                    "输出英文与译文两列：tsv（制表符分隔）或 csv（带引号，RFC 4180）")
+                       ->transform(CLI::IsMember({"tsv", "csv"}, CLI::ignore_case))
+                       ->excludes(bilingual);
+    command->add_flag("--bom", options->byteOrderMark, "输出开头加 UTF-8 字节顺序标记（供需要它的电子表格程序）")
+        ->needs(format);
+    command->add_option("-o,--output", options->output, "输出文件（默认：标准输出）");
+    command->add_option("FILE", options->files, "输入文件，可以有多个，依次翻译（默认：标准输入）");
     command->callback([options, &status] { status = RunTranslate(*options); });
 }
 

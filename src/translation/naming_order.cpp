@@ -5,6 +5,7 @@
 #include "text/script.h"
 #include "text/trim.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <span>
@@ -118,6 +119,13 @@ Name Salt(Pieces pieces)
             cations[static_cast<size_t>(CationRank(piece.Text))].push_back(piece.Text);
         }
     }
+    // Hydrogen alone with an oxoanion is the acid: 氢 四氯合金(III)酸酯 →
+    // 四氯合金(III)酸.
+    const bool oxoAnionsOnly = std::all_of(pieces.begin(), pieces.end(), [](const Piece& piece) {
+        return piece.Kind != PieceKind::BinaryAnion && piece.Kind != PieceKind::AmideAnion;
+    });
+    if (cations[1].empty() && cations[2].empty() && oxoAnionsOnly)
+        return groups + anions;
     if (cations[1].size() + cations[2].size() == 1) {
         auto& cation = cations[1].empty() ? cations[2].front() : cations[1].front();
         groups += cation.substr(0, CationPrefixLength(cation));

@@ -13,7 +13,7 @@ std::vector<std::u16string_view> ReorderedPieces(std::u16string_view line)
     // Each group is collected in line order and joined backwards at the
     // end: putting every piece in front of its group would take time
     // quadratic in the length of the line.
-    std::u16string_view prefix;
+    std::vector<std::u16string_view> prefixes;
     std::vector<std::u16string_view> substituents;
     std::vector<std::u16string_view> parents;
     std::vector<std::u16string_view> rest;
@@ -26,8 +26,11 @@ std::vector<std::u16string_view> ReorderedPieces(std::u16string_view line)
         begin = end + 1;
         if (piece.empty())
             continue;
+        // Every piece ending in "-" is kept, the last first: keeping only
+        // the last would drop a substituent from a name with a descriptor
+        // behind it (丁二酸, 2,3-二羟基- (2R,3R)-).
         if (piece.back() == u'-') {
-            prefix = piece; // only the last such piece survives
+            prefixes.push_back(piece);
         } else if (piece.back() == u',') {
             const auto core = piece.substr(0, piece.size() - 1);
             if (core.size() >= 1 && core.back() == u'-')
@@ -39,10 +42,8 @@ std::vector<std::u16string_view> ReorderedPieces(std::u16string_view line)
         }
     }
     std::vector<std::u16string_view> pieces;
-    pieces.reserve(1 + substituents.size() + parents.size() + rest.size());
-    if (!prefix.empty())
-        pieces.push_back(prefix);
-    for (const auto* group : {&substituents, &parents, &rest})
+    pieces.reserve(prefixes.size() + substituents.size() + parents.size() + rest.size());
+    for (const auto* group : {&prefixes, &substituents, &parents, &rest})
         pieces.insert(pieces.end(), group->rbegin(), group->rend());
     return pieces;
 }

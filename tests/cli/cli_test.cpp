@@ -102,6 +102,88 @@ TEST_F(CliTest, TranslateFailures)
     EXPECT_NE(result.err.find("词典"), std::string::npos);
 }
 
+TEST_F(CliTest, TranslateSeveralFilesIntoTablesAndFiles)
+{
+    test::WriteBytes(dir / "a.txt", "Benzoic acid, 4-amino-, ethyl ester\n\"amino\", x\r\n");
+    test::WriteBytes(dir / "b.txt", "ethyl ester");
+    test::WriteBytes(dir / "c.txt", "amino\n");
+    const std::string files = " " + Quote((dir / "a.txt").string()) + " " + Quote((dir / "b.txt").string()) + " "
+                              + Quote((dir / "c.txt").string());
+
+    // One after another, each starting on a line of its own.
+    auto result = RunCli(dir, "translate --sort" + dict() + files);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "4-氨基-苯甲酸乙酯\n\"氨基\"x\n乙酯\n氨基\n");
+
+    // The table holds the pairs the bilingual output shows, after the sort
+    // asked for.
+    for (const std::string sort : {"", " --sort", " --sort=rules"}) {
+        result = RunCli(dir, "translate --bilingual" + sort + dict() + files);
+        const std::string bilingual = result.out;
+        result = RunCli(dir, "translate --format tsv" + sort + dict() + files);
+        EXPECT_EQ(result.status, 0) << result.err;
+        std::string pairs;
+        for (size_t start = 0, line = 0; start < bilingual.size(); ++line) {
+            const size_t end = bilingual.find('\n', start);
+            pairs += bilingual.substr(start, end - start) + (line % 2 == 0 ? "\t" : "\n");
+            start = end + 1;
+        }
+        EXPECT_EQ(result.out, pairs) << sort;
+    }
+
+    // CSV with a byte order mark into a file; nothing on standard output.
+    result = RunCli(dir, "translate --sort --format=CSV --bom -o " + Quote((dir / "out.csv").string()) + dict() + files);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(test::ReadBytes(dir / "out.csv"),
+              "\xEF\xBB\xBF\"Benzoic acid, 4-amino-, ethyl ester\",\"4-氨基-苯甲酸乙酯\"\r\n"
+              "\"\"\"amino\"\", x\",\"\"\"氨基\"\"x\"\r\n\"ethyl ester\",\"乙酯\"\r\n\"amino\",\"氨基\"\r\n");
+}
+
+TEST_F(CliTest, TranslateRefusesBeforeWritingAnything)
+{
+    test::WriteBytes(dir / "a.txt", "amino");
+    test::WriteBytes(dir / "empty.txt", "");
+    const std::string before = test::ReadBytes(dictionary());
+    const std::string out = " -o " + Quote((dir / "out.txt").string());
+
+    // A missing or empty input among several: no output at all.
+    auto result = RunCli(dir, "translate" + dict() + out + " " + Quote((dir / "a.txt").string()) + " "
+                                  + Quote((dir / "missing.txt").string()));
+    EXPECT_EQ(result.status, 2);
+    result = RunCli(dir, "translate" + dict() + out + " " + Quote((dir / "a.txt").string()) + " "
+                             + Quote((dir / "empty.txt").string()));
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("empty.txt"), std::string::npos) << result.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "out.txt"));
+
+    // The output file is never the dictionary.
+    result = RunCli(dir, "translate" + dict() + " -o " + Quote(dictionary().string()), "amino");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(test::ReadBytes(dictionary()), before);
+
+    // An output that cannot be written is a failure, not a success.
+    result = RunCli(dir, "translate" + dict() + " -o " + Quote((dir / "no" / "out.txt").string()), "amino");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_FALSE(result.err.empty());
+
+    for (const char* wrong : {"--bom", "--format xml", "--format tsv --bilingual"}) {
+        result = RunCli(dir, std::string("translate ") + wrong + dict(), "amino");
+        EXPECT_NE(result.status, 0) << wrong;
+        EXPECT_EQ(result.out, "") << wrong;
+    }
+}
+
+TEST_F(CliTest, VersionIsShown)
+{
+    const auto version = RunCli(dir, "--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("carbonym-cli ", 0), 0u) << version.out;
+    const std::string number = version.out.substr(13, version.out.find('\n') - 13);
+    EXPECT_FALSE(number.empty());
+    EXPECT_NE(RunCli(dir, "--help").out.find(number), std::string::npos);
+}
+
 TEST_F(CliTest, DictListAndShow)
 {
     auto result = RunCli(dir, "dict list" + dict());

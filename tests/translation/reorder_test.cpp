@@ -14,7 +14,8 @@ TEST(ReorderName, WorkedExamples)
     EXPECT_EQ(ReorderName(u"X, Y-, Z W"), u"Y-XWZ");
     EXPECT_EQ(ReorderName(u"P, Q-"), u"Q-P");
     EXPECT_EQ(ReorderName(u"U-, V-, W"), u"V-U-W");
-    EXPECT_EQ(ReorderName(u"A- B- C"), u"B-C");
+    EXPECT_EQ(ReorderName(u"A- B- C"), u"B-A-C"); // no piece is lost
+    EXPECT_EQ(ReorderName(U("丁二酸, 2,3-二羟基- (2R,3R)-")), U("(2R,3R)-2,3-二羟基-丁二酸"));
     EXPECT_EQ(ReorderName(u"word,"), u"word,");
     EXPECT_EQ(ReorderName(u"x  y"), u"yx");
     EXPECT_EQ(ReorderName(u"x , y"), u"yx");

@@ -2,12 +2,16 @@
 
 #include "ui/about/closing_animation.h"
 #include "ui/about/text_effect.h"
+#include "ui/platform/display_pace.h"
+#include "ui/platform/frame_margins.h"
 #include "ui/platform/program_exit.h"
 #include "ui/platform/song_font.h"
 #include "ui/platform/twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -58,40 +62,58 @@ QRect ScreenGeometry()
     return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
 }
 
+// The closing animation's pace: three moves to a display frame of 16 ms, so
+// that each move is carried out and the whole closing takes a second or two
+// (some 350 moves on a screen 1600 pixels wide).
+constexpr qint64 kMovePeriodMicroseconds = 16000 / 3;
+
 // The about window as the closing animation sees it: outer geometry in twips
-// relative to the screen.
+// relative to the screen. The frame's widths are read from the window system
+// once, and the window is placed by its client area, so that every move
+// lands where it is meant to also while Qt does not know the frame yet.
 class AnimatedAboutWindow : public MovableWindow {
 public:
-    explicit AnimatedAboutWindow(QWidget& window) : window_(window), origin_(ScreenGeometry().topLeft()) {}
+    explicit AnimatedAboutWindow(QWidget& window)
+        : window_(window), origin_(ScreenGeometry().topLeft()), frame_(FrameMargins(window))
+    {
+    }
 
     TwipsGeometry Geometry() const override
     {
-        const QRect outer = window_.frameGeometry().translated(-origin_);
+        const QRect outer = window_.geometry().marginsAdded(frame_).translated(-origin_);
         constexpr int k = kTwipsPerPixel;
         return {outer.x() * k, outer.y() * k, outer.width() * k, outer.height() * k};
     }
 
     void Move(const TwipsGeometry& geometry) override
     {
-        // The frame keeps its own height; the client area takes the rest,
-        // at least one pixel, as a system keeps a captioned window taller
-        // than asked.
-        const int frameWidth = window_.frameGeometry().width() - window_.width();
-        const int frameHeight = window_.frameGeometry().height() - window_.height();
-        window_.resize(std::max(1, Pixels(geometry.width) - frameWidth),
-                       std::max(1, Pixels(geometry.height) - frameHeight));
-        window_.move(origin_ + QPoint(SignedPixels(geometry.left), SignedPixels(geometry.top)));
+        // The frame keeps its own size; the client area takes the rest, at
+        // least one pixel, as a system keeps a captioned window taller than
+        // asked.
+        const QPoint client = origin_ + QPoint(SignedPixels(geometry.left) + frame_.left(),
+                                               SignedPixels(geometry.top) + frame_.top());
+        window_.setGeometry(QRect(client, QSize(std::max(1, Pixels(geometry.width) - frame_.left() - frame_.right()),
+                                                std::max(1, Pixels(geometry.height) - frame_.top() - frame_.bottom()))));
     }
 
     bool ProcessEvents() override
     {
-        QCoreApplication::processEvents();
+        // Each move waits for the display, then for its turn: a deadline
+        // from the animation's start, so slow moves do not add up.
+        if (!clock_.isValid())
+            clock_.start();
+        moves_ += 1;
+        const qint64 due = moves_ * kMovePeriodMicroseconds - clock_.nsecsElapsed() / 1000;
+        WaitForDisplay(static_cast<int>(std::max<qint64>(0, due / 1000)));
         return !ProgramEnding();
     }
 
 private:
+    QElapsedTimer clock_;
+    qint64 moves_ = 0;
     QWidget& window_;
     QPoint origin_;
+    QMargins frame_;
 };
 
 } // namespace
@@ -102,19 +124,21 @@ AboutWindow::AboutWindow()
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Carbonym 翻译  Carbonym 开发组"));
+    setWindowIcon(QIcon(QStringLiteral(":/carbonym.png")));
     setFont(SongFont(9));
     setFixedSize(Pixels(4680), Pixels(2655));
 
-    auto* command1 = new QPushButton(QStringLiteral("确定"), this);
-    command1->setGeometry(TwipsRect(1800, 2160, 855, 375));
-    connect(command1, &QPushButton::clicked, this, &QWidget::close);
+    command1_ = new QPushButton(QStringLiteral("确定"), this);
+    command1_->setGeometry(TwipsRect(1800, 2160, 855, 375));
+    command1_->setFocus();
+    connect(command1_, &QPushButton::clicked, this, &QWidget::close);
 
     picture1_ = new QFrame(this);
     picture1_->setGeometry(TwipsRect(0, 0, 4695, 75));
     picture1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture1_->setAttribute(Qt::WA_NoMousePropagation);
 
-    MakeLabel(this, QStringLiteral("联系：carbonym@example.org"), TwipsRect(945, 1890, 3165, 240),
+    MakeLabel(this, QStringLiteral("Carbonym 项目"), TwipsRect(945, 1890, 3165, 240),
               ArialFont(10.5, false), QColor(0, 128, 128));
     MakeLabel(this, QStringLiteral("Carbonym 开源项目"), TwipsRect(1215, 1470, 2250, 240),
               ArialFont(10.5, true), QColor(255, 255, 0));
@@ -123,12 +147,10 @@ AboutWindow::AboutWindow()
     MakeLabel(this, QStringLiteral("有机物   标准名称   翻译"), TwipsRect(1035, 360, 2385, 240),
               ArialFont(10.5, true), QColor(128, 0, 128));
 
-    // Centred on the screen, in outer size, whenever the window is created;
-    // the frame's size is known once the system window exists.
+    // Centred on the screen whenever the window is created, and again by
+    // its outer frame once the window manager has framed it.
     create();
-    const QRect screen = ScreenGeometry();
-    const QSize outer = frameGeometry().size();
-    move(screen.topLeft() + QPoint((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2));
+    Centre(FrameMargins(*this));
 
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &AboutWindow::OnFocusWindowChanged);
 }
@@ -136,6 +158,60 @@ AboutWindow::AboutWindow()
 QString AboutWindow::ClosingCaption()
 {
     return QStringLiteral("Carbonym 有机物名称翻译  由 Carbonym 开发组制作");
+}
+
+void AboutWindow::Centre(const QMargins& frame)
+{
+    // Placed by its client area, which means the same to Qt and to every
+    // window manager whether or not Qt knows the frame yet.
+    const QRect screen = ScreenGeometry();
+    const QSize outer = size().grownBy(frame);
+    const QPoint outerTopLeft((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2);
+    setGeometry(QRect(screen.topLeft() + outerTopLeft + QPoint(frame.left(), frame.top()), size()));
+}
+
+bool AboutWindow::event(QEvent* event)
+{
+    // The frame's size is known only some time after the window manager has
+    // put the frame around the shown window; until then the outer size is
+    // the client's. Looked for a little while after the first show.
+    if (event->type() == QEvent::Show && !framed_ && !frameTimer_.isActive()) {
+        frameChecks_ = 0;
+        frameTimer_.start(20, this);
+    }
+    return QWidget::event(event);
+}
+
+void AboutWindow::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != frameTimer_.timerId()) {
+        QWidget::timerEvent(event);
+        return;
+    }
+    if (closing_ || ++frameChecks_ > 100) {
+        frameTimer_.stop(); // a system without frames, or the window is leaving
+        return;
+    }
+    const QMargins frame = FrameMargins(*this);
+    if (!frame.isNull()) {
+        frameTimer_.stop();
+        framed_ = true;
+        Centre(frame);
+    }
+}
+
+void AboutWindow::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat())
+            command1_->animateClick();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void AboutWindow::OnFocusWindowChanged(QWindow* window)

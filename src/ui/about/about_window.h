@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QBasicTimer>
 #include <QPointer>
 #include <QWidget>
 
 class QFrame;
+class QPushButton;
 class QWindow;
 
 namespace carbonym::ui {
@@ -22,15 +24,22 @@ public:
     static QString ClosingCaption();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Enter and Space press 确定.
+    void keyPressEvent(QKeyEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Centres the window on the screen, `frame` around it.
+    void Centre(const QMargins& frame);
     void OnFocusWindowChanged(QWindow* window);
     void PlayEffect();
     void PlayClosingAnimation();
 
+    QPushButton* command1_; // 确定
     QFrame* picture1_; // the strip the window collapses to
 
     // The program's window that had the focus last; another program taking
@@ -38,6 +47,9 @@ private:
     QPointer<QWindow> lastActive_;
     bool pressed_ = false;
     bool closing_ = false;
+    bool framed_ = false; // centred by its outer frame
+    QBasicTimer frameTimer_;
+    int frameChecks_ = 0;
 };
 
 } // namespace carbonym::ui

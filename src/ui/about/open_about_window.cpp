@@ -1,6 +1,7 @@
 #include "ui/about/open_about_window.h"
 
 #include "ui/about/about_window.h"
+#include "ui/platform/bring_forward.h"
 
 #include <QPointer>
 
@@ -11,9 +12,7 @@ void OpenAboutWindow()
     static QPointer<AboutWindow> window;
     if (!window)
         window = new AboutWindow;
-    window->show();
-    window->raise();
-    window->activateWindow();
+    BringForward(window);
 }
 
 } // namespace carbonym::ui

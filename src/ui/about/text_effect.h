@@ -34,8 +34,8 @@ using EffectColor = std::variant<QColor, QPalette::ColorRole>;
 // the target's right inner edge.
 // A line break starts a new line; "&" underlines the character after it.
 //
-// Blocks until the animation ends, processing pending events while it waits
-// between frames, so other handlers, and other runs, may run inside it.
+// Blocks until the animation ends, handing each frame to the display and
+// running pending events while it waits between frames, so other handlers, and other runs, may run inside it.
 // Returns at once when the target is hidden or destroyed or the program is
 // ending.
 void AnimateTextSpacing(QWidget* target, QString text, std::int32_t x, std::int32_t y, bool endless,

@@ -2,6 +2,7 @@
 
 #include "dictionary/dictionary_path.h"
 #include "ui/data/data_window.h"
+#include "ui/platform/bring_forward.h"
 
 #include <QPointer>
 
@@ -17,9 +18,7 @@ void OpenDataWindow(QWidget* mainWindow)
         if (mainWindow)
             window->move(DataWindow::PlaceBeside(mainWindow->pos()));
     }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    BringForward(window);
 }
 
 } // namespace carbonym::ui

@@ -5,6 +5,7 @@
 #include "ui/platform/text_box.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QMenu>
 
 namespace carbonym::ui {
@@ -45,6 +46,7 @@ EditingMenu::EditingMenu(TextBox* source, TextBox* result, Clipboard& clipboard,
     for (TextBox* box : {source_, result_}) {
         // This menu replaces the boxes' own.
         box->setContextMenuPolicy(Qt::PreventContextMenu);
+        box->installEventFilter(this);
         connect(box, &TextBox::mouseReleased, this,
                 [this, box](Qt::MouseButton button, const QPoint& at) { OnMouseReleased(box, button, at); });
     }
@@ -71,8 +73,12 @@ void EditingMenu::Paste()
     TextBox* const box = pasteTarget_ == PasteTarget::Source ? source_
                          : pasteTarget_ == PasteTarget::Result ? result_
                                                                : nullptr;
-    if (!box)
-        return;
+    if (box)
+        PasteInto(box);
+}
+
+void EditingMenu::PasteInto(TextBox* box)
+{
     const auto text = clipboard_.Text();
     if (!text) {
         ReportClipboardFailure();
@@ -97,6 +103,45 @@ void EditingMenu::OnMouseReleased(TextBox* box, Qt::MouseButton button, const QP
         paste_->setEnabled(false);
     if (button == Qt::RightButton)
         menu_->exec(globalPosition);
+}
+
+EditingMenu::KeyCommand EditingMenu::CommandOfKey(const QKeyEvent& key, const TextBox& box)
+{
+    if (key.matches(QKeySequence::Cut))
+        return KeyCommand::Cut;
+    if (key.matches(QKeySequence::Copy))
+        return KeyCommand::Copy;
+    if (key.matches(QKeySequence::Paste))
+        return KeyCommand::Paste;
+    // Without a selection Del deletes the next character, the box's own way.
+    if (key.matches(QKeySequence::Delete) && box.SelectionLength() > 0)
+        return KeyCommand::Delete;
+    return KeyCommand::None;
+}
+
+bool EditingMenu::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    auto* const box = watched == source_ ? source_ : watched == result_ ? result_ : nullptr;
+    auto* const key = static_cast<QKeyEvent*>(event);
+    const KeyCommand command = box ? CommandOfKey(*key, *box) : KeyCommand::None;
+    if (command == KeyCommand::None)
+        return QObject::eventFilter(watched, event);
+    // Claimed before any shortcut, then run at the key press instead of the
+    // box's own command.
+    event->accept();
+    if (type == QEvent::KeyPress) {
+        switch (command) {
+        case KeyCommand::Cut: Cut(); break;
+        case KeyCommand::Copy: Copy(); break;
+        case KeyCommand::Paste: PasteInto(box); break;
+        case KeyCommand::Delete: Delete(); break;
+        case KeyCommand::None: break;
+        }
+    }
+    return true;
 }
 
 TextBox* EditingMenu::BoxWithSelection() const

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 class QAction;
+class QKeyEvent;
 class QMenu;
 class QWidget;
 
@@ -20,6 +21,12 @@ class TextBox;
 // box over which a mouse button was last released. Moving the focus into the
 // result box collapses the source box's selection, so that a stale selection
 // there does not capture the commands.
+//
+// The keys the menu shows run its commands in either box: Ctrl+X (or
+// Shift+Del) cuts, Ctrl+C (or Ctrl+Ins) copies, both enabling 粘贴 as the
+// menu's entries do; Ctrl+V (or Shift+Ins) pastes into the box the keys are
+// typed in; Del deletes the selection of that box, and without one the next
+// character, as in any text box.
 class EditingMenu : public QObject {
     Q_OBJECT
 
@@ -31,11 +38,18 @@ public:
     void Paste();
     void Delete();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     enum class PasteTarget : int16_t { None = 0, Source = 119, Result = 911 };
 
     void OnMouseReleased(TextBox* box, Qt::MouseButton button, const QPoint& globalPosition);
     TextBox* BoxWithSelection() const;
+    void PasteInto(TextBox* box);
+    enum class KeyCommand { None, Cut, Copy, Paste, Delete };
+    // The command a key runs in `box`; None leaves the key to the box.
+    static KeyCommand CommandOfKey(const QKeyEvent& key, const TextBox& box);
     bool PutSelectionOnClipboard(TextBox* box);
     void ReportClipboardFailure();
 

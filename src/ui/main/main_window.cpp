@@ -1,6 +1,8 @@
 #include "ui/main/main_window.h"
 
+#include "text/utf8.h"
 #include "translation/display_mode.h"
+#include "translation/pair_table.h"
 #include "translation/english_left.h"
 #include "translation/naming_order.h"
 #include "translation/reorder.h"
@@ -8,6 +10,7 @@
 #include "ui/about/open_about_window.h"
 #include "ui/data/open_data_window.h"
 #include "ui/main/editing_menu.h"
+#include "ui/platform/close_while_busy.h"
 #include "ui/platform/message_box.h"
 #include "ui/platform/program_exit.h"
 #include "ui/platform/program_title.h"
@@ -19,6 +22,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QSaveFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -95,6 +101,7 @@ MainWindow::MainWindow(std::filesystem::path dictionary, Clipboard& clipboard)
     CreateMenus();
     PlaceOnScreen();
     textS_->setFocus();
+    EndProgramOnCloseRequest(this);
 }
 
 void MainWindow::CreateControls()
@@ -149,6 +156,8 @@ void MainWindow::CreateMenus()
     QMenu* const tools = AddMenu(bar, "ToolT", QStringLiteral("工具"));
     connect(AddCommand(tools, "Datadd1", QStringLiteral("数据添加")), &QAction::triggered, this,
             [this] { OpenDataWindow(this); });
+    connect(AddCommand(tools, "ExportPairs", QStringLiteral("导出中英文对照…")), &QAction::triggered, this,
+            &MainWindow::ChooseExportFile);
 
     QMenu* const font = AddMenu(bar, "zit", QStringLiteral("字体"));
     for (int index = 0; index < 4; ++index) {
@@ -221,7 +230,10 @@ void MainWindow::Translate()
 void MainWindow::Sort()
 {
     const std::u16string shown = textD_->Text();
-    const std::u16string sorted = sortByRules_->isChecked() ? ReorderTextByRules(shown) : ReorderText(shown);
+    const bool byRules = sortByRules_->isChecked();
+    std::u16string sorted;
+    RunWithProgress(this, QStringLiteral("正在排序，请稍候……"),
+                    [&] { sorted = byRules ? ReorderTextByRules(shown) : ReorderText(shown); });
     textD_->SetText(sorted, sorted.size());
     MarkEnglishLeft();
     sort_->setEnabled(false);
@@ -236,7 +248,10 @@ void MainWindow::SwitchDisplay()
     const std::u16string shown = textD_->Text();
     if (shown.empty())
         return;
-    const std::u16string display = toChineseOnly ? ToChineseOnly(shown) : ToBilingual(shown, textS_->Text());
+    const std::u16string source = textS_->Text();
+    std::u16string display;
+    RunWithProgress(this, QStringLiteral("正在切换显示方式，请稍候……"),
+                    [&] { display = toChineseOnly ? ToChineseOnly(shown) : ToBilingual(shown, source); });
     textD_->SetText(display, display.size());
     if (toChineseOnly)
         MarkEnglishLeft();
@@ -259,6 +274,44 @@ void MainWindow::SetFontSize(int points)
         font.setPointSize(points);
         box->setFont(font);
     }
+}
+
+void MainWindow::ChooseExportFile()
+{
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("导出中英文对照"),
+                                                      QStringLiteral("中英文对照.csv"),
+                                                      QStringLiteral("CSV 文件 (*.csv);;所有文件 (*)"));
+    if (!path.isEmpty())
+        ExportPairs(path);
+}
+
+bool MainWindow::ExportPairs(const QString& path)
+{
+    std::u16string result = textD_->Text();
+    // The bilingual display holds the English lines too: the Chinese lines
+    // alone pair with the source.
+    if (display_->text() == QString::fromUtf8(kChineseOnlyCaption))
+        result = ToChineseOnly(result);
+    const std::u16string source = textS_->Text();
+    std::u16string table;
+    RunWithProgress(this, QStringLiteral("正在导出，请稍候……"),
+                    [&] { table = FormatPairs(result, source, PairFormat::Csv); });
+    if (table.empty()) {
+        ShowMessage(this, QMessageBox::Information, QStringLiteral("译文框中没有可导出的内容，请先翻译。"));
+        return false;
+    }
+    const std::string bytes = Utf16ToUtf8(std::u16string(kByteOrderMark) + table);
+    // All or nothing: an old file stays whole when writing fails.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)
+        || file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())
+        || !file.commit()) {
+        ShowMessage(this, QMessageBox::Warning,
+                    QStringLiteral("无法保存文件“%1”。请确认文件夹存在、可以写入，文件没有被其他程序占用，磁盘也没有满。")
+                        .arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    return true;
 }
 
 bool MainWindow::event(QEvent* event)

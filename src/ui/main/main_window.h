@@ -22,6 +22,11 @@ public:
     explicit MainWindow(std::filesystem::path dictionary = DictionaryPath(),
                         Clipboard& clipboard = SystemClipboard());
 
+    // Saves the source and result boxes as two CSV columns, English and
+    // Chinese, with a byte order mark for spreadsheet programs; says why
+    // when it cannot, and returns false then.
+    bool ExportPairs(const QString& path);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
@@ -36,6 +41,7 @@ private:
     void SwitchDisplay();
     void MarkEnglishLeft();
     void SetFontSize(int points);
+    void ChooseExportFile();
 
     std::filesystem::path dictionary_;
     TextBox* textS_ = nullptr;

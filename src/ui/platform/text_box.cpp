@@ -4,6 +4,7 @@
 
 #include <QFocusEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -14,6 +15,8 @@ namespace carbonym::ui {
 TextBox::TextBox(QWidget* parent)
     : QPlainTextEdit(parent)
 {
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &TextBox::ShowMarksInView);
+    connect(document(), &QTextDocument::contentsChange, this, &TextBox::MoveMarks);
 }
 
 std::u16string TextBox::Text() const
@@ -25,7 +28,8 @@ std::u16string TextBox::Text() const
 
 void TextBox::SetText(std::u16string_view text, size_t caret)
 {
-    setExtraSelections({});
+    marks_.clear();
+    ShowMarksInView();
     setPlainText(ToQtText(text));
     if (caret != 0)
         SetSelectionStart(caret);
@@ -74,17 +78,93 @@ void TextBox::ReplaceSelection(std::u16string_view text)
 
 void TextBox::SetMarks(const std::vector<std::pair<size_t, size_t>>& ranges)
 {
-    QList<QTextEdit::ExtraSelection> marks;
-    marks.reserve(static_cast<qsizetype>(ranges.size()));
+    marks_.clear();
+    marks_.reserve(ranges.size());
+    // Ranges in text order are converted walking the lines once; a range
+    // out of order falls back to a search.
+    QTextBlock block = document()->firstBlock();
+    const auto toDocument = [&](size_t position) {
+        const auto boxStart = [](const QTextBlock& b) {
+            return static_cast<size_t>(b.position()) + static_cast<size_t>(b.blockNumber());
+        };
+        if (position < boxStart(block))
+            return DocumentPosition(position);
+        while (block.next().isValid() && boxStart(block.next()) <= position)
+            block = block.next();
+        const size_t offset = std::min(position - boxStart(block), static_cast<size_t>(block.length() - 1));
+        return block.position() + static_cast<int>(offset);
+    };
+    for (const auto& [start, length] : ranges) {
+        const int begin = toDocument(start);
+        marks_.emplace_back(begin, toDocument(start + length));
+    }
+    marksShown_ = {SIZE_MAX, SIZE_MAX};
+    ShowMarksInView();
+}
+
+void TextBox::ShowMarksInView()
+{
+    // Creating an extra selection lays its lines out: only those in view
+    // get one. A margin of lines around the view covers a box not laid out
+    // yet and a view scrolled before the next mark.
+    const int lines = std::max(50, viewport()->height() / std::max(1, fontMetrics().lineSpacing()) + 1);
+    const int top = firstVisibleBlock().blockNumber();
+    const QTextBlock first = document()->findBlockByNumber(std::max(0, top - lines));
+    const QTextBlock last = document()->findBlockByNumber(top + 2 * lines);
+    const int begin = first.isValid() ? first.position() : 0;
+    const int end = last.isValid() ? last.position() : document()->characterCount();
+    const auto from = std::lower_bound(marks_.begin(), marks_.end(), begin,
+                                       [](const std::pair<int, int>& mark, int at) { return mark.second <= at; });
+    const auto to = std::lower_bound(from, marks_.end(), end,
+                                     [](const std::pair<int, int>& mark, int at) { return mark.first < at; });
+    const std::pair<size_t, size_t> shown{static_cast<size_t>(from - marks_.begin()),
+                                          static_cast<size_t>(to - marks_.begin())};
+    if (shown == marksShown_)
+        return;
+    marksShown_ = shown;
+    QList<QTextEdit::ExtraSelection> selections;
     QTextEdit::ExtraSelection mark;
     mark.format.setBackground(QColor(255, 214, 102));
-    for (const auto& [start, length] : ranges) {
+    for (auto it = from; it != to; ++it) {
         mark.cursor = QTextCursor(document());
-        mark.cursor.setPosition(DocumentPosition(start));
-        mark.cursor.setPosition(DocumentPosition(start + length), QTextCursor::KeepAnchor);
-        marks.push_back(mark);
+        mark.cursor.setPosition(it->first);
+        mark.cursor.setPosition(it->second, QTextCursor::KeepAnchor);
+        selections.push_back(mark);
     }
-    setExtraSelections(marks);
+    setExtraSelections(selections);
+}
+
+void TextBox::MoveMarks(int position, int removed, int added)
+{
+    if (marks_.empty())
+        return;
+    // A mark the edit removed text of, or typed into, goes; one after it
+    // moves with its text.
+    std::erase_if(marks_, [&](const std::pair<int, int>& mark) {
+        return removed > 0 ? mark.second > position && mark.first < position + removed
+                           : mark.first < position && position < mark.second;
+    });
+    for (auto& mark : marks_) {
+        if (mark.first >= position) {
+            mark.first += added - removed;
+            mark.second += added - removed;
+        }
+    }
+    marksShown_ = {SIZE_MAX, SIZE_MAX};
+    ShowMarksInView();
+}
+
+void TextBox::resizeEvent(QResizeEvent* event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    ShowMarksInView();
+}
+
+void TextBox::changeEvent(QEvent* event)
+{
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        ShowMarksInView();
 }
 
 void TextBox::Repaint()

@@ -38,8 +38,10 @@ public:
 
     // Marks each (position, length) range with a background colour, without
     // changing the text; the marks follow later edits and go with the next
-    // SetText.
+    // SetText. Only the marks on the lines in view are drawn, so that a
+    // text with hundreds of thousands of them stays quick.
     void SetMarks(const std::vector<std::pair<size_t, size_t>>& ranges);
+    size_t MarkCount() const { return marks_.size(); }
 
     // Paints the box now rather than at the next pass of the event loop.
     void Repaint();
@@ -53,12 +55,23 @@ signals:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Between the document's positions, in which a paragraph break counts
     // once, and the box's, in which it counts twice.
     size_t BoxPosition(int documentPosition) const;
     int DocumentPosition(size_t boxPosition) const;
+
+    // Draws the marks on the lines in view (and as many again below).
+    void ShowMarksInView();
+    // Moves the marks after an edit, dropping those it touched.
+    void MoveMarks(int position, int removed, int added);
+
+    // Document positions (start, end) in text order.
+    std::vector<std::pair<int, int>> marks_;
+    std::pair<size_t, size_t> marksShown_{0, 0};
 };
 
 } // namespace carbonym::ui

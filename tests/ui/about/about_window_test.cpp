@@ -131,6 +131,8 @@ private slots:
         QTest::newRow("确定") << QStringLiteral("button");
         QTest::newRow("surface") << QStringLiteral("surface");
         QTest::newRow("close button") << QStringLiteral("close button");
+        QTest::newRow("Enter") << QStringLiteral("Enter");
+        QTest::newRow("Space") << QStringLiteral("Space");
     }
 
     void closesWithTheAnimation()
@@ -144,7 +146,10 @@ private slots:
             QTest::mouseClick(about->findChild<QPushButton*>(), Qt::LeftButton);
         else if (how == QStringLiteral("surface"))
             QTest::mouseClick(about->windowHandle(), Qt::LeftButton, {}, QPoint(20, 60));
-        else
+        else if (how == QStringLiteral("Enter") || how == QStringLiteral("Space")) {
+            QWidget* const focus = about->focusWidget() ? about->focusWidget() : about.data();
+            QTest::keyClick(focus, how == QStringLiteral("Enter") ? Qt::Key_Return : Qt::Key_Space);
+        } else
             about->windowHandle()->close();
         QTRY_VERIFY(!about);
         QVERIFY(recorder.hidden);

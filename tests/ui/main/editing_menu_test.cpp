@@ -137,6 +137,48 @@ private slots:
         QVERIFY(result_->Text() == u"gamma delta");
     }
 
+    void theShownKeysRunTheMenusCommands()
+    {
+        // Paste greyed by a release over a box while the clipboard was empty.
+        Click(result_);
+        QVERIFY(!Paste()->isEnabled());
+
+        // Ctrl+C in the result box: its selection, through the program's
+        // clipboard, and 粘贴 enabled as by the menu's entry.
+        result_->SetSelectionStart(6);
+        result_->SetSelectionLength(5);
+        result_->setFocus();
+        QTest::keyClick(result_, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(clipboard_.Content == u"delta");
+        QVERIFY(Paste()->isEnabled());
+
+        // Ctrl+V pastes into the box it is typed in, in place of its selection.
+        source_->setFocus();
+        source_->SetSelectionStart(0);
+        source_->SetSelectionLength(5);
+        QTest::keyClick(source_, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(source_->Text() == u"delta\r\nbeta");
+        QVERIFY(result_->Text() == u"gamma delta");
+
+        // Ctrl+X cuts the source box's selection; Del deletes a selection, and
+        // without one the next character, as a text box does.
+        source_->SetSelectionStart(7);
+        source_->SetSelectionLength(2);
+        clipboard_.Content = u"";
+        Paste()->setEnabled(false);
+        QTest::keyClick(source_, Qt::Key_X, Qt::ControlModifier);
+        QVERIFY(clipboard_.Content == u"be");
+        QVERIFY(source_->Text() == u"delta\r\nta");
+        QVERIFY(Paste()->isEnabled());
+        source_->SetSelectionStart(0);
+        source_->SetSelectionLength(2);
+        QTest::keyClick(source_, Qt::Key_Delete);
+        QVERIFY(source_->Text() == u"lta\r\nta");
+        QTest::keyClick(source_, Qt::Key_Delete);
+        QVERIFY(source_->Text() == u"ta\r\nta");
+        QVERIFY(clipboard_.Content == u"be");
+    }
+
     void aMouseReleaseOnlyEverDisablesPaste()
     {
         clipboard_.Content = u"";

@@ -4,6 +4,7 @@
 #include "ui/platform/settings.h"
 #include "window_driver.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -121,7 +122,7 @@ private slots:
         QVERIFY(!bar[0]->menu() && !bar[1]->menu() && !bar[5]->menu() && !bar[6]->menu());
 
         QCOMPARE(Captions(window.findChild<QMenu*>("Sets")->actions()), (QStringList{"中英文", "按命名规则排序"}));
-        QCOMPARE(Captions(window.findChild<QMenu*>("ToolT")->actions()), QStringList{"数据添加"});
+        QCOMPARE(Captions(window.findChild<QMenu*>("ToolT")->actions()), (QStringList{"数据添加", "导出中英文对照…"}));
         const auto sizes = window.findChild<QMenu*>("zit")->actions();
         QCOMPARE(Captions(sizes), (QStringList{"9", "10", "11", "12"}));
         for (int i = 0; i < sizes.size(); ++i) {
@@ -353,6 +354,59 @@ private slots:
         window.resize(1000, 800);
         QCoreApplication::processEvents();
         QCOMPARE(result->geometry(), before);
+    }
+
+    void exportsTheTableTheCommandLineWrites()
+    {
+        MainWindow window(dictionary_);
+        Box(window, "TextS")->SetText(u"Benzoic acid, 4-amino-, ethyl ester\r\n\"amino\", x\r\n");
+        const QString path = QString::fromStdString((directory_ / "对照.csv").string());
+        QVERIFY(!window.ExportPairs(path)); // nothing translated yet
+        QCOMPARE(messages_.Messages().size(), 1);
+        QVERIFY(!QFile::exists(path));
+
+        // From either display, the Chinese lines beside their source lines.
+        Choose(window, "Tw");
+        Choose(window, "St");
+        Choose(window, "CHA");
+        QVERIFY(window.ExportPairs(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray expected = "\xEF\xBB\xBF\"Benzoic acid, 4-amino-, ethyl ester\",\"4-氨基-苯甲酸乙酯\"\r\n"
+                                    "\"\"\"amino\"\", x\",\"\"\"氨基\"\"x\"\r\n";
+        QCOMPARE(file.readAll(), expected);
+        file.close();
+        Choose(window, "CHA");
+        QVERIFY(window.ExportPairs(path));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), expected);
+
+        // A folder that does not exist: a message, and false.
+        messages_.Clear();
+        QVERIFY(!window.ExportPairs(QString::fromStdString((directory_ / "missing" / "对照.csv").string())));
+        QCOMPARE(messages_.Messages().size(), 1);
+        QCOMPARE(messages_.Messages().front().Icon, QMessageBox::Warning);
+        QVERIFY(messages_.Messages().front().Text.contains(QStringLiteral("无法保存")));
+    }
+
+    void bringsMinimisedWindowsBack()
+    {
+        MainWindow window(dictionary_);
+        ShowAndActivate(window);
+        for (const char* item : {"Datadd1", "AboutQ"}) {
+            Choose(window, item);
+            QWidget* const opened = QApplication::activeWindow() != &window ? QApplication::activeWindow() : nullptr;
+            QWidget* shown = opened;
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (!shown && widget != &window && widget->isVisible() && !qobject_cast<QMenu*>(widget))
+                    shown = widget;
+            QVERIFY(shown);
+            shown->showMinimized();
+            QVERIFY(shown->isMinimized());
+            Choose(window, item);
+            QVERIFY2(!shown->isMinimized() && shown->isVisible(), item);
+            shown->hide();
+        }
     }
 
     void opensOneDataWindowAndOneAboutWindow()

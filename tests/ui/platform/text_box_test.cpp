@@ -1,6 +1,7 @@
 #include "ui/platform/qt_text.h"
 #include "ui/platform/text_box.h"
 
+#include <QScrollBar>
 #include <QtTest>
 
 namespace carbonym::ui {
@@ -119,6 +120,59 @@ private slots:
         box.SetSelectionLength(0);
         QCOMPARE(box.SelectionStart(), size_t(1));
         QCOMPARE(box.SelectionLength(), size_t(0));
+    }
+
+    // Marks on every one of 100,000 lines: only those near the view are
+    // drawn, scrolling draws the others, an edit moves the marks after it
+    // and drops one it types into, and the next text takes them all away.
+    void marksManyLinesAndFollowsEdits()
+    {
+        TextBox box;
+        box.resize(400, 300);
+        box.show();
+        std::u16string text;
+        std::vector<std::pair<size_t, size_t>> marks;
+        for (size_t line = 0; line < 100000; ++line) {
+            marks.emplace_back(text.size() + 2, 3); // "ab[cde]"
+            text += u"abcde\r\n";
+        }
+        box.SetText(text);
+        box.SetMarks(marks);
+        const auto shown = [&] {
+            QStringList texts;
+            for (const auto& mark : box.extraSelections())
+                texts << mark.cursor.selectedText();
+            return texts;
+        };
+        QCOMPARE(box.MarkCount(), size_t(100000));
+        QVERIFY(!shown().isEmpty() && shown().size() < 1000);
+        QCOMPARE(shown().front(), QStringLiteral("cde"));
+        QCOMPARE(box.extraSelections().front().cursor.selectionStart(), 2);
+
+        box.verticalScrollBar()->setValue(box.verticalScrollBar()->maximum());
+        QVERIFY(!shown().isEmpty() && shown().size() < 1000);
+        QCOMPARE(box.extraSelections().back().cursor.selectionStart(), 99999 * 6 + 2);
+
+        box.verticalScrollBar()->setValue(0);
+        box.SetSelectionStart(0);
+        box.ReplaceSelection(u"x"); // before the first mark: it moves
+        box.SetSelectionStart(11);
+        box.ReplaceSelection(u"y"); // into the second mark ("abc|de"): it goes
+        QCOMPARE(box.MarkCount(), size_t(99999));
+        QCOMPARE(box.extraSelections()[0].cursor.selectionStart(), 3);
+        QCOMPARE(shown()[0], QStringLiteral("cde"));
+        QCOMPARE(box.extraSelections()[1].cursor.selectionStart(), 16); // the third line's
+        QCOMPARE(shown()[1], QStringLiteral("cde"));
+
+        QFont font = box.font();
+        font.setPointSize(12);
+        box.setFont(font);
+        QCOMPARE(box.MarkCount(), size_t(99999));
+        QCOMPARE(shown()[0], QStringLiteral("cde"));
+
+        box.SetText(u"abcde");
+        QCOMPARE(box.MarkCount(), size_t(0));
+        QVERIFY(box.extraSelections().isEmpty());
     }
 };
 
