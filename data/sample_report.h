@@ -70,11 +70,11 @@ struct SampleResult {
     bool LatinLeft = false;
 };
 
-// Translates the name, puts it into word order unless it is an IUPAC form,
+// Puts the name's translation into word order unless it is an IUPAC form,
 // and compares it with every accepted name: in the second sample up to
 // CanonicalChinese, in the first up to NormalizeChinese alone, since that
 // sample holds the dictionary to one spelling.
-SampleResult EvaluateSample(const SampleName& name, const std::vector<Term>& terms, NameOrder order);
+SampleResult EvaluateSample(const SampleName& name, std::u16string translation, NameOrder order);
 
 struct SampleTally {
     size_t Names = 0;

@@ -6,7 +6,8 @@
 // Input: one byte h, then the dictionary's bytes ((h & 31) records plus a
 // fragment of 0, 55 or 56 bytes by bits 5-6; sorted longest first when bit 7
 // is set), then fields separated by byte 0xFF: English and Chinese of each
-// pair. The first pair goes through the single add, the rest through a batch.
+// pair. The first pair goes through the single add, the rest through a batch,
+// whose merge is also checked against the inserts one by one.
 
 #include "fuzz_support.h"
 
@@ -14,6 +15,7 @@
 #include "dictionary/cut_text.h"
 #include "dictionary/dictionary_error.h"
 #include "dictionary/dictionary_file.h"
+#include "dictionary/dictionary_image.h"
 #include "dictionary/gbk_codec.h"
 #include "text/trim.h"
 
@@ -165,6 +167,34 @@ void CheckBatch(const std::filesystem::path& path, const std::vector<std::u16str
     FUZZ_CHECK(matched == before.size());
 }
 
+// The batch's merge gives what inserting the pairs one by one gives, on any
+// file, sorted or not.
+void CheckMergeAgainstInserts(const std::string& bytes, const std::vector<std::u16string>& english,
+                              const std::vector<std::u16string>& chinese)
+{
+    std::vector<std::pair<std::u16string, std::u16string>> pairs;
+    for (size_t i = 0; i < english.size() && i < chinese.size(); ++i)
+        pairs.emplace_back(english[i], chinese[i]);
+    DictionaryImage oneByOne(DictionaryImage::FileBytes{bytes});
+    DictionaryImage merged(DictionaryImage::FileBytes{bytes});
+    std::vector<InsertStatus> statuses;
+    try {
+        for (const auto& [e, c] : pairs)
+            statuses.push_back(oneByOne.Insert(e, c));
+    } catch (const std::exception&) {
+        bool refused = false;
+        try {
+            merged.InsertAll(pairs);
+        } catch (const std::exception&) {
+            refused = true;
+        }
+        FUZZ_CHECK(refused && merged.Bytes() == DictionaryImage(DictionaryImage::FileBytes{bytes}).Bytes());
+        return;
+    }
+    FUZZ_CHECK(merged.InsertAll(pairs) == statuses);
+    FUZZ_CHECK(merged.Bytes() == oneByOne.Bytes());
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -201,6 +231,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         english.erase(english.begin());
         chinese.erase(chinese.begin());
     }
+    CheckMergeAgainstInserts(dictionary, english, chinese);
     CheckBatch(path, english, chinese, codec);
     ReadDictionary(path); // still reads
     return 0;

@@ -1,6 +1,8 @@
 #include "cli/cli_io.h"
 
 #include "cli/console.h"
+#include "dictionary/dictionary_error.h"
+#include "dictionary/dictionary_file.h"
 #include "dictionary/dictionary_path.h"
 #include "text/lines.h"
 #include "text/utf8.h"
@@ -12,6 +14,19 @@
 #include <sstream>
 
 namespace carbonym::cli {
+
+namespace {
+
+constexpr const char* kOutputFailure = "无法写入标准输出（磁盘可能已满，或输出已关闭）：输出不完整";
+
+void WriteStandardOutput(std::string_view bytes)
+{
+    UseUtf8Streams();
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size())
+        throw CliFailure(kExitFailed, kOutputFailure);
+}
+
+} // namespace
 
 std::u16string ReadTextInput(const std::string& path)
 {
@@ -59,20 +74,16 @@ std::u16string ToUnixLineBreaks(std::u16string_view text)
 
 void WriteTextOutput(std::u16string_view text)
 {
-    UseUtf8Streams();
-    const std::string bytes = Utf16ToUtf8(ToUnixLineBreaks(text));
-    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-    std::fflush(stdout);
+    WriteStandardOutput(Utf16ToUtf8(ToUnixLineBreaks(text)));
+    FinishOutput();
 }
 
 void WriteOutput(std::u16string_view text, const std::string& path)
 {
     const std::string bytes = Utf16ToUtf8(text);
     if (path.empty() || path == "-") {
-        UseUtf8Streams();
-        const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
-        if (std::fflush(stdout) != 0 || !written)
-            throw CliFailure(kExitFailed, "无法写入标准输出");
+        WriteStandardOutput(bytes);
+        FinishOutput();
         return;
     }
     const std::filesystem::path file = std::filesystem::u8path(path);
@@ -90,8 +101,18 @@ void WriteOutput(std::u16string_view text, const std::string& path)
 
 void WriteLine(std::u16string_view text)
 {
-    const std::string bytes = Utf16ToUtf8(text) + "\n";
-    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    WriteStandardOutput(Utf16ToUtf8(text) + "\n");
+}
+
+void WriteLine(std::string_view utf8)
+{
+    WriteStandardOutput(std::string(utf8) + "\n");
+}
+
+void FinishOutput()
+{
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        throw CliFailure(kExitFailed, kOutputFailure);
 }
 
 std::filesystem::path ResolveDictionary(const std::string& option)
@@ -99,6 +120,24 @@ std::filesystem::path ResolveDictionary(const std::string& option)
     if (option.empty())
         return DictionaryPath();
     return std::filesystem::u8path(option);
+}
+
+std::filesystem::path ExistingDictionary(const std::string& option)
+{
+    const auto path = ResolveDictionary(option);
+    try {
+        RequireExistingDictionary(path);
+    } catch (const DictionaryError& error) {
+        throw CliFailure(kExitFailed, error.what());
+    }
+    return path;
+}
+
+std::string ChangeFailureMessage(const std::string& message, const std::exception& error)
+{
+    if (dynamic_cast<const DictionaryHardLinked*>(&error))
+        return message + "。确实要保存（把它与其他链接分开）时，请加上 --force 再运行一次";
+    return message;
 }
 
 } // namespace carbonym::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <exception>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -18,6 +19,8 @@ private:
     int status_;
 };
 
+inline constexpr const char* kForceHelp = "词典文件有多个硬链接时也保存（保存后它与其他链接分开）";
+
 // Exit statuses shared by the commands.
 inline constexpr int kExitRefused = 1;
 inline constexpr int kExitFailed = 2;
@@ -26,7 +29,8 @@ inline constexpr int kExitFailed = 2;
 // Throws CliFailure on an unreadable file or invalid UTF-8.
 std::u16string ReadTextInput(const std::string& path);
 
-// Writes `text` as UTF-8 with every CR LF written as "\n".
+// Writes `text` as UTF-8 with every CR LF written as "\n". Throws
+// CliFailure (kExitFailed) when standard output takes it not in full.
 void WriteTextOutput(std::u16string_view text);
 
 // Every CR LF of a text box as "\n".
@@ -37,10 +41,23 @@ std::u16string ToUnixLineBreaks(std::u16string_view text);
 // CliFailure when it cannot be written whole.
 void WriteOutput(std::u16string_view text, const std::string& path);
 
-// Writes one UTF-8 line to standard output.
+// Writes one UTF-8 line to standard output; throws as WriteTextOutput.
 void WriteLine(std::u16string_view text);
+void WriteLine(std::string_view utf8);
+
+// Flushes standard output; throws as WriteTextOutput when anything written
+// to it was lost (a full disk, a closed pipe).
+void FinishOutput();
 
 // The dictionary a command uses: --dict, or source.dat beside the program.
 std::filesystem::path ResolveDictionary(const std::string& option);
+
+// The same for a command that only reads: throws CliFailure (kExitFailed)
+// when the file is missing, so that reading never creates a dictionary.
+std::filesystem::path ExistingDictionary(const std::string& option);
+
+// The message for a change of the dictionary that failed; a dictionary with
+// several hard links gets the hint to repeat the command with --force.
+std::string ChangeFailureMessage(const std::string& message, const std::exception& error);
 
 } // namespace carbonym::cli

@@ -20,7 +20,7 @@ std::u16string Number(int64_t value)
 
 int RunList(const std::string& dictionary)
 {
-    const auto records = ReadDictionary(ResolveDictionary(dictionary));
+    const auto records = ReadDictionary(ExistingDictionary(dictionary));
     for (size_t i = 0; i < records.size(); ++i) {
         const auto& record = records[i];
         std::u16string line = Number(static_cast<int64_t>(i) + 1);
@@ -37,7 +37,7 @@ int RunList(const std::string& dictionary)
 
 int RunShow(const std::string& dictionary, int64_t number)
 {
-    DictionaryFile file(ResolveDictionary(dictionary));
+    DictionaryFile file(ExistingDictionary(dictionary));
     const int64_t count = file.RecordCount();
     if (number < 1 || number > count)
         throw CliFailure(kExitFailed, "记录号 " + std::to_string(number) + " 不存在：词典共有 "

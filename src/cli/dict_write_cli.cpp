@@ -30,13 +30,14 @@ std::u16string Argument(const std::string& utf8)
     }
 }
 
-int RunAdd(const std::string& dictionary, const std::string& english, const std::string& chinese)
+int RunAdd(const std::string& dictionary, const std::string& english, const std::string& chinese, bool force)
 {
     AddStatus status;
     try {
-        status = AddTerm(ResolveDictionary(dictionary), Argument(english), Argument(chinese));
+        status = AddTerm(ResolveDictionary(dictionary), Argument(english), Argument(chinese),
+                         ChangeOptions{.AllowHardLink = force});
     } catch (const std::exception& error) {
-        throw CliFailure(kExitFailed, AddFailedMessage(error));
+        throw CliFailure(kExitFailed, ChangeFailureMessage(AddFailedMessage(error), error));
     }
     switch (status) {
     case AddStatus::Inserted:
@@ -50,7 +51,7 @@ int RunAdd(const std::string& dictionary, const std::string& english, const std:
     case AddStatus::NoChinese:
         throw CliFailure(kExitRefused, kNoChineseMessage);
     }
-    std::cout << kAddDoneMessage << '\n';
+    WriteLine(std::string_view(kAddDoneMessage));
     return 0;
 }
 
@@ -70,18 +71,21 @@ struct Lists {
 };
 
 // English and Chinese from the first two columns. The batch cuts each line
-// at its first tab, so the English list keeps whole lines. Up to the blank
-// line that ends the batch every line needs its Chinese column: a row
-// without one would store the term with a blank translation.
+// at its first tab, so the English list keeps whole lines. Blank lines are
+// passed over (a table often has them, and a file with "\n\r" line ends
+// reads as one between every two rows); every other line needs its Chinese
+// column: a row without one would store the term with a blank translation.
 Lists SplitColumns(std::u16string_view text)
 {
     Lists lists;
-    for (const auto& line : SplitWorkFileLines(text)) {
+    const auto lines = SplitWorkFileLines(text);
+    for (size_t number = 1; number <= lines.size(); ++number) {
+        const auto& line = lines[number - 1];
         if (Trim(line).empty())
-            break;
+            continue;
         const size_t tab = line.find(u'\t');
         if (tab == std::u16string::npos)
-            throw CliFailure(kExitRefused, "第 " + std::to_string(lists.English.size() + 1)
+            throw CliFailure(kExitRefused, "第 " + std::to_string(number)
                                                + " 行没有中文：英文和中文之间应以制表符分隔。没有添加任何数据。");
         lists.English.push_back(line);
         lists.Chinese.push_back(line.substr(tab + 1));
@@ -90,6 +94,7 @@ Lists SplitColumns(std::u16string_view text)
 }
 
 struct ImportOptions {
+    bool force = false;
     std::string dictionary;
     std::string englishFile;
     std::string chineseFile;
@@ -104,6 +109,8 @@ int RunImport(const ImportOptions& options)
         if (text.empty())
             throw CliFailure(kExitRefused, kNoEnglishMessage);
         lists = SplitColumns(text);
+        if (lists.English.empty())
+            throw CliFailure(kExitRefused, kNoEnglishMessage);
     } else {
         if (options.englishFile.empty() || options.chineseFile.empty())
             throw CLI::ValidationError("需要英文和中文两个列表文件，或者 --tsv 文件");
@@ -117,13 +124,19 @@ int RunImport(const ImportOptions& options)
     }
     BatchOutcome outcome;
     try {
-        outcome = AddBatch(ResolveDictionary(options.dictionary), lists.English, lists.Chinese);
+        outcome = AddBatch(ResolveDictionary(options.dictionary), lists.English, lists.Chinese,
+                           ChangeOptions{.AllowHardLink = options.force});
     } catch (const std::exception& error) {
-        throw CliFailure(kExitFailed, AddFailedMessage(error));
+        throw CliFailure(kExitFailed, ChangeFailureMessage(AddFailedMessage(error), error));
     }
     if (outcome.Status != BatchOutcome::Status::Done)
         throw CliFailure(kExitRefused, BatchMessage(outcome));
-    std::cout << BatchMessage(outcome) << '\n';
+    // A list whose first English line is blank adds nothing: that is no success.
+    if (outcome.Added == 0 && outcome.DuplicateCount == 0)
+        throw CliFailure(kExitRefused, kNoEnglishMessage);
+    for (const auto& duplicate : outcome.Duplicates)
+        std::cerr << "已经存在，没有添加：" << Utf16ToUtf8(duplicate) << '\n';
+    WriteLine(BatchMessage(outcome));
     return 0;
 }
 
@@ -147,7 +160,7 @@ bool ExportsExactly(std::u16string_view english, std::u16string_view chinese, st
 
 int RunExport(const std::string& dictionary)
 {
-    const std::string bytes = DictionaryImage(ResolveDictionary(dictionary)).Bytes();
+    const std::string bytes = DictionaryImage(ExistingDictionary(dictionary)).Bytes();
     GbkCodec codec;
     std::vector<size_t> inexact;
     for (size_t n = 1; n * kRecordSize <= bytes.size(); ++n) {
@@ -159,7 +172,7 @@ int RunExport(const std::string& dictionary)
         if (!ExportsExactly(english, chinese, recordBytes, codec))
             inexact.push_back(n);
     }
-    std::fflush(stdout);
+    FinishOutput();
     if (!inexact.empty()) {
         std::cerr << "注意：以下 " << inexact.size() << " 条记录导入后不会与原记录完全相同"
                   << "（英文被截断、含制表符或换行，或含无法识别的字节）：";
@@ -175,6 +188,7 @@ int RunExport(const std::string& dictionary)
 void AddDictWriteCommands(CLI::App& dict, int& status)
 {
     struct AddOptions {
+        bool force = false;
         std::string dictionary;
         std::string english;
         std::string chinese;
@@ -182,14 +196,16 @@ void AddDictWriteCommands(CLI::App& dict, int& status)
     auto add = std::make_shared<AddOptions>();
     auto* addCommand = dict.add_subcommand("add", "添加一对英文和中文（按长度排序，英文已存在时拒绝）");
     addCommand->add_option("--dict", add->dictionary, kDictionaryHelp);
+    addCommand->add_flag("--force", add->force, kForceHelp);
     addCommand->add_option("ENGLISH", add->english, "英文")->required();
     addCommand->add_option("CHINESE", add->chinese, "中文")->required();
-    addCommand->callback([add, &status] { status = RunAdd(add->dictionary, add->english, add->chinese); });
+    addCommand->callback([add, &status] { status = RunAdd(add->dictionary, add->english, add->chinese, add->force); });
 
     auto import = std::make_shared<ImportOptions>();
     auto* importCommand = dict.add_subcommand(
         "import", "批量添加：英文和中文列表文件各一行一个（UTF-8），或 --tsv 文件的前两列");
     importCommand->add_option("--dict", import->dictionary, kDictionaryHelp);
+    importCommand->add_flag("--force", import->force, kForceHelp);
     auto* english = importCommand->add_option("ENGLISH_LIST", import->englishFile, "英文列表文件");
     auto* chinese = importCommand->add_option("CHINESE_LIST", import->chineseFile, "中文列表文件");
     importCommand->add_option("--tsv", import->tsvFile, "以制表符分隔的文件：第一列英文，第二列中文")

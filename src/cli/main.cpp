@@ -4,6 +4,7 @@
 #include "cli/console.h"
 #include "cli/dict_check_cli.h"
 #include "cli/dict_cli.h"
+#include "cli/dict_edit_cli.h"
 #include "cli/dict_write_cli.h"
 #include "cli/translate_cli.h"
 #include "dictionary/dictionary_error.h"
@@ -32,6 +33,7 @@ int main(int argc, char** argv)
     dict->require_subcommand(1);
     cli::AddDictReadCommands(*dict, status);
     cli::AddDictWriteCommands(*dict, status);
+    cli::AddDictEditCommands(*dict, status);
     cli::AddDictCheckCommand(*dict, status);
     for (auto* command : app.get_subcommands({}))
         command->set_help_flag("-h,--help", "显示帮助并退出");
@@ -40,6 +42,7 @@ int main(int argc, char** argv)
 
     try {
         app.parse(arguments.Count(), arguments.Values());
+        cli::FinishOutput(); // a lost line of output is a failure, not a success
     } catch (const CLI::ParseError& error) {
         return app.exit(error) == 0 ? 0 : cli::kExitFailed;
     } catch (const cli::CliFailure& failure) {

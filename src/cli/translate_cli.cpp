@@ -90,7 +90,8 @@ int RunTranslate(const TranslateOptions& options)
 {
     if (!options.sort.empty() && options.sort != "plain" && options.sort != "rules")
         throw CliFailure(kExitFailed, "--sort 只接受 rules（按命名规则排序），或不带值（排序）");
-    const std::filesystem::path dictionary = ResolveDictionary(options.dictionary);
+    // Translating never creates a dictionary: a mistyped --dict is an error.
+    const std::filesystem::path dictionary = ExistingDictionary(options.dictionary);
     RefuseOutputOverDictionary(options.output, dictionary);
     // Every input is read and translated before anything is written: a
     // failure leaves no half output.

@@ -61,7 +61,7 @@ std::vector<std::string> AddMessages(AddStatus status)
     case AddStatus::Inserted:
         return {kAddDoneMessage};
     case AddStatus::Duplicate:
-        return {kDuplicateMessage, kAddDoneMessage};
+        return {kDuplicateMessage}; // a refusal is not followed by a completion notice
     case AddStatus::NoEnglish:
         return {kNoEnglishMessage};
     case AddStatus::NoChinese:
@@ -81,17 +81,17 @@ std::string AddFailedMessage(const std::exception& error)
 }
 
 std::vector<std::string> RunAddTerm(const std::filesystem::path& dictionary, std::u16string english,
-                                    std::u16string chinese)
+                                    std::u16string chinese, const ChangeOptions& options)
 {
     try {
-        return AddMessages(AddTerm(dictionary, std::move(english), std::move(chinese)));
+        return AddMessages(AddTerm(dictionary, std::move(english), std::move(chinese), options));
     } catch (const std::exception& error) {
         return {AddFailedMessage(error)};
     }
 }
 
 std::string RunBatchAdd(const std::filesystem::path& directory, std::u16string_view englishText,
-                        std::u16string_view chineseText)
+                        std::u16string_view chineseText, const ChangeOptions& options)
 {
     if (englishText.empty())
         return kNoEnglishMessage;
@@ -108,7 +108,7 @@ std::string RunBatchAdd(const std::filesystem::path& directory, std::u16string_v
             englishFile.Write(englishBytes);
             chineseFile.Write(chineseBytes);
             outcome = AddBatch(DictionaryPathIn(directory), SplitWorkFileLines(codec.Decode(englishFile.Read())),
-                               SplitWorkFileLines(codec.Decode(chineseFile.Read())));
+                               SplitWorkFileLines(codec.Decode(chineseFile.Read())), options);
         }
         return BatchMessage(outcome);
     } catch (const std::exception& error) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dictionary/dictionary_change.h"
+
 #include <exception>
 #include <filesystem>
 #include <string>
@@ -19,7 +21,7 @@ std::string AddFailedMessage(const std::exception& error);
 // The messages to show, in order; none after the first record of an empty
 // dictionary or a blank English term into it.
 std::vector<std::string> RunAddTerm(const std::filesystem::path& dictionary, std::u16string english,
-                                    std::u16string chinese);
+                                    std::u16string chinese, const ChangeOptions& options = {});
 
 inline constexpr const char* kEnglishWorkFile = "temp1.txt";
 inline constexpr const char* kChineseWorkFile = "temp2.txt";
@@ -30,6 +32,11 @@ inline constexpr const char* kChineseWorkFile = "temp2.txt";
 // cannot hold is refused before anything is written, and the work files are
 // deleted on every path before the message is returned.
 std::string RunBatchAdd(const std::filesystem::path& directory, std::u16string_view englishText,
-                        std::u16string_view chineseText);
+                        std::u16string_view chineseText, const ChangeOptions& options = {});
+
+// The question a window asks before it changes a dictionary with other hard
+// links (HasOtherHardLinks): 是 saves, splitting the links.
+inline constexpr const char* kHardLinkQuestion =
+    "词典文件还有其他硬链接：保存后它将与其他链接分开，其他链接仍是旧的内容。仍要保存吗？";
 
 } // namespace carbonym

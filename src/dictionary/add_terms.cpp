@@ -11,27 +11,34 @@ std::string BatchDuplicatesMessage(int64_t duplicateCount)
     return "数据添加完毕，已经有  " + std::to_string(duplicateCount) + "  个数据存在";
 }
 
-AddStatus AddTerm(const std::filesystem::path& dictionary, std::u16string english, std::u16string chinese)
+AddStatus AddTerm(const std::filesystem::path& dictionary, std::u16string english, std::u16string chinese,
+                  const ChangeOptions& options)
 {
     // Only an empty text is refused here: a box of spaces passes.
     if (english.empty())
         return AddStatus::NoEnglish;
     if (chinese.empty())
         return AddStatus::NoChinese;
-    DictionaryImage image(dictionary);
-    if (image.RecordCount() == 0) {
-        if (Trim(english).empty())
-            return AddStatus::NothingToAdd;
+    AddStatus status = AddStatus::Inserted;
+    ChangeDictionary(dictionary, options, [&](DictionaryImage& image) {
+        if (image.RecordCount() == 0) {
+            if (Trim(english).empty()) {
+                status = AddStatus::NothingToAdd;
+                return false;
+            }
+            CutAtLineBreak(english, chinese);
+            image.Append(english, chinese);
+            status = AddStatus::FirstRecord;
+            return true;
+        }
         CutAtLineBreak(english, chinese);
-        image.Append(english, chinese);
-        image.Save(dictionary);
-        return AddStatus::FirstRecord;
-    }
-    CutAtLineBreak(english, chinese);
-    if (image.Insert(english, chinese) == InsertStatus::Duplicate)
-        return AddStatus::Duplicate;
-    image.Save(dictionary);
-    return AddStatus::Inserted;
+        if (image.Insert(english, chinese) == InsertStatus::Duplicate) {
+            status = AddStatus::Duplicate;
+            return false;
+        }
+        return true;
+    });
+    return status;
 }
 
 std::string BatchMessage(const BatchOutcome& outcome)
@@ -63,7 +70,7 @@ std::vector<std::u16string> SplitWorkFileLines(std::u16string_view text)
 }
 
 BatchOutcome AddBatch(const std::filesystem::path& dictionary, const std::vector<std::u16string>& english,
-                      const std::vector<std::u16string>& chinese)
+                      const std::vector<std::u16string>& chinese, const ChangeOptions& options)
 {
     BatchOutcome outcome;
     // The test for a blank line comes before the cut at the tab.
@@ -77,23 +84,33 @@ BatchOutcome AddBatch(const std::filesystem::path& dictionary, const std::vector
         return outcome;
     }
 
-    DictionaryImage image(dictionary);
-    const bool empty = image.RecordCount() == 0;
-    for (size_t i = 0; i < count; ++i) {
-        std::u16string englishLine = english[i];
-        std::u16string chineseLine = chinese[i];
-        CutAtTab(englishLine, chineseLine);
-        if (empty) {
-            image.Append(englishLine, chineseLine);
-            ++outcome.Added;
-        } else if (image.Insert(englishLine, chineseLine) == InsertStatus::Inserted) {
-            ++outcome.Added;
-        } else {
-            ++outcome.DuplicateCount;
+    ChangeDictionary(dictionary, options, [&](DictionaryImage& image) {
+        outcome.Added = 0;
+        outcome.DuplicateCount = 0;
+        outcome.Duplicates.clear();
+        std::vector<std::pair<std::u16string, std::u16string>> pairs;
+        pairs.reserve(count);
+        for (size_t i = 0; i < count; ++i) {
+            pairs.emplace_back(english[i], chinese[i]);
+            CutAtTab(pairs.back().first, pairs.back().second);
         }
-    }
-    if (outcome.Added > 0)
-        image.Save(dictionary);
+        if (image.RecordCount() == 0) {
+            for (const auto& [englishLine, chineseLine] : pairs)
+                image.Append(englishLine, chineseLine);
+            outcome.Added = static_cast<int64_t>(pairs.size());
+        } else {
+            const auto statuses = image.InsertAll(pairs);
+            for (size_t i = 0; i < statuses.size(); ++i) {
+                if (statuses[i] == InsertStatus::Inserted) {
+                    ++outcome.Added;
+                } else {
+                    ++outcome.DuplicateCount;
+                    outcome.Duplicates.emplace_back(Trim(pairs[i].first));
+                }
+            }
+        }
+        return outcome.Added > 0;
+    });
     return outcome;
 }
 

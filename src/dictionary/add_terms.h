@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dictionary/dictionary_change.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -30,10 +32,11 @@ enum class AddStatus {
 
 // Adds one pair: only its first line, in order, refused when its English term
 // is stored already. The first pair into an empty dictionary is written as
-// it is (FirstRecord). All or nothing: on failure an exception
-// (DictionaryError, GbkError, std::length_error) with a Chinese message, and
-// the file is untouched.
-AddStatus AddTerm(const std::filesystem::path& dictionary, std::u16string english, std::u16string chinese);
+// it is (FirstRecord). A locked change (ChangeDictionary), all or nothing: on
+// failure an exception (DictionaryError, GbkError, std::length_error) with a
+// Chinese message, and the file is untouched.
+AddStatus AddTerm(const std::filesystem::path& dictionary, std::u16string english, std::u16string chinese,
+                  const ChangeOptions& options = {});
 
 struct BatchOutcome {
     enum class Status { Done, ChineseListShorter };
@@ -41,6 +44,7 @@ struct BatchOutcome {
     Status Status = Status::Done;
     int64_t Added = 0;
     int64_t DuplicateCount = 0;
+    std::vector<std::u16string> Duplicates; // the English of each pair refused as stored already, trimmed
     int64_t EnglishLines = 0; // the lines the batch would add, up to the first blank English line
     int64_t ChineseLines = 0;
 };
@@ -61,6 +65,6 @@ std::vector<std::u16string> SplitWorkFileLines(std::u16string_view text);
 // Refused before anything is written when the Chinese list has fewer lines
 // than the English lines the batch would add. All or nothing, as AddTerm.
 BatchOutcome AddBatch(const std::filesystem::path& dictionary, const std::vector<std::u16string>& english,
-                      const std::vector<std::u16string>& chinese);
+                      const std::vector<std::u16string>& chinese, const ChangeOptions& options = {});
 
 } // namespace carbonym

@@ -3,102 +3,111 @@
 #include "dictionary/dictionary_error.h"
 #include "dictionary/dictionary_file.h"
 
-#include <cstdio>
+#include <atomic>
+#include <charconv>
 #include <fstream>
-#include <random>
 #include <string>
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace carbonym {
 
 namespace {
 
-constexpr const char* kTemporarySuffix = ".tmp-";
+constexpr std::string_view kWorkSuffix = ".tmp-";
 
-std::filesystem::path TemporaryPathBeside(const std::filesystem::path& path)
+std::filesystem::path FolderOf(const std::filesystem::path& file)
 {
-    std::random_device seed;
-    auto name = path.filename();
-    name += kTemporarySuffix + std::to_string(seed());
-    return path.parent_path() / name;
+    return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
 }
 
-// A save cut short (the program killed, the power gone) leaves its temporary
-// file behind; the next save that succeeds clears such files away.
-void RemoveLeftoverTemporaries(const std::filesystem::path& path)
+// The writer's process id in a work file name "NAME.tmp-PID-N", or 0 when the
+// name holds none (an older program's "NAME.tmp-RANDOM" reads as a process id
+// that is most likely gone).
+uint64_t WriterOf(std::string_view rest)
 {
-    auto prefix = path.filename();
-    prefix += kTemporarySuffix;
-    const auto& start = prefix.native();
-    const auto directory = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    std::error_code error;
-    std::filesystem::directory_iterator entry(directory, error);
-    for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
-        const auto name = entry->path().filename().native();
-        if (name.size() > start.size() && name.compare(0, start.size(), start) == 0) {
-            std::error_code ignored; // another program may hold it; it can wait for the next save
-            std::filesystem::remove(entry->path(), ignored);
-        }
-    }
-}
-
-bool FlushToDisk(std::FILE* file)
-{
-    if (std::fflush(file) != 0)
-        return false;
-#ifdef _WIN32
-    return _commit(_fileno(file)) == 0;
-#else
-    return fsync(fileno(file)) == 0;
-#endif
-}
-
-std::FILE* OpenForWriting(const std::filesystem::path& path)
-{
-#ifdef _WIN32
-    return _wfopen(path.c_str(), L"wb");
-#else
-    return std::fopen(path.c_str(), "wb");
-#endif
+    uint64_t id = 0;
+    const auto end = rest.data() + rest.size();
+    const auto parsed = std::from_chars(rest.data(), end, id);
+    if (parsed.ec != std::errc())
+        return 0;
+    return id;
 }
 
 } // namespace
 
+std::string SaveFailurePrefix(const std::filesystem::path& name)
+{
+    return "无法保存词典文件“" + DisplayPath(name) + "”：";
+}
+
+std::filesystem::path WorkFilePathFor(const std::filesystem::path& target)
+{
+    static std::atomic<uint64_t> counter{0};
+    auto name = target.filename();
+    name += std::string(kWorkSuffix) + std::to_string(CurrentProcessId()) + "-" + std::to_string(++counter);
+    return FolderOf(target) / name;
+}
+
+void ClearStaleWorkFiles(const std::filesystem::path& target)
+{
+    const std::string prefix = target.filename().string() + std::string(kWorkSuffix);
+    std::error_code error;
+    std::filesystem::directory_iterator entry(FolderOf(target), error);
+    for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        if (ProcessIsRunning(WriterOf(std::string_view(name).substr(prefix.size()))))
+            continue;
+        std::error_code ignored; // one that cannot go now can go on a later save
+        std::filesystem::remove(entry->path(), ignored);
+    }
+}
+
+void CheckReplaceable(const std::filesystem::path& target, const FileIdentity& identity)
+{
+    if (!identity.Exists)
+        return;
+    if (!identity.Regular)
+        throw DictionaryError(SaveFailurePrefix(target) + NotPlainFileReason(identity));
+    // A file that cannot be written in place is not replaced behind its back
+    // either: a read-only dictionary stays as it is.
+    if (!std::ofstream(target, std::ios::binary | std::ios::app))
+        throw DictionaryError(SaveFailurePrefix(target) + "文件只读或被占用");
+}
+
+void ReplaceFilesInOrder(const std::vector<std::pair<std::filesystem::path, std::string_view>>& files,
+                         const FileIdentity& like, const std::filesystem::path& target,
+                         const std::filesystem::path& name)
+{
+    std::vector<std::filesystem::path> work;
+    auto removeWork = [&] {
+        std::error_code ignored;
+        for (const auto& file : work)
+            std::filesystem::remove(file, ignored);
+    };
+    try {
+        for (const auto& file : files) {
+            work.push_back(WorkFilePathFor(target));
+            WriteNewFileDurably(work.back(), file.second, like);
+        }
+        for (size_t i = 0; i < files.size(); ++i) {
+            RenameOver(work[i], files[i].first);
+            work[i].clear();
+            SyncDirectory(FolderOf(files[i].first));
+        }
+    } catch (const DictionaryError& error) {
+        removeWork();
+        throw DictionaryError(SaveFailurePrefix(name) + error.what());
+    }
+}
+
 void ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes)
 {
-    const std::string failure = "无法保存词典文件“" + DisplayPath(path) + "”";
-    // A file that cannot be written in place is not replaced behind its
-    // back either: a read-only dictionary stays as it is.
-    std::error_code error;
-    const auto old = std::filesystem::status(path, error);
-    if (std::filesystem::exists(old) && !std::ofstream(path, std::ios::binary | std::ios::app))
-        throw DictionaryError(failure + "：文件只读或被占用");
-    const auto temporary = TemporaryPathBeside(path);
-    std::FILE* file = OpenForWriting(temporary);
-    if (!file)
-        throw DictionaryError(failure + "：无法在其所在的文件夹中写入文件");
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const bool flushed = written && FlushToDisk(file);
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !flushed || !closed) {
-        std::filesystem::remove(temporary, error);
-        throw DictionaryError(failure + "：写入失败（磁盘可能已满）");
-    }
-    // The new file keeps the old one's permissions.
-    if (std::filesystem::exists(old))
-        std::filesystem::permissions(temporary, old.permissions(), error);
-    // On Windows the standard library renames with MOVEFILE_REPLACE_EXISTING.
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        throw DictionaryError(failure + "：无法替换原文件（文件可能被占用或只读）");
-    }
-    RemoveLeftoverTemporaries(path);
+    const auto target = FollowLinks(path);
+    const auto identity = InspectFile(target);
+    CheckReplaceable(target, identity);
+    ClearStaleWorkFiles(target);
+    ReplaceFilesInOrder({{target, bytes}}, identity, target, path);
 }
 
 } // namespace carbonym

@@ -71,6 +71,10 @@ std::vector<DictionaryProblem> CheckRecords(const std::vector<TermRecord>& recor
         if (chinese.empty() && !english.empty())
             problems.push_back({Kind::BlankChinese, n, 0,
                                 RecordName(n) + "的中文为空：翻译会把英文" + Quoted(english) + "删掉"});
+        if (english.find_first_of(u"\r\n") != std::u16string_view::npos
+            || chinese.find_first_of(u"\r\n") != std::u16string_view::npos)
+            problems.push_back({Kind::LineBreak, n, 0,
+                                RecordName(n) + "的英文或中文含有换行：一行的名称永远不会与它匹配"});
         if (record.English.find(u'\uFFFD') != std::u16string::npos
             || record.Chinese.find(u'\uFFFD') != std::u16string::npos)
             problems.push_back({Kind::Undecodable, n, 0, RecordName(n) + "含有无法按 GBK 解码的字节"});

@@ -16,6 +16,7 @@ enum class ProblemKind {
     BlankEnglish,
     BlankChinese, // translating deletes the English term
     Undecodable, // bytes GBK cannot decode (read as U+FFFD)
+    LineBreak, // a term holds a CR or LF: a name of one line never matches it
     LengthMismatch, // Length is not the trimmed English's character count
     TrailingBytes, // the file size is not a whole number of records
 };

@@ -1,6 +1,7 @@
 #include "dictionary/dictionary_file.h"
 
 #include "dictionary/dictionary_error.h"
+#include "dictionary/file_system.h"
 
 #include <algorithm>
 #include <string>
@@ -109,6 +110,25 @@ std::vector<TermRecord> ReadDictionary(const std::filesystem::path& path)
     auto records = file.ReadAll();
     file.Close();
     return records;
+}
+
+} // namespace carbonym
+
+namespace carbonym {
+
+void RequireExistingDictionary(const std::filesystem::path& path)
+{
+    const auto identity = InspectFile(path);
+    if (!identity.Exists)
+        throw DictionaryError("词典文件“" + DisplayPath(path) + "”不存在");
+    if (const auto reason = NotPlainFileReason(identity); !reason.empty())
+        throw DictionaryError("无法打开词典文件“" + DisplayPath(path) + "”：" + reason);
+}
+
+std::vector<TermRecord> ReadExistingDictionary(const std::filesystem::path& path)
+{
+    RequireExistingDictionary(path);
+    return ReadDictionary(path);
 }
 
 } // namespace carbonym

@@ -45,6 +45,14 @@ private:
 // Opens, reads every record in file order, closes.
 std::vector<TermRecord> ReadDictionary(const std::filesystem::path& path);
 
+// As ReadDictionary, but never creates a file: an absent dictionary, or one
+// that is not a plain file, throws DictionaryError.
+std::vector<TermRecord> ReadExistingDictionary(const std::filesystem::path& path);
+
+// Throws DictionaryError unless `path` is an existing plain file (links
+// followed): the commands that only read never create a dictionary.
+void RequireExistingDictionary(const std::filesystem::path& path);
+
 // Counts records for a file of `bytes` bytes.
 int64_t RecordCountForSize(uintmax_t bytes);
 

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace carbonym {
@@ -27,6 +28,12 @@ public:
     // An empty dictionary, to build one from scratch.
     DictionaryImage() = default;
 
+    // The dictionary whose file holds these bytes.
+    struct FileBytes {
+        std::string_view Bytes;
+    };
+    explicit DictionaryImage(FileBytes file);
+
     int64_t RecordCount() const { return static_cast<int64_t>(order_.size()); }
     TermRecord Record(int64_t n) const; // 1-based
 
@@ -40,8 +47,28 @@ public:
     // when the pair cannot be stored.
     InsertStatus Insert(std::u16string_view english, std::u16string_view chinese);
 
+    // The ordered insert of every pair in turn, each seeing the pairs before
+    // it: the same records in the same order as calling Insert for each, and
+    // the status of each. On a dictionary in longest-first order this is one
+    // merge of the sorted new records into the file, so its time grows with
+    // the sizes of the batch and the file added, not multiplied. Throws as
+    // Insert, changing nothing.
+    std::vector<InsertStatus> InsertAll(const std::vector<std::pair<std::u16string, std::u16string>>& pairs);
+
     // Appends a pair as the last record, with no test.
     void Append(std::u16string_view english, std::u16string_view chinese);
+
+    // The trimmed English of record n (1-based), as a reader sees it.
+    std::u16string_view English(int64_t n) const;
+
+    // Replaces the Chinese field of record n, leaving its Length and English
+    // bytes as they are. Throws GbkError, changing nothing, when GBK cannot
+    // hold the text.
+    void SetChinese(int64_t n, std::u16string_view chinese);
+
+    // Removes the records with these numbers (1-based, any order, repeats
+    // ignored) in one pass; the records after them move up.
+    void Remove(std::vector<int64_t> numbers);
 
     std::string Bytes() const;
 
@@ -54,6 +81,7 @@ private:
         std::array<char, kRecordSize> bytes;
     };
 
+    void Load(std::string_view bytes);
     void Add(size_t position, std::array<char, kRecordSize> bytes);
     std::array<char, kRecordSize> Encode(std::u16string_view english, std::u16string_view chinese);
 

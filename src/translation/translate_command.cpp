@@ -20,8 +20,9 @@ TranslateOutcome TranslateCommand(std::u16string_view source, const std::filesys
         return outcome;
     }
     try {
-        const auto terms = PrepareTerms(ReadDictionary(dictionary));
-        outcome.Result = Translate(source, terms);
+        const auto records = ReadDictionary(dictionary);
+        outcome.DictionaryEmpty = records.empty();
+        outcome.Result = Translate(source, PrepareTerms(records));
     } catch (const DictionaryError& error) {
         outcome.Status = TranslateStatus::Failed;
         outcome.Message = std::string("翻译失败：") + error.what();

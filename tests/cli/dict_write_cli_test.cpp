@@ -91,10 +91,11 @@ TEST_F(DictWriteCliTest, ImportTwoLists)
 
 TEST_F(DictWriteCliTest, ImportTabSeparated)
 {
-    auto result = RunCli(dir, "dict import" + dict() + " --tsv" + File("t.tsv", "oxo\t氧代\tnote\nethyl\t\n\nrow\n"));
+    // A blank line is passed over: the rows after it are added too.
+    auto result = RunCli(dir, "dict import" + dict() + " --tsv" + File("t.tsv", "oxo\t氧代\tnote\nethyl\t\n\nrow\t行\n"));
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "数据添加完毕     \n");
-    EXPECT_EQ(test::Entries(dictionary()), (Strings{"3:oxo", "5:ethyl"})); // list order into an empty dictionary
+    EXPECT_EQ(test::Entries(dictionary()), (Strings{"3:oxo", "5:ethyl", "3:row"})); // list order into an empty dictionary
     EXPECT_EQ(Trim(ReadDictionary(dictionary())[0].Chinese), U("氧代"));
     const std::string before = test::ReadBytes(dictionary());
 
@@ -193,56 +194,134 @@ pid_t SpawnCli(const std::vector<std::string>& arguments)
     return error == 0 ? pid : -1;
 }
 
-// An import killed at any moment leaves the dictionary exactly as it was or
-// exactly as the whole import makes it. CARBONYM_KILL_RUNS sets the number
-// of kills (20 by default).
+// A change killed at any moment (an import, an add, a set, a remove) leaves
+// the dictionary exactly as it was or exactly as the whole change makes it,
+// and what the killed writers leave behind never stands in the way of the
+// next save. CARBONYM_KILL_RUNS sets the number of kills (20 by default),
+// spread over the four kinds.
 TEST_F(DictWriteCliTest, ImportKilledAtAnyMomentLeavesOldOrNewFile)
 {
     const LargeImport data(20'000, 5'000);
     test::WriteBytes(dir / "en.txt", data.english);
     test::WriteBytes(dir / "zh.txt", data.chinese);
-    const std::vector<std::string> import = {"dict", "import", "--dict", dictionary().string(),
-                                             (dir / "en.txt").string(), (dir / "zh.txt").string()};
-
     test::WriteBytes(dictionary(), data.dictionary);
-    const auto start = std::chrono::steady_clock::now();
+    const std::string stored = Utf16ToUtf8(Trim(ReadDictionary(dictionary())[4321].English));
+    const std::string path = dictionary().string();
+
+    struct Change {
+        std::vector<std::string> arguments;
+        std::string after;
+        int64_t microseconds = 0;
+        int old = 0;
+        int complete = 0;
+    };
+    std::vector<Change> changes = {
+        {{"dict", "import", "--dict", path, (dir / "en.txt").string(), (dir / "zh.txt").string()}},
+        {{"dict", "add", "--dict", path, "killed while adding", "新"}},
+        {{"dict", "set", "--dict", path, stored, "新"}},
+        {{"dict", "remove", "--dict", path, stored}},
+    };
     int status = 0;
-    const pid_t whole = SpawnCli(import);
-    ASSERT_GT(whole, 0);
-    waitpid(whole, &status, 0);
-    const auto duration = std::chrono::steady_clock::now() - start;
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    const std::string after = test::ReadBytes(dictionary());
-    ASSERT_GT(after.size(), data.dictionary.size());
+    for (auto& change : changes) {
+        test::WriteBytes(dictionary(), data.dictionary);
+        const auto start = std::chrono::steady_clock::now();
+        const pid_t whole = SpawnCli(change.arguments);
+        ASSERT_GT(whole, 0);
+        waitpid(whole, &status, 0);
+        change.microseconds =
+            std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << change.arguments[1];
+        change.after = test::ReadBytes(dictionary());
+        ASSERT_NE(change.after, data.dictionary) << change.arguments[1];
+    }
 
     const char* runsText = std::getenv("CARBONYM_KILL_RUNS");
     const int runs = runsText ? std::atoi(runsText) : 20;
     std::mt19937 random(std::random_device{}());
-    // Some kills come after the end, so that both outcomes are seen.
-    const auto microseconds = std::chrono::duration_cast<std::chrono::microseconds>(duration).count();
-    std::uniform_int_distribution<int64_t> moment(0, microseconds + microseconds / 2);
-    int old = 0;
-    int complete = 0;
-    int interruptedSaves = 0;
     for (int run = 0; run < runs; ++run) {
+        Change& change = changes[static_cast<size_t>(run) % changes.size()];
+        // Some kills come after the end, so that both outcomes are seen.
+        std::uniform_int_distribution<int64_t> moment(0, change.microseconds + change.microseconds / 2);
         test::WriteBytes(dictionary(), data.dictionary);
-        const pid_t pid = SpawnCli(import);
+        const pid_t pid = SpawnCli(change.arguments);
         ASSERT_GT(pid, 0);
         std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
         kill(pid, SIGKILL);
         waitpid(pid, &status, 0);
         const std::string bytes = test::ReadBytes(dictionary());
-        ASSERT_TRUE(bytes == data.dictionary || bytes == after) << "run " << run << ": " << bytes.size() << " bytes";
-        ++(bytes == after ? complete : old);
-        // A killed import may leave its unfinished temporary file behind.
-        for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
-            if (entry.path().filename().string().rfind("source.dat.tmp-", 0) == 0)
-                interruptedSaves += std::filesystem::remove(entry.path());
-        }
+        ASSERT_TRUE(bytes == data.dictionary || bytes == change.after)
+            << "run " << run << " (" << change.arguments[1] << "): " << bytes.size() << " bytes";
+        ++(bytes == change.after ? change.complete : change.old);
     }
-    RecordProperty("old", old);
-    RecordProperty("new", complete);
-    RecordProperty("interrupted_saves", interruptedSaves);
+    // The killed writers' work files and lock file are left as they were;
+    // the next save clears them and goes through.
+    int leftovers = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+        leftovers += entry.path().filename().string().find(".tmp-") != std::string::npos;
+    const pid_t last = SpawnCli({"dict", "add", "--dict", path, "after the kills", "后"});
+    ASSERT_GT(last, 0);
+    waitpid(last, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_TRUE(name.find(".tmp-") == std::string::npos && name != "source.dat.lock") << name;
+    }
+    for (const auto& change : changes) {
+        RecordProperty(change.arguments[1] + "_old", change.old);
+        RecordProperty(change.arguments[1] + "_new", change.complete);
+    }
+    RecordProperty("interrupted_saves", leftovers);
+}
+
+// 20 writers at once, 60 adds among them, and an import running beside
+// them: every change that says it is done is kept.
+TEST_F(DictWriteCliTest, ConcurrentWritersKeepEveryChange)
+{
+    const LargeImport data(2'000, 3'000);
+    test::WriteBytes(dir / "en.txt", data.english);
+    test::WriteBytes(dir / "zh.txt", data.chinese);
+    test::WriteBytes(dictionary(), data.dictionary);
+    const std::string cli = Quote(CARBONYM_CLI) + " dict add --dict " + Quote(dictionary().string());
+    std::vector<pid_t> writers;
+    Strings added;
+    for (int process = 0; process < 20; ++process) {
+        std::string script;
+        for (int add = 0; add < 3; ++add) {
+            const std::string term = std::string(static_cast<size_t>(1 + (process * 3 + add) % 7), 'q') + "-"
+                                     + std::to_string(process) + "-" + std::to_string(add);
+            added.push_back(term);
+            script += (add ? " && " : "") + cli + " " + term + " 加 > /dev/null";
+        }
+        std::vector<std::string> arguments = {"/bin/sh", "-c", script};
+        std::vector<char*> argv;
+        for (auto& argument : arguments)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        pid_t pid = -1;
+        ASSERT_EQ(posix_spawn(&pid, "/bin/sh", nullptr, nullptr, argv.data(), environ), 0);
+        writers.push_back(pid);
+        if (process == 10)
+            writers.push_back(SpawnCli({"dict", "import", "--dict", dictionary().string(), (dir / "en.txt").string(),
+                                        (dir / "zh.txt").string()}));
+    }
+    for (const pid_t pid : writers) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    Strings stored;
+    for (const auto& record : ReadDictionary(dictionary()))
+        stored.push_back(Utf16ToUtf8(Trim(record.English)));
+    std::sort(stored.begin(), stored.end());
+    for (const auto& term : added)
+        EXPECT_TRUE(std::binary_search(stored.begin(), stored.end(), term)) << term;
+    // Every pair of the import is there too: new ones added, stored ones refused.
+    for (size_t begin = 0; begin < data.english.size();) {
+        const size_t end = data.english.find('\n', begin);
+        EXPECT_TRUE(std::binary_search(stored.begin(), stored.end(), data.english.substr(begin, end - begin)));
+        begin = end + 1;
+    }
+    EXPECT_EQ(RunCli(dir, "dict check --dict " + Quote(dictionary().string())).status, 0);
 }
 
 #endif

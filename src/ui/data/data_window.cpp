@@ -4,6 +4,7 @@
 #include "dictionary/dictionary_path.h"
 #include "dictionary/show_record.h"
 #include "ui/platform/message_box.h"
+#include "ui/platform/run_with_progress.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,8 @@
 namespace carbonym::ui {
 
 namespace {
+
+constexpr const char* kBusyNotice = "正在修改词典，请稍候（另一个程序正在修改时，会等它完成）……";
 
 // Geometry is laid out in twips, 15 to a pixel at 96 dots per inch.
 constexpr double kTwipsPerPixel = 15.0;
@@ -153,18 +156,43 @@ void DataWindow::ShowRecordCommand()
     chinese_->setText(QString::fromStdU16String(shown.Chinese));
 }
 
+std::optional<ChangeOptions> DataWindow::AskChangeOptions()
+{
+    ChangeOptions options;
+    if (HasOtherHardLinks(DictionaryPathIn(directory_))) {
+        if (!AskQuestion(this, QString::fromUtf8(kHardLinkQuestion), QStringLiteral("提示")))
+            return std::nullopt;
+        options.AllowHardLink = true;
+    }
+    return options;
+}
+
 void DataWindow::AddCommand()
 {
-    const auto messages = RunAddTerm(DictionaryPathIn(directory_), english_->text().toStdU16String(),
-                                     chinese_->text().toStdU16String());
+    const auto english = english_->text().toStdU16String();
+    const auto chinese = chinese_->text().toStdU16String();
+    const auto options = AskChangeOptions();
+    if (!options)
+        return;
+    // Another program may be changing the dictionary: the add waits for it
+    // with the busy notice.
+    std::vector<std::string> messages;
+    RunWithProgress(this, QString::fromUtf8(kBusyNotice),
+                    [&] { messages = RunAddTerm(DictionaryPathIn(directory_), english, chinese, *options); });
     for (const auto& message : messages)
         ShowMessage(this, QMessageBox::Information, QString::fromStdString(message), QStringLiteral("提示"));
 }
 
 void DataWindow::BatchAddCommand()
 {
-    const std::string message = RunBatchAdd(directory_, englishList_->toPlainText().toStdU16String(),
-                                            chineseList_->toPlainText().toStdU16String());
+    const auto english = englishList_->toPlainText().toStdU16String();
+    const auto chinese = chineseList_->toPlainText().toStdU16String();
+    const auto options = AskChangeOptions();
+    if (!options)
+        return;
+    std::string message;
+    RunWithProgress(this, QString::fromUtf8(kBusyNotice),
+                    [&] { message = RunBatchAdd(directory_, english, chinese, *options); });
     ShowMessage(this, QMessageBox::Information, QString::fromStdString(message), QStringLiteral("提示"));
 }
 

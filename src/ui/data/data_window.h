@@ -2,7 +2,10 @@
 
 #include <QPoint>
 #include <QWidget>
+#include "dictionary/dictionary_change.h"
+
 #include <filesystem>
+#include <optional>
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -27,6 +30,9 @@ private:
     void ShowRecordCommand();
     void AddCommand();
     void BatchAddCommand();
+    // The options of a change, after asking about a hard-linked dictionary;
+    // none when the user declines.
+    std::optional<ChangeOptions> AskChangeOptions();
 
     std::filesystem::path directory_;
     QLineEdit* length_ = nullptr; // Text1

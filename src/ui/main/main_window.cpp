@@ -225,6 +225,10 @@ void MainWindow::Translate()
     sort_->setEnabled(true);
     display_->setText(QString::fromUtf8(kBilingualCaption));
     display_->setEnabled(false);
+    // An empty or just created dictionary changes nothing: say why, rather
+    // than leave the English looking translated.
+    if (outcome.DictionaryEmpty)
+        ShowMessage(this, QMessageBox::Information, QString::fromUtf8(kEmptyDictionaryMessage));
 }
 
 void MainWindow::Sort()

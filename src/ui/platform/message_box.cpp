@@ -19,6 +19,20 @@ void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text, c
     box.exec();
 }
 
+bool AskQuestion(QWidget* parent, const QString& text, const QString& title)
+{
+    const ShownMessage message{QMessageBox::Question, title.isEmpty() ? ProgramTitle() : title, text};
+    if (recorder) {
+        recorder->messages_.append(message);
+        return recorder->answer_;
+    }
+    QMessageBox box(message.Icon, message.Title, message.Text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setButtonText(QMessageBox::Yes, QStringLiteral("是"));
+    box.setButtonText(QMessageBox::No, QStringLiteral("否"));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 MessageRecorder::MessageRecorder()
     : previous_(recorder)
 {

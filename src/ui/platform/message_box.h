@@ -16,8 +16,14 @@ struct ShownMessage {
 // empty title stands for the program's title.
 void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text, const QString& title = {});
 
-// While a recorder exists, ShowMessage records what it would have shown
-// instead of showing it, so that tests can read it without a blocking box.
+// Asks a question with 是 and 否 buttons (the question icon) and waits for
+// the answer: true for 是.
+bool AskQuestion(QWidget* parent, const QString& text, const QString& title = {});
+
+// While a recorder exists, ShowMessage and AskQuestion record what they
+// would have shown instead of showing it, so that tests can read it without
+// a blocking box; questions get the answer set by AnswerQuestions (否 until
+// then).
 class MessageRecorder {
 public:
     MessageRecorder();
@@ -27,12 +33,15 @@ public:
 
     const QList<ShownMessage>& Messages() const { return messages_; }
     void Clear() { messages_.clear(); }
+    void AnswerQuestions(bool yes) { answer_ = yes; }
 
 private:
     friend void ShowMessage(QWidget*, QMessageBox::Icon, const QString&, const QString&);
+    friend bool AskQuestion(QWidget*, const QString&, const QString&);
 
     MessageRecorder* previous_;
     QList<ShownMessage> messages_;
+    bool answer_ = false;
 };
 
 } // namespace carbonym::ui

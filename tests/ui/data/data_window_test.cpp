@@ -1,4 +1,7 @@
 #include "dictionary/add_commands.h"
+#include "dictionary/dictionary_change.h"
+#include "dictionary/dictionary_file.h"
+#include "dictionary/file_lock.h"
 #include "dictionary/dictionary_path.h"
 #include "fault_injection.h"
 #include "test_support.h"
@@ -13,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace carbonym::ui {
 
@@ -29,6 +33,7 @@ private slots:
     void failedAddSaysSo();
     void batchAdd();
     void fontRule();
+    void asksBeforeSplittingAHardLinkAndWaitsForTheLock();
 
 private:
     std::filesystem::path Dictionary() const { return DictionaryPathIn(dir_->Path()); }
@@ -201,7 +206,7 @@ void DataWindowTest::showCommand()
 
     // The shown pair, added again, is refused as present.
     Click(window, "Command2");
-    QCOMPARE(TakeMessages(), QStringList({"数据已经存在     ", "数据添加完毕    "}));
+    QCOMPARE(TakeMessages(), QStringList({"数据已经存在     "})); // the refusal alone
 
     Box(window, "Text4")->clear();
     Click(window, "Command1");
@@ -227,10 +232,20 @@ void DataWindowTest::addMessages()
     Click(window, "Command2");
     QCOMPARE(TakeMessages(), QStringList{"数据添加完毕    "});
     Click(window, "Command2");
-    QCOMPARE(TakeMessages(), QStringList({"数据已经存在     ", "数据添加完毕    "}));
+    QCOMPARE(TakeMessages(), QStringList({"数据已经存在     "})); // the refusal alone
     QCOMPARE(Box(window, "Text2")->text(), QStringLiteral("ethyl"));
     QCOMPARE(Box(window, "Text3")->text(), QStringLiteral("乙基"));
     QCOMPARE(test::Entries(Dictionary()), std::vector<std::string>({"6:methyl", "5:ethyl"}));
+
+    // A text pasted from a Linux program breaks its lines with LF alone: its
+    // first line is added.
+    Box(window, "Text2")->setText(QStringLiteral("propyl\nsecond line"));
+    Box(window, "Text3")->setText(QStringLiteral("丙基\n第二行"));
+    Click(window, "Command2");
+    QCOMPARE(TakeMessages(), QStringList{"数据添加完毕    "});
+    QCOMPARE(test::Entries(Dictionary()), std::vector<std::string>({"6:propyl", "6:methyl", "5:ethyl"}));
+    QCOMPARE(QString::fromStdU16String(std::u16string(Trim(ReadDictionary(Dictionary())[0].Chinese))),
+             QStringLiteral("丙基"));
 }
 
 void DataWindowTest::failedAddSaysSo()
@@ -301,6 +316,40 @@ void DataWindowTest::fontRule()
     chinese->setPlainText(QStringLiteral("甲基"));
     QCOMPARE(chinese->font().pointSize(), 9);
     QCOMPARE(chinese->font().family(), family);
+}
+
+void DataWindowTest::asksBeforeSplittingAHardLinkAndWaitsForTheLock()
+{
+    test::WriteDictionaryFile(Dictionary(), {{"methyl", "甲基"}});
+    const auto other = dir_->Path() / "other.dat";
+    std::filesystem::create_hard_link(Dictionary(), other);
+    DataWindow window(dir_->Path());
+    Box(window, "Text2")->setText(QStringLiteral("ethyl"));
+    Box(window, "Text3")->setText(QStringLiteral("乙基"));
+
+    // 否: nothing changes; 是: saved, and the other link keeps the old file.
+    Click(window, "Command2");
+    QCOMPARE(recorder_->Messages().size(), 1);
+    QCOMPARE(recorder_->Messages().front().Icon, QMessageBox::Question);
+    recorder_->Clear();
+    QCOMPARE(test::Entries(Dictionary()), std::vector<std::string>{"6:methyl"});
+    recorder_->AnswerQuestions(true);
+    List(window, "RTB1")->setPlainText(QStringLiteral("propyl"));
+    List(window, "RTB2")->setPlainText(QStringLiteral("丙基"));
+    Click(window, "Command3");
+    QCOMPARE(recorder_->Messages().size(), 2);
+    QCOMPARE(recorder_->Messages().back().Text, QStringLiteral("数据添加完毕     "));
+    recorder_->Clear();
+    QCOMPARE(test::Entries(Dictionary()), std::vector<std::string>({"6:propyl", "6:methyl"}));
+    QCOMPARE(test::Entries(other), std::vector<std::string>{"6:methyl"});
+
+    // Another writer holds the dictionary: the add waits for it, then goes on.
+    auto held = std::make_unique<FileLock>(LockPathFor(Dictionary()), std::chrono::milliseconds(0));
+    QTimer::singleShot(300, [&] { held.reset(); });
+    Click(window, "Command2");
+    QVERIFY(!held);
+    QCOMPARE(TakeMessages(), QStringList{"数据添加完毕    "});
+    QCOMPARE(test::Entries(Dictionary()), std::vector<std::string>({"6:propyl", "6:methyl", "5:ethyl"}));
 }
 
 } // namespace carbonym::ui

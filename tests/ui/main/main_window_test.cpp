@@ -301,6 +301,13 @@ private slots:
         QVERIFY(Box(window, "TextD")->Text() == u"Benzoic acid");
         QVERIFY(std::filesystem::exists(dictionary_));
         QVERIFY(Action(window, "St")->isEnabled());
+        // Translating with no entry at all says so, for a missing file and
+        // then for the empty one it made.
+        QCOMPARE(messages_.Messages().size(), 1);
+        QVERIFY(messages_.Messages().back().Text.contains(QStringLiteral("没有任何词条")));
+        Choose(window, "Tw");
+        QCOMPARE(messages_.Messages().size(), 2);
+        QVERIFY(messages_.Messages().back().Text.contains(QStringLiteral("没有任何词条")));
     }
 
     void reportsADictionaryItCannotRead()

@@ -1,0 +1,141 @@
+#include "cli/dict_edit_cli.h"
+
+#include "cli/cli_io.h"
+#include "dictionary/add_terms.h"
+#include "dictionary/record_edits.h"
+#include "text/trim.h"
+#include "text/utf8.h"
+
+#include <CLI/CLI.hpp>
+#include <functional>
+#include <memory>
+
+namespace carbonym::cli {
+
+namespace {
+
+constexpr const char* kDictionaryHelp = "词典文件（默认：程序目录下的 source.dat）";
+
+struct EditOptions {
+    std::string dictionary;
+    std::string english;
+    std::string chinese;
+    std::string text;
+    bool force = false;
+};
+
+std::u16string Argument(const std::string& utf8)
+{
+    try {
+        return Utf8ToUtf16(utf8);
+    } catch (const std::invalid_argument& error) {
+        throw CliFailure(kExitFailed, error.what());
+    }
+}
+
+// Runs a change; a failure becomes exit 2 with the dictionary unchanged.
+template <typename Result>
+Result Change(const std::function<Result()>& change)
+{
+    try {
+        return change();
+    } catch (const CliFailure&) {
+        throw;
+    } catch (const std::exception& error) {
+        throw CliFailure(kExitFailed, ChangeFailureMessage(std::string("修改失败，词典没有任何改动：") + error.what(), error));
+    }
+}
+
+int RunFind(const EditOptions& options)
+{
+    const auto found = FindRecords(ExistingDictionary(options.dictionary), Argument(options.text));
+    if (found.empty())
+        throw CliFailure(kExitRefused, "没有找到英文或中文包含“" + options.text + "”的记录");
+    for (const auto& [number, record] : found)
+        WriteLine(std::to_string(number) + "\t" + std::to_string(record.Length) + "\t" + Utf16ToUtf8(Trim(record.English))
+                  + "\t" + Utf16ToUtf8(Trim(record.Chinese)));
+    return 0;
+}
+
+std::string NoSuchRecord(const std::string& english)
+{
+    return "词典中没有英文为“" + Utf16ToUtf8(Trim(Argument(english))) + "”的记录";
+}
+
+int RunSet(const EditOptions& options)
+{
+    const auto path = ExistingDictionary(options.dictionary);
+    const auto outcome = Change<EditOutcome>([&] {
+        return SetChinese(path, Argument(options.english), Argument(options.chinese),
+                          ChangeOptions{.AllowHardLink = options.force});
+    });
+    switch (outcome.Status) {
+    case EditStatus::Done:
+        break;
+    case EditStatus::NotFound:
+    case EditStatus::Stale:
+        throw CliFailure(kExitRefused, NoSuchRecord(options.english));
+    case EditStatus::NoChinese:
+        throw CliFailure(kExitRefused, kNoChineseMessage);
+    }
+    WriteLine("已修改 " + std::to_string(outcome.Records) + " 条记录的中文");
+    return 0;
+}
+
+int RunRemove(const EditOptions& options)
+{
+    const auto path = ExistingDictionary(options.dictionary);
+    const auto outcome = Change<EditOutcome>([&] {
+        return RemoveRecord(path, Argument(options.english), ChangeOptions{.AllowHardLink = options.force});
+    });
+    if (outcome.Status != EditStatus::Done)
+        throw CliFailure(kExitRefused, NoSuchRecord(options.english));
+    WriteLine("已删除 " + std::to_string(outcome.Records) + " 条记录");
+    return 0;
+}
+
+int RunUndo(const EditOptions& options)
+{
+    const auto path = ExistingDictionary(options.dictionary);
+    const auto status = Change<UndoStatus>(
+        [&] { return UndoLastChange(path, ChangeOptions{.AllowHardLink = options.force}); });
+    if (status == UndoStatus::NoBackup)
+        throw CliFailure(kExitRefused, "没有可以撤销的修改（找不到备份文件 source.dat.bak）");
+    WriteLine(std::string_view("已撤销上次词典修改（再撤销一次可以恢复）"));
+    return 0;
+}
+
+} // namespace
+
+void AddDictEditCommands(CLI::App& dict, int& status)
+{
+    auto find = std::make_shared<EditOptions>();
+    auto* findCommand = dict.add_subcommand(
+        "find", "查找英文（不分大小写）或中文包含 TEXT 的记录，格式同 list；找不到时退出状态为 1");
+    findCommand->add_option("--dict", find->dictionary, kDictionaryHelp);
+    findCommand->add_option("TEXT", find->text, "要查找的文字")->required();
+    findCommand->callback([find, &status] { status = RunFind(*find); });
+
+    auto set = std::make_shared<EditOptions>();
+    auto* setCommand = dict.add_subcommand("set", "把英文为 ENGLISH 的记录的中文改为 CHINESE；没有这条记录时退出状态为 1");
+    setCommand->add_option("--dict", set->dictionary, kDictionaryHelp);
+    setCommand->add_flag("--force", set->force, kForceHelp);
+    setCommand->add_option("ENGLISH", set->english, "英文（去掉首尾空格后完全相同）")->required();
+    setCommand->add_option("CHINESE", set->chinese, "新的中文")->required();
+    setCommand->callback([set, &status] { status = RunSet(*set); });
+
+    auto remove = std::make_shared<EditOptions>();
+    auto* removeCommand = dict.add_subcommand("remove", "删除英文为 ENGLISH 的记录；没有这条记录时退出状态为 1");
+    removeCommand->add_option("--dict", remove->dictionary, kDictionaryHelp);
+    removeCommand->add_flag("--force", remove->force, kForceHelp);
+    removeCommand->add_option("ENGLISH", remove->english, "英文（去掉首尾空格后完全相同）")->required();
+    removeCommand->callback([remove, &status] { status = RunRemove(*remove); });
+
+    auto undo = std::make_shared<EditOptions>();
+    auto* undoCommand = dict.add_subcommand("undo", "撤销上次词典修改：恢复 source.dat.bak；没有备份时退出状态为 1");
+    undoCommand->add_option("--dict", undo->dictionary, kDictionaryHelp);
+    undoCommand->add_flag("--force", undo->force, kForceHelp);
+    undoCommand->callback([undo, &status] { status = RunUndo(*undo); });
+}
+
+} // namespace carbonym::cli

@@ -1,0 +1,206 @@
+#include "dictionary/file_system.h"
+
+#include "dictionary/dictionary_error.h"
+#include "dictionary/dictionary_file.h"
+
+#include <algorithm>
+#include <string>
+
+#ifdef _WIN32
+#include <windows.h>
+#include <io.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#else
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace carbonym {
+
+namespace {
+
+std::string Quoted(const std::filesystem::path& path)
+{
+    return "“" + DisplayPath(path) + "”";
+}
+
+} // namespace
+
+std::string NotPlainFileReason(const FileIdentity& identity)
+{
+    if (!identity.Exists || identity.Regular)
+        return {};
+    if (identity.Directory)
+        return "这是一个文件夹";
+    return "这不是普通文件（可能是设备或管道），不能用作词典";
+}
+
+std::filesystem::path FollowLinks(const std::filesystem::path& path)
+{
+    std::filesystem::path current = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(current, error)))
+            return current;
+        const auto target = std::filesystem::read_symlink(current, error);
+        if (error)
+            throw DictionaryError("无法读取链接" + Quoted(current));
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    throw DictionaryError("链接" + Quoted(path) + "指向自身（链接循环）");
+}
+
+#ifdef _WIN32
+
+FileIdentity InspectFile(const std::filesystem::path& path)
+{
+    FileIdentity identity;
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    identity.Exists = std::filesystem::exists(status);
+    identity.Regular = std::filesystem::is_regular_file(status);
+    identity.Directory = std::filesystem::is_directory(status);
+    if (identity.Regular) {
+        identity.LinkCount = std::filesystem::hard_link_count(path, error);
+        if (error)
+            identity.LinkCount = 1;
+    }
+    return identity;
+}
+
+void WriteNewFileDurably(const std::filesystem::path& path, std::string_view bytes, const FileIdentity&)
+{
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        throw DictionaryError("无法在其所在的文件夹中写入文件");
+    bool ok = true;
+    size_t done = 0;
+    while (ok && done < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
+        DWORD written = 0;
+        ok = WriteFile(file, bytes.data() + done, chunk, &written, nullptr) && written == chunk;
+        done += written;
+    }
+    ok = ok && FlushFileBuffers(file);
+    ok = CloseHandle(file) && ok;
+    if (!ok) {
+        DeleteFileW(path.c_str());
+        throw DictionaryError("写入失败（磁盘可能已满）");
+    }
+}
+
+void RenameOver(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        throw DictionaryError("无法替换原文件（文件可能被占用或只读）");
+}
+
+void SyncDirectory(const std::filesystem::path&) {} // MOVEFILE_WRITE_THROUGH did it
+
+uint64_t CurrentProcessId()
+{
+    return GetCurrentProcessId();
+}
+
+bool ProcessIsRunning(uint64_t id)
+{
+    const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(id));
+    if (!process)
+        return GetLastError() == ERROR_ACCESS_DENIED;
+    DWORD code = 0;
+    const bool running = GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
+    CloseHandle(process);
+    return running;
+}
+
+#else
+
+FileIdentity InspectFile(const std::filesystem::path& path)
+{
+    FileIdentity identity;
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0)
+        return identity;
+    identity.Exists = true;
+    identity.Regular = S_ISREG(info.st_mode);
+    identity.Directory = S_ISDIR(info.st_mode);
+    identity.LinkCount = info.st_nlink;
+    identity.Owner = info.st_uid;
+    identity.Group = info.st_gid;
+    identity.Mode = info.st_mode & 07777;
+    return identity;
+}
+
+void WriteNewFileDurably(const std::filesystem::path& path, std::string_view bytes, const FileIdentity& like)
+{
+    const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (file < 0)
+        throw DictionaryError("无法在其所在的文件夹中写入文件");
+    auto fail = [&](const std::string& message) {
+        close(file);
+        unlink(path.c_str());
+        throw DictionaryError(message);
+    };
+    if (like.Exists) {
+        struct stat own {};
+        fstat(file, &own);
+        if ((own.st_uid != like.Owner || own.st_gid != like.Group) && fchown(file, like.Owner, like.Group) != 0)
+            fail("无法保留原文件的所有者（用户 " + std::to_string(like.Owner) + "，组 " + std::to_string(like.Group)
+                 + "）：请以该用户身份修改词典");
+        if (fchmod(file, like.Mode) != 0)
+            fail("无法保留原文件的权限");
+    }
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = write(file, bytes.data() + done, bytes.size() - done);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            fail("写入失败（磁盘可能已满）");
+        done += static_cast<size_t>(written);
+    }
+    if (fsync(file) != 0)
+        fail("写入失败（磁盘可能已满）");
+    if (close(file) != 0) {
+        unlink(path.c_str());
+        throw DictionaryError("写入失败（磁盘可能已满）");
+    }
+}
+
+void RenameOver(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    if (rename(from.c_str(), to.c_str()) != 0)
+        throw DictionaryError("无法替换原文件（文件可能被占用或只读）");
+}
+
+void SyncDirectory(const std::filesystem::path& directory)
+{
+    const auto folder = directory.empty() ? std::filesystem::path(".") : directory;
+    const int file = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (file < 0)
+        throw DictionaryError("无法打开其所在的文件夹");
+    const bool synced = fsync(file) == 0 || errno == EINVAL; // some file systems cannot sync a folder
+    close(file);
+    if (!synced)
+        throw DictionaryError("无法把文件夹的改动写入磁盘");
+}
+
+uint64_t CurrentProcessId()
+{
+    return static_cast<uint64_t>(getpid());
+}
+
+bool ProcessIsRunning(uint64_t id)
+{
+    if (id == 0 || id > static_cast<uint64_t>(INT32_MAX))
+        return false;
+    return kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM;
+}
+
+#endif
+
+} // namespace carbonym
