@@ -75,6 +75,12 @@ public:
 private:
     bool active_ = false;
 };
+#else
+// Windows refuses to write a read-only file to everyone: nothing to drop.
+class UnprivilegedScope {
+public:
+    explicit UnprivilegedScope(const std::filesystem::path&) {}
+};
 #endif
 
 // Writes a dictionary of (English, Chinese) pairs in the given order.

@@ -1,5 +1,6 @@
 #include "cli/cli_io.h"
 
+#include "cli/console.h"
 #include "dictionary/dictionary_error.h"
 #include "dictionary/dictionary_file.h"
 #include "dictionary/dictionary_path.h"
@@ -12,28 +13,15 @@
 #include <iterator>
 #include <sstream>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
-
 namespace carbonym::cli {
 
 namespace {
-
-void UseBinaryStreams()
-{
-#ifdef _WIN32
-    _setmode(_fileno(stdin), _O_BINARY);
-    _setmode(_fileno(stdout), _O_BINARY);
-#endif
-}
 
 constexpr const char* kOutputFailure = "无法写入标准输出（磁盘可能已满，或输出已关闭）：输出不完整";
 
 void WriteStandardOutput(std::string_view bytes)
 {
-    UseBinaryStreams();
+    UseUtf8Streams();
     if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size())
         throw CliFailure(kExitFailed, kOutputFailure);
 }
@@ -42,9 +30,12 @@ void WriteStandardOutput(std::string_view bytes)
 
 std::u16string ReadTextInput(const std::string& path)
 {
-    UseBinaryStreams();
+    UseUtf8Streams();
     std::string bytes;
     if (path.empty() || path == "-") {
+        std::u16string typed;
+        if (ReadConsoleText(typed))
+            return typed;
         bytes.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
         if (std::cin.bad())
             throw CliFailure(kExitFailed, "无法读取标准输入");

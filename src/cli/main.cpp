@@ -1,6 +1,7 @@
 // carbonym-cli: the translator and its dictionary from the command line.
 
 #include "cli/cli_io.h"
+#include "cli/console.h"
 #include "cli/dict_check_cli.h"
 #include "cli/dict_cli.h"
 #include "cli/dict_edit_cli.h"
@@ -15,7 +16,12 @@
 int main(int argc, char** argv)
 {
     using namespace carbonym;
+    cli::UseUtf8Streams();
+    cli::Utf8Arguments arguments(argc, argv);
     CLI::App app("Carbonym " CARBONYM_VERSION "：把有机化合物的英文名称译成中文", "carbonym-cli");
+    // Options are written --dict everywhere: on Windows too, a path such as
+    // "/data/source.dat" is an argument, not a "/d" option.
+    app.allow_windows_style_options(false);
     app.set_help_flag("-h,--help", "显示帮助并退出");
     app.set_version_flag("--version", "carbonym-cli " CARBONYM_VERSION, "显示版本并退出");
     app.require_subcommand(1);
@@ -35,7 +41,7 @@ int main(int argc, char** argv)
         command->set_help_flag("-h,--help", "显示帮助并退出");
 
     try {
-        app.parse(argc, argv);
+        app.parse(arguments.Count(), arguments.Values());
         cli::FinishOutput(); // a lost line of output is a failure, not a success
     } catch (const CLI::ParseError& error) {
         return app.exit(error) == 0 ? 0 : cli::kExitFailed;

@@ -1,21 +1,21 @@
 #include "text/case_fold.h"
 
+#include "text/case_fold_table.h"
+
 #include <array>
-#include <unicode/uchar.h>
 
 namespace carbonym {
 
 namespace {
 
-// Every folding of a BMP unit stays in the BMP, so one table serves all.
 const std::array<char16_t, 0x10000>& FoldTable()
 {
     static const auto table = [] {
         std::array<char16_t, 0x10000> t{};
-        for (UChar32 c = 0; c < 0x10000; ++c) {
-            const UChar32 folded = U_IS_SURROGATE(c) ? c : u_foldCase(c, U_FOLD_CASE_DEFAULT);
-            t[static_cast<size_t>(c)] = folded < 0x10000 ? static_cast<char16_t>(folded) : static_cast<char16_t>(c);
-        }
+        for (size_t c = 0; c < t.size(); ++c)
+            t[c] = static_cast<char16_t>(c);
+        for (const auto& [from, to] : kCaseFoldPairs)
+            t[from] = to;
         return t;
     }();
     return table;

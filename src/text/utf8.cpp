@@ -1,53 +1,99 @@
 #include "text/utf8.h"
 
-#include <algorithm>
 #include <stdexcept>
-#include <unicode/ustring.h>
-#include <unicode/utf16.h>
 
 namespace carbonym {
 
 namespace {
 
-// ICU counts in 32-bit integers, so a text is converted in pieces of at most
-// this many bytes, each ending at the end of a character.
-constexpr size_t kPieceBytes = size_t{1} << 30;
+constexpr char32_t kReplacement = 0xFFFD;
 
-void AppendUtf16(std::u16string& result, std::string_view utf8)
+bool IsContinuation(unsigned char byte)
 {
-    UErrorCode status = U_ZERO_ERROR;
-    int32_t length = 0;
-    // A first pass only measures and validates.
-    u_strFromUTF8(nullptr, 0, &length, utf8.data(), static_cast<int32_t>(utf8.size()), &status);
-    if (status != U_BUFFER_OVERFLOW_ERROR && U_FAILURE(status))
-        throw std::invalid_argument("输入不是有效的 UTF-8 文本");
-    const size_t at = result.size();
-    result.resize(at + static_cast<size_t>(length));
-    status = U_ZERO_ERROR;
-    u_strFromUTF8(reinterpret_cast<UChar*>(result.data() + at), length, nullptr, utf8.data(),
-                  static_cast<int32_t>(utf8.size()), &status);
-    if (U_FAILURE(status))
-        throw std::invalid_argument("输入不是有效的 UTF-8 文本");
+    return (byte & 0xC0) == 0x80;
+}
+
+[[noreturn]] void Invalid()
+{
+    throw std::invalid_argument("输入不是有效的 UTF-8 文本");
+}
+
+// The code point of the well-formed sequence at `i`, advancing `i` past it.
+// Overlong forms, encoded surrogates and values above U+10FFFF are invalid.
+char32_t DecodeOne(std::string_view utf8, size_t& i)
+{
+    const auto lead = static_cast<unsigned char>(utf8[i++]);
+    if (lead < 0x80)
+        return lead;
+    size_t trail;
+    char32_t c;
+    char32_t minimum;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        trail = 1, c = lead & 0x1F, minimum = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        trail = 2, c = lead & 0x0F, minimum = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        trail = 3, c = lead & 0x07, minimum = 0x10000;
+    } else {
+        Invalid();
+    }
+    if (utf8.size() - i < trail)
+        Invalid();
+    for (size_t k = 0; k < trail; ++k) {
+        const auto byte = static_cast<unsigned char>(utf8[i++]);
+        if (!IsContinuation(byte))
+            Invalid();
+        c = (c << 6) | (byte & 0x3F);
+    }
+    if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        Invalid();
+    return c;
+}
+
+void AppendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+bool IsLeadSurrogate(char16_t unit)
+{
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool IsTrailSurrogate(char16_t unit)
+{
+    return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
 } // namespace
 
 std::u16string Utf8ToUtf16(std::string_view utf8)
 {
-    return Utf8ToUtf16(utf8, kPieceBytes);
-}
-
-std::u16string Utf8ToUtf16(std::string_view utf8, size_t pieceBytes)
-{
     std::u16string result;
-    while (!utf8.empty()) {
-        size_t end = std::min(utf8.size(), std::max<size_t>(pieceBytes, 4));
-        // Back over continuation bytes to the start of a character; at most
-        // three, so that invalid text still moves on and fails in ICU.
-        for (int back = 0; back < 3 && end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80; ++back)
-            --end;
-        AppendUtf16(result, utf8.substr(0, end));
-        utf8.remove_prefix(end);
+    result.reserve(utf8.size());
+    size_t i = 0;
+    while (i < utf8.size()) {
+        const char32_t c = DecodeOne(utf8, i);
+        if (c < 0x10000) {
+            result += static_cast<char16_t>(c);
+        } else {
+            result += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            result += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        }
     }
     return result;
 }
@@ -56,26 +102,15 @@ std::string Utf16ToUtf8(std::u16string_view utf16)
 {
     std::string result;
     result.reserve(utf16.size() * 3);
-    size_t i = 0;
-    while (i < utf16.size()) {
-        UChar32 c;
-        U16_NEXT(utf16.data(), i, utf16.size(), c);
-        if (U_IS_SURROGATE(c))
-            c = 0xFFFD;
-        if (c < 0x80) {
-            result += static_cast<char>(c);
-        } else if (c < 0x800) {
-            result += static_cast<char>(0xC0 | (c >> 6));
-            result += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            result += static_cast<char>(0xE0 | (c >> 12));
-            result += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            result += static_cast<char>(0x80 | (c & 0x3F));
+    for (size_t i = 0; i < utf16.size(); ++i) {
+        const char16_t unit = utf16[i];
+        if (IsLeadSurrogate(unit) && i + 1 < utf16.size() && IsTrailSurrogate(utf16[i + 1])) {
+            AppendUtf8(result, 0x10000 + ((char32_t(unit) - 0xD800) << 10) + (char32_t(utf16[i + 1]) - 0xDC00));
+            ++i;
+        } else if (IsLeadSurrogate(unit) || IsTrailSurrogate(unit)) {
+            AppendUtf8(result, kReplacement);
         } else {
-            result += static_cast<char>(0xF0 | (c >> 18));
-            result += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            result += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            result += static_cast<char>(0x80 | (c & 0x3F));
+            AppendUtf8(result, unit);
         }
     }
     return result;

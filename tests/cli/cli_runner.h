@@ -3,7 +3,9 @@
 #include "test_support.h"
 
 #include <cstdlib>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #ifndef _WIN32
 #include <sys/wait.h>
@@ -25,12 +27,32 @@ inline std::string Quote(const std::string& argument)
     return quoted + "'";
 }
 
-// Runs the built carbonym-cli with `arguments` (already quoted as needed)
-// and `input` on standard input.
+// The program under test and what starts it: the built carbonym-cli, or
+// the program named by CARBONYM_CLI, started by the words of
+// CARBONYM_CLI_LAUNCHER when that is set (a Windows build's carbonym-cli.exe
+// run through Wine, say).
+inline std::vector<std::string> CliCommand()
+{
+    std::vector<std::string> words;
+    if (const char* launcher = std::getenv("CARBONYM_CLI_LAUNCHER")) {
+        std::istringstream in(launcher);
+        for (std::string word; in >> word;)
+            words.push_back(word);
+    }
+    const char* program = std::getenv("CARBONYM_CLI");
+    words.push_back(program && *program ? program : CARBONYM_CLI);
+    return words;
+}
+
+// Runs carbonym-cli with `arguments` (already quoted as needed) and `input`
+// on standard input.
 inline CliResult RunCli(const TempDir& dir, const std::string& arguments, const std::string& input = "")
 {
     WriteBytes(dir / "stdin.txt", input);
-    const std::string command = Quote(CARBONYM_CLI) + " " + arguments + " < " + Quote((dir / "stdin.txt").string())
+    std::string program;
+    for (const auto& word : CliCommand())
+        program += Quote(word) + " ";
+    const std::string command = program + arguments + " < " + Quote((dir / "stdin.txt").string())
                                 + " > " + Quote((dir / "stdout.txt").string()) + " 2> "
                                 + Quote((dir / "stderr.txt").string());
     const int raw = std::system(command.c_str());

@@ -222,6 +222,32 @@ TEST_F(CliTest, DictCheckReportsProblemsWithRecordNumbers)
     EXPECT_FALSE(std::filesystem::exists(dir / "missing.dat"));
 }
 
+// Folder and file names, and terms, with characters outside every ANSI code
+// page: on Windows the arguments must be read as Unicode and the files
+// opened by their wide names.
+TEST_F(CliTest, NamesOutsideAnyCodePage)
+{
+    const auto folder = dir.Path() / std::filesystem::u8path("Ωmega ü 😀");
+    std::filesystem::create_directory(folder);
+    const auto dictionary = folder / "source.dat";
+    const std::string dict = " --dict " + Quote(dictionary.string());
+    auto result = RunCli(dir, "dict add" + dict + " 'ethyl ester' 乙酯");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(test::Entries(dictionary), (std::vector<std::string>{"11:ethyl ester"}));
+
+    const auto names = folder / std::filesystem::u8path("名称 ü😀.txt");
+    test::WriteBytes(names, "Ethyl ester\r\n");
+    result = RunCli(dir, "translate" + dict + " " + Quote(names.string()));
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "乙酯\n");
+
+    // A term GBK cannot hold is refused by name and nothing is stored.
+    result = RunCli(dir, "dict add" + dict + " 'x😀yl' 基");
+    EXPECT_NE(result.status, 0);
+    EXPECT_NE(result.err.find("U+1F600"), std::string::npos) << result.err;
+    EXPECT_EQ(test::Entries(dictionary), (std::vector<std::string>{"11:ethyl ester"}));
+}
+
 TEST_F(CliTest, HelpIsAvailableEverywhere)
 {
     for (const char* command :

@@ -178,7 +178,7 @@ struct LargeImport {
 // Starts carbonym-cli with `arguments`, its output thrown away.
 pid_t SpawnCli(const std::vector<std::string>& arguments)
 {
-    std::vector<std::string> all = {CARBONYM_CLI};
+    std::vector<std::string> all = test::CliCommand();
     all.insert(all.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (auto& argument : all)
@@ -189,7 +189,7 @@ pid_t SpawnCli(const std::vector<std::string>& arguments)
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     pid_t pid = -1;
-    const int error = posix_spawn(&pid, CARBONYM_CLI, &actions, nullptr, argv.data(), environ);
+    const int error = posix_spawnp(&pid, all.front().c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     return error == 0 ? pid : -1;
 }

@@ -1,6 +1,7 @@
-# cmake -DBUILD=DIR -DWORK=DIR -P install_test.cmake
+# cmake -DBUILD=DIR -DWORK=DIR [-DLAUNCHER=COMMAND -DSUFFIX=.exe] -P install_test.cmake
 # Installs the build into a folder whose path holds a space, twice, and
-# checks the folder, the kept dictionary and the desktop entry.
+# checks the folder, the kept dictionary and the desktop entry. LAUNCHER runs
+# the programs of a cross build (Wine), SUFFIX ends their names.
 set(prefix "${WORK}/my programs/carbonym")
 file(REMOVE_RECURSE "${WORK}")
 
@@ -13,20 +14,20 @@ function(install_into prefix)
 endfunction()
 
 install_into("${prefix}")
-foreach(file carbonym-cli source.dat)
+foreach(file carbonym-cli${SUFFIX} source.dat)
     if(NOT EXISTS "${prefix}/${file}")
         message(FATAL_ERROR "${file} is not installed")
     endif()
 endforeach()
 
 # The installed translator finds the starter dictionary beside itself.
-execute_process(COMMAND "${prefix}/carbonym-cli" translate --sort
+execute_process(COMMAND ${LAUNCHER} "${prefix}/carbonym-cli${SUFFIX}" translate --sort
                 INPUT_FILE "${CMAKE_CURRENT_LIST_DIR}/readme_example.txt"
                 OUTPUT_VARIABLE out RESULT_VARIABLE status)
 if(NOT status EQUAL 0 OR NOT out STREQUAL "4-氨基-苯甲酸乙酯\n")
     message(FATAL_ERROR "the installed carbonym-cli translated to '${out}'")
 endif()
-execute_process(COMMAND "${prefix}/carbonym-cli" translate --sort=rules
+execute_process(COMMAND ${LAUNCHER} "${prefix}/carbonym-cli${SUFFIX}" translate --sort=rules
                 INPUT_FILE "${CMAKE_CURRENT_LIST_DIR}/readme_example.txt"
                 OUTPUT_VARIABLE out RESULT_VARIABLE status)
 if(NOT status EQUAL 0 OR NOT out STREQUAL "4-氨基苯甲酸乙酯\n")

@@ -51,6 +51,9 @@ TEST_F(AddTermsTest, WorkedExampleNineSixSixFour)
 TEST_F(AddTermsTest, ReplacedFileKeepsItsPermissions)
 {
     namespace fs = std::filesystem;
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows keeps no owner, group and other permissions";
+#endif
     test::WriteDictionaryFile(path(), {{"methyl", "甲基"}});
     fs::permissions(path(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(Add("ethyl"), AddStatus::Inserted);

@@ -70,6 +70,12 @@ TEST(TermRecord, RefusesWhatTheFieldCannotHold)
         EXPECT_EQ(error.Character(), U'😀');
         EXPECT_NE(std::string(error.what()).find("U+1F600"), std::string::npos);
     }
+    // Invisible characters GBK lacks are refused too, never dropped from the
+    // stored term: a soft hyphen, a zero-width space, a byte order mark.
+    for (const char16_t invisible : {u'\u00AD', u'\u200B', u'\uFEFF'}) {
+        const std::u16string term = std::u16string(u"meth") + invisible + u"yl";
+        EXPECT_THROW(EncodeRecord(MakeRecord(term, U("甲基")), codec), GbkError) << int(invisible);
+    }
     EXPECT_THROW(MakeRecord(std::u16string(32768, u'a'), u"x"), std::length_error);
     EXPECT_EQ(MakeRecord(std::u16string(32767, u'a'), u"x").Length, 32767);
 }
