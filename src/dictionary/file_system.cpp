@@ -4,7 +4,9 @@
 #include "dictionary/dictionary_file.h"
 
 #include <algorithm>
+#include <chrono>
 #include <string>
+#include <thread>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -95,8 +97,19 @@ void WriteNewFileDurably(const std::filesystem::path& path, std::string_view byt
 
 void RenameOver(const std::filesystem::path& from, const std::filesystem::path& to)
 {
-    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        throw DictionaryError("无法替换原文件（文件可能被占用或只读）");
+    // Windows refuses to replace a file another program has open, and
+    // readers (a translation) take no lock: they hold the file only while
+    // they read it, so the save waits for them a little while.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    auto pause = std::chrono::milliseconds(1);
+    while (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const DWORD error = GetLastError();
+        if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION)
+            || std::chrono::steady_clock::now() >= deadline)
+            throw DictionaryError("无法替换原文件（文件可能被占用或只读）");
+        std::this_thread::sleep_for(pause);
+        pause = std::min(pause * 2, std::chrono::milliseconds(50));
+    }
 }
 
 void SyncDirectory(const std::filesystem::path&) {} // MOVEFILE_WRITE_THROUGH did it

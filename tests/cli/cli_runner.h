@@ -44,6 +44,16 @@ inline std::vector<std::string> CliCommand()
     return words;
 }
 
+// Whether the program under test is a Windows build: its lock file stays
+// beside the dictionary, since Windows cannot remove a file that a waiting
+// writer holds open.
+inline bool CliIsWindowsBuild()
+{
+    const char* program = std::getenv("CARBONYM_CLI");
+    const std::string name = program ? program : "";
+    return name.size() >= 4 && name.compare(name.size() - 4, 4, ".exe") == 0;
+}
+
 // Runs carbonym-cli with `arguments` (already quoted as needed) and `input`
 // on standard input.
 inline CliResult RunCli(const TempDir& dir, const std::string& arguments, const std::string& input = "")

@@ -35,7 +35,8 @@ protected:
     {
         Strings names;
         for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
-            names.push_back(entry.path().filename().string());
+            if (!(test::CliIsWindowsBuild() && entry.path().filename() == "source.dat.lock"))
+                names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -152,6 +153,8 @@ TEST_F(DictEditCliTest, ImportsPassBlankLinesAndNameDuplicates)
 
 TEST_F(DictEditCliTest, LinksAndOtherUsersFiles)
 {
+    if (test::CliIsWindowsBuild())
+        GTEST_SKIP() << "POSIX owners, modes and links: not what a Windows build keeps";
     // A hard link is split only when the user repeats the command with --force.
     test::WriteDictionaryFile(dictionary(), {{"methyl", "甲基"}});
     std::filesystem::create_hard_link(dictionary(), dir / "other.dat");

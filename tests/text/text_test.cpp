@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 
 namespace carbonym {
 namespace {
@@ -45,29 +44,6 @@ TEST(Utf8, RoundTripsAndRejectsInvalid)
     EXPECT_THROW(Utf8ToUtf16("\xff\xfe"), std::invalid_argument);
     EXPECT_THROW(Utf8ToUtf16("a\xe4\xb8"), std::invalid_argument);
     EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t(0xD800))), "\xef\xbf\xbd");
-}
-
-// A text past what one conversion call can count is converted in pieces:
-// converting in pieces of any size gives what one piece gives, and an
-// invalid byte anywhere still fails.
-TEST(Utf8, PiecesJoinAtCharacterStarts)
-{
-    std::mt19937 random(3);
-    const std::string characters[] = {"a", "\xce\xb1", "\xe8\x8b\xaf", "\xf0\x9f\x98\x80"};
-    for (int round = 0; round < 200; ++round) {
-        std::string text;
-        for (int i = random() % 40; i > 0; --i)
-            text += characters[random() % 4];
-        const auto whole = Utf8ToUtf16(text);
-        for (size_t piece = 1; piece <= 9; ++piece)
-            ASSERT_EQ(Utf8ToUtf16(text, piece), whole) << text << " in pieces of " << piece;
-        if (!text.empty()) {
-            std::string broken = text;
-            broken[random() % broken.size()] = '\xff';
-            for (size_t piece = 1; piece <= 9; ++piece)
-                EXPECT_THROW(Utf8ToUtf16(broken, piece), std::invalid_argument);
-        }
-    }
 }
 
 } // namespace
