@@ -180,7 +180,8 @@ TEST_F(StarterDictionary, OrganicReagentNamesComeOutWithoutEnglish)
         text += names.back() + u"\r\n";
     }
     ASSERT_GT(names.size(), 1400u);
-    const auto lines = SplitLines(Translate(text, *terms_).Text);
+    const std::u16string translated = Translate(text, *terms_).Text;
+    const auto lines = SplitLines(translated);
     ASSERT_EQ(lines.size(), names.size() + 1);
     std::vector<std::string> left;
     for (size_t i = 0; i < names.size(); ++i)
