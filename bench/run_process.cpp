@@ -37,8 +37,11 @@ ProcessRun RunProcess(const std::vector<std::string>& arguments, const std::file
     if (pid == 0) {
         for (auto& entry : env)
             putenv(entry.data());
+        // The program's notes on standard error (lines still holding
+        // English) would drown the table; a failure shows in its status.
         const int fd = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (fd < 0 || dup2(fd, STDOUT_FILENO) < 0)
+        const int quiet = open("/dev/null", O_WRONLY);
+        if (fd < 0 || dup2(fd, STDOUT_FILENO) < 0 || quiet < 0 || dup2(quiet, STDERR_FILENO) < 0)
             _exit(127);
         execv(kTime, argv.data());
         _exit(127);
