@@ -86,17 +86,16 @@ std::vector<FoundRecord> FindRecords(const std::filesystem::path& dictionary, st
     return FindRecords(ReadExistingDictionary(dictionary), text);
 }
 
-EditOutcome SetChinese(const std::filesystem::path& dictionary, std::u16string_view english,
-                       std::u16string_view chinese, const ChangeOptions& options)
+// One locked change applied to the numbers of every record whose English
+// equals `english`; nothing is written when there is none.
+template <typename Change>
+EditOutcome ChangeEachOf(const std::filesystem::path& dictionary, std::u16string_view english,
+                         const ChangeOptions& options, Change change)
 {
     EditOutcome outcome;
-    if (chinese.empty())
-        return {EditStatus::NoChinese, 0};
-    const std::u16string stored = FirstLine(chinese);
     ChangeDictionary(dictionary, ExistingOnly(options), [&](DictionaryImage& image) {
         const auto numbers = NumbersOf(image, english);
-        for (const int64_t n : numbers)
-            image.SetChinese(n, stored);
+        change(image, numbers);
         outcome.Records = static_cast<int64_t>(numbers.size());
         outcome.Status = numbers.empty() ? EditStatus::NotFound : EditStatus::Done;
         return !numbers.empty();
@@ -104,18 +103,24 @@ EditOutcome SetChinese(const std::filesystem::path& dictionary, std::u16string_v
     return outcome;
 }
 
+EditOutcome SetChinese(const std::filesystem::path& dictionary, std::u16string_view english,
+                       std::u16string_view chinese, const ChangeOptions& options)
+{
+    if (chinese.empty())
+        return {EditStatus::NoChinese, 0};
+    const std::u16string stored = FirstLine(chinese);
+    return ChangeEachOf(dictionary, english, options, [&](DictionaryImage& image, const std::vector<int64_t>& numbers) {
+        for (const int64_t n : numbers)
+            image.SetChinese(n, stored);
+    });
+}
+
 EditOutcome RemoveRecord(const std::filesystem::path& dictionary, std::u16string_view english,
                          const ChangeOptions& options)
 {
-    EditOutcome outcome;
-    ChangeDictionary(dictionary, ExistingOnly(options), [&](DictionaryImage& image) {
-        const auto numbers = NumbersOf(image, english);
+    return ChangeEachOf(dictionary, english, options, [](DictionaryImage& image, const std::vector<int64_t>& numbers) {
         image.Remove(numbers);
-        outcome.Records = static_cast<int64_t>(numbers.size());
-        outcome.Status = numbers.empty() ? EditStatus::NotFound : EditStatus::Done;
-        return !numbers.empty();
     });
-    return outcome;
 }
 
 EditOutcome SetChineseAt(const std::filesystem::path& dictionary, const RecordReference& record,
