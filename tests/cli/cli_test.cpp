@@ -196,7 +196,7 @@ TEST_F(CliTest, DictListAndShow)
 
     for (const char* number : {"0", "4", "-1"}) {
         result = RunCli(dir, std::string("dict show ") + number + dict());
-        EXPECT_EQ(result.status, 2) << number;
+        EXPECT_EQ(result.status, 1) << number; // no such record: refused
         EXPECT_EQ(result.out, "");
         EXPECT_FALSE(result.err.empty());
     }

@@ -92,7 +92,7 @@ TEST_F(DictWriteCliTest, ImportTwoLists)
 TEST_F(DictWriteCliTest, ImportTabSeparated)
 {
     // A blank line is passed over: the rows after it are added too.
-    auto result = RunCli(dir, "dict import" + dict() + " --tsv" + File("t.tsv", "oxo\t氧代\tnote\nethyl\t\n\nrow\t行\n"));
+    auto result = RunCli(dir, "dict import" + dict() + " --tsv" + File("t.tsv", "\xEF\xBB\xBFoxo\t氧代\tnote\nethyl\t乙基\n\nrow\t行\n"));
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "数据添加完毕     \n");
     EXPECT_EQ(test::Entries(dictionary()), (Strings{"3:oxo", "5:ethyl", "3:row"})); // list order into an empty dictionary
@@ -104,6 +104,48 @@ TEST_F(DictWriteCliTest, ImportTabSeparated)
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "第 2 行没有中文：英文和中文之间应以制表符分隔。没有添加任何数据。\n");
     EXPECT_EQ(test::ReadBytes(dictionary()), before);
+}
+
+// Every door refuses a pair that would be a fault of the dictionary, names
+// the term (and the line of a list), exits 1 and changes nothing.
+TEST_F(DictWriteCliTest, BadTermsAreRefusedWithTheTermNamed)
+{
+    test::WriteDictionaryFile(dictionary(), {{"ethanol", "乙醇"}, {"methyl", "甲基"}});
+    const std::string before = test::ReadBytes(dictionary());
+    struct Case {
+        std::string arguments;
+        std::string named; // in the message on standard error
+    };
+    const std::vector<Case> cases = {
+        {"dict add '   ' 空", "英文只有空格"},
+        {"dict add \"$(printf '\\t')\" 制表", "英文“\\t”含有制表符"},
+        {"dict add propyl '  '", "英文“propyl”的中文只有空格"},
+        {"dict add Ethanol 乙醇", "已有只差大小写的“ethanol”"},
+        {"dict set methyl '  '", "的中文只有空格"},
+        {"dict set methyl \"$(printf '甲\\t基')\"", "中文“甲\\t基”含有制表符"},
+        {"dict import --tsv" + File("a.tsv", "ethyl\t乙基\n\t甲\n"), "第 2 行：英文为空，中文却是“甲”"},
+        {"dict import --tsv" + File("b.tsv", "ethyl\t乙基\nx\t\n"), "第 2 行：英文“x”的中文为空"},
+        {"dict import --tsv" + File("c.tsv", std::string("ethyl\t乙基\na") + '\0' + "b\t甲\n"), "第 2 行：英文“a\\0b”含有"},
+        {"dict import --tsv" + File("d.tsv", "ETHANOL\t乙醇\nMETHYL\t甲基\n"), "已有只差大小写的“methyl”"},
+        {"dict import" + File("e.txt", "ethyl\n\npropyl\n") + File("z.txt", "乙基\n丙基\n丙基\n"), "第 2 行：英文为空"},
+        {"dict import" + File("f.txt", "ethyl\npropyl\n") + File("y.txt", "乙基\n\n"), "第 2 行：英文“propyl”的中文为空"},
+    };
+    for (const auto& [arguments, named] : cases) {
+        const auto result = RunCli(dir, arguments + dict());
+        EXPECT_EQ(result.status, 1) << arguments << "\n" << result.err;
+        EXPECT_NE(result.err.find(named), std::string::npos) << arguments << "\n" << result.err;
+    }
+    EXPECT_EQ(test::ReadBytes(dictionary()), before);
+    // Case twins within one file: the first is added, the other named.
+    const auto twins = RunCli(dir, "dict import --tsv" + File("g.tsv", "Ethyl\t乙基\nETHYL\t乙基\n") + dict());
+    EXPECT_EQ(twins.status, 0) << twins.err;
+    EXPECT_NE(twins.err.find("已有只差大小写的“Ethyl”"), std::string::npos) << twins.err;
+    EXPECT_EQ(test::Entries(dictionary()), (Strings{"7:ethanol", "6:methyl", "5:Ethyl"}));
+    // The 64-byte cut twin of a stored term.
+    EXPECT_EQ(RunCli(dir, "dict add " + std::string(64, 'm') + "b 长" + dict()).status, 0);
+    const auto twin = RunCli(dir, "dict add " + std::string(64, 'm') + "c 长" + dict());
+    EXPECT_EQ(twin.status, 1);
+    EXPECT_NE(twin.err.find("截为 64 字节"), std::string::npos) << twin.err;
 }
 
 TEST_F(DictWriteCliTest, ExportThenImportGivesTheSameFile)
@@ -132,9 +174,8 @@ TEST_F(DictWriteCliTest, ExportThenImportGivesTheSameFile)
 
 TEST_F(DictWriteCliTest, ExportNamesRecordsThatWouldNotComeBackTheSame)
 {
-    AddTerm(dictionary(), U("methyl"), U("甲基"));
-    AddTerm(dictionary(), std::u16string(70, u'x'), U("长"));
-    AddTerm(dictionary(), U("a\tb"), U("制表"));
+    // A tab in a term, as an older program could store it.
+    test::WriteDictionaryFile(dictionary(), {{std::string(70, 'x'), "长"}, {"methyl", "甲基"}, {"a\tb", "制表"}});
     const auto result = RunCli(dir, "dict export" + dict());
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, std::string(64, 'x') + "\t长\nmethyl\t甲基\na\tb\t制表\n");

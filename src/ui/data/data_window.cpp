@@ -3,6 +3,7 @@
 #include "dictionary/add_commands.h"
 #include "dictionary/dictionary_path.h"
 #include "dictionary/show_record.h"
+#include "ui/platform/dictionary_messages.h"
 #include "ui/platform/message_box.h"
 #include "ui/data/run_dictionary_change.h"
 #include "ui/platform/run_with_progress.h"
@@ -146,8 +147,8 @@ QPoint DataWindow::PlaceBeside(QPoint mainWindowPosition)
 void DataWindow::ShowRecordCommand()
 {
     const ShownRecord shown = ShowRecord(DictionaryPathIn(directory_), recordNumber_->text().toStdU16String());
-    if (!shown.Found) {
-        ShowMessage(this, QMessageBox::Information, QString::fromStdString(shown.Message), QStringLiteral("提示"));
+    if (shown.Status != ShownRecord::Status::Found) {
+        ShowMessage(this, QMessageBox::Information, ShowRecordMessage(shown), QStringLiteral("提示"));
         return;
     }
     length_->setText(QString::fromStdU16String(shown.Length));
@@ -175,11 +176,16 @@ void DataWindow::AddCommand()
         return;
     // Another program may be changing the dictionary: the add waits for it
     // with the busy notice.
-    std::vector<std::string> messages;
-    RunWithProgress(this, QString::fromUtf8(kChangeBusyNotice),
-                    [&] { messages = RunAddTerm(DictionaryPathIn(directory_), english, chinese, *options); });
+    std::vector<QString> messages;
+    RunWithProgress(this, QString::fromUtf8(kChangeBusyNotice), [&] {
+        try {
+            messages = AddMessages(AddTerm(DictionaryPathIn(directory_), english, chinese, *options));
+        } catch (const std::exception&) {
+            messages = {AddFailedMessage()};
+        }
+    });
     for (const auto& message : messages)
-        ShowMessage(this, QMessageBox::Information, QString::fromStdString(message), QStringLiteral("提示"));
+        ShowMessage(this, QMessageBox::Information, message, QStringLiteral("提示"));
 }
 
 void DataWindow::BatchAddCommand()
@@ -189,10 +195,15 @@ void DataWindow::BatchAddCommand()
     const auto options = AskChangeOptions();
     if (!options)
         return;
-    std::string message;
-    RunWithProgress(this, QString::fromUtf8(kChangeBusyNotice),
-                    [&] { message = RunBatchAdd(directory_, english, chinese, *options); });
-    ShowMessage(this, QMessageBox::Information, QString::fromStdString(message), QStringLiteral("提示"));
+    QString message;
+    RunWithProgress(this, QString::fromUtf8(kChangeBusyNotice), [&] {
+        try {
+            message = BatchMessage(RunBatchAdd(directory_, english, chinese, *options));
+        } catch (const std::exception&) {
+            message = AddFailedMessage();
+        }
+    });
+    ShowMessage(this, QMessageBox::Information, message, QStringLiteral("提示"));
 }
 
 } // namespace carbonym::ui

@@ -1,7 +1,7 @@
 #include "ui/data/run_dictionary_change.h"
 
-#include "dictionary/add_commands.h"
 #include "dictionary/dictionary_error.h"
+#include "ui/platform/dictionary_messages.h"
 #include "ui/platform/message_box.h"
 #include "ui/platform/run_with_progress.h"
 
@@ -19,14 +19,14 @@ ChangeResult RunDictionaryChange(QWidget* parent, const std::function<void(const
             return ChangeResult::Ran;
         } catch (const DictionaryHardLinked& linked) {
             if (options.AllowHardLink) {
-                failure = QString::fromUtf8(linked.what());
+                failure = Describe(linked);
                 return ChangeResult::Failed;
             }
             if (!AskQuestion(parent, QString::fromUtf8(kHardLinkQuestion), QStringLiteral("提示")))
                 return ChangeResult::Declined;
             options.AllowHardLink = true;
-        } catch (const std::exception& error) {
-            failure = QString::fromUtf8(error.what());
+        } catch (const std::exception&) {
+            failure = DescribeCurrentException();
             return ChangeResult::Failed;
         }
     }

@@ -11,6 +11,7 @@
 #include "ui/about/open_about_window.h"
 #include "ui/data/open_data_window.h"
 #include "ui/data/run_dictionary_change.h"
+#include "ui/platform/dictionary_messages.h"
 #include "ui/main/editing_menu.h"
 #include "ui/platform/close_while_busy.h"
 #include "ui/platform/message_box.h"
@@ -204,13 +205,17 @@ void MainWindow::Translate()
     TranslateOutcome outcome;
     try {
         RunWithProgress(this, QStringLiteral("正在翻译，请稍候……"),
-                        [&] { outcome = TranslateCommand(source, dictionary_); });
-    } catch (const std::exception& error) {
-        // The command reports its own failures; anything else is a fault of
-        // the program, reported with its own words for whoever mends it.
+                        [&] {
+                            // The first start: the window makes the empty dictionary it then reads.
+                            CreateDictionary(dictionary_);
+                            outcome = TranslateCommand(source, dictionary_);
+                        });
+    } catch (const std::exception&) {
         outcome.Status = TranslateStatus::Failed;
-        outcome.Message = std::string("翻译失败：程序出错（") + error.what() + "）";
+        outcome.Message = (QStringLiteral("翻译失败：") + DescribeCurrentException()).toStdString();
     }
+    if (outcome.Error)
+        outcome.Message = (QStringLiteral("翻译失败：") + Describe(*outcome.Error)).toStdString();
     switch (outcome.Status) {
     case TranslateStatus::EmptySource:
         ShowMessage(this, QMessageBox::Information, QString::fromStdString(outcome.Message));
@@ -305,6 +310,8 @@ void MainWindow::UndoDictionaryChange()
     else if (status == UndoStatus::NoBackup)
         message = QStringLiteral("没有可以撤销的词典修改（找不到上次修改前的备份“%1”），词典没有任何改动。")
                       .arg(QString::fromStdU16String(BackupPathFor(dictionary_).filename().u16string()));
+    else if (status == UndoStatus::NothingToUndo)
+        message = QStringLiteral("没有可以撤销的词典修改（备份与词典相同），词典没有任何改动。");
     else
         message = QStringLiteral("已撤销上次词典修改，词典已恢复为修改前的样子。");
     ShowMessage(this, QMessageBox::Information, message, title);
