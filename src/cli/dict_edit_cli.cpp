@@ -2,6 +2,7 @@
 
 #include "cli/cli_io.h"
 #include "cli/messages.h"
+#include "dictionary/dictionary_error.h"
 #include "dictionary/record_edits.h"
 #include "text/trim.h"
 #include "text/utf8.h"
@@ -110,10 +111,18 @@ int RunRemove(const EditOptions& options)
 int RunUndo(const EditOptions& options)
 {
     const auto path = ExistingDictionary(options.dictionary);
-    const auto status = RunChange("撤销失败", [&] {
-        return UndoLastChange(path, ChangeOptions{.AllowHardLink = options.force,
-                                                  .RestoreDamagedBackup = options.force});
-    });
+    UndoStatus status = UndoStatus::NoBackup;
+    try {
+        status = UndoLastChange(path, ChangeOptions{.AllowHardLink = options.force,
+                                                    .RestoreDamagedBackup = options.force});
+    } catch (const DictionaryError& error) {
+        // A backup that would make things worse is refused, not a failure.
+        if (error.Fault() == DictionaryFault::BackupDamaged || error.Fault() == DictionaryFault::BackupEmpty)
+            throw CliFailure(kExitRefused, "没有撤销，词典没有任何改动：" + Describe(error));
+        throw CliFailure(kExitFailed, ChangeFailureMessage("撤销失败"));
+    } catch (const std::exception&) {
+        throw CliFailure(kExitFailed, ChangeFailureMessage("撤销失败"));
+    }
     switch (status) {
     case UndoStatus::Undone:
         break;

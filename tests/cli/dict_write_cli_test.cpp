@@ -216,8 +216,9 @@ struct LargeImport {
     }
 };
 
-// Starts carbonym-cli with `arguments`, its output thrown away.
-pid_t SpawnCli(const std::vector<std::string>& arguments)
+// Starts carbonym-cli with `arguments`, its output thrown away, with
+// `setting` ("NAME=VALUE") added to its environment when given.
+pid_t SpawnCli(const std::vector<std::string>& arguments, const std::string& setting = "")
 {
     std::vector<std::string> all = test::CliCommand();
     all.insert(all.end(), arguments.begin(), arguments.end());
@@ -229,8 +230,15 @@ pid_t SpawnCli(const std::vector<std::string>& arguments)
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    std::vector<char*> environment;
+    for (char** variable = environ; *variable; ++variable)
+        environment.push_back(*variable);
+    std::string extra = setting;
+    if (!extra.empty())
+        environment.push_back(extra.data());
+    environment.push_back(nullptr);
     pid_t pid = -1;
-    const int error = posix_spawnp(&pid, all.front().c_str(), &actions, nullptr, argv.data(), environ);
+    const int error = posix_spawnp(&pid, all.front().c_str(), &actions, nullptr, argv.data(), environment.data());
     posix_spawn_file_actions_destroy(&actions);
     return error == 0 ? pid : -1;
 }
@@ -239,7 +247,9 @@ pid_t SpawnCli(const std::vector<std::string>& arguments)
 // the dictionary exactly as it was or exactly as the whole change makes it,
 // and what the killed writers leave behind never stands in the way of the
 // next save. CARBONYM_KILL_RUNS sets the number of kills (20 by default),
-// spread over the four kinds.
+// spread over the four kinds. Then a set and an undo are killed right after
+// each of their renames in turn, and undo and redo still go back and forth
+// between the right files.
 TEST_F(DictWriteCliTest, ImportKilledAtAnyMomentLeavesOldOrNewFile)
 {
     const LargeImport data(20'000, 5'000);
@@ -313,6 +323,49 @@ TEST_F(DictWriteCliTest, ImportKilledAtAnyMomentLeavesOldOrNewFile)
         RecordProperty(change.arguments[1] + "_new", change.complete);
     }
     RecordProperty("interrupted_saves", leftovers);
+
+    // Before: the dictionary `first`, whose backup `original` is the file
+    // before the last change. A set would make `second`.
+    auto run = [&](const std::vector<std::string>& arguments, const std::string& setting = "") {
+        const pid_t pid = SpawnCli(arguments, setting);
+        EXPECT_GT(pid, 0);
+        waitpid(pid, &status, 0);
+        return status;
+    };
+    const std::string original = data.dictionary;
+    auto start = [&](const std::string& bytes, const std::string& backup) {
+        for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+            if (entry.path().filename().string().rfind("source.dat", 0) == 0)
+                std::filesystem::remove(entry.path());
+        test::WriteBytes(dictionary(), bytes);
+        test::WriteBytes(dir / "source.dat.bak", backup);
+    };
+    const std::vector<std::string> set = {"dict", "set", "--dict", path, stored, "第二"};
+    const std::vector<std::string> undo = {"dict", "undo", "--dict", path};
+    start(original, original);
+    ASSERT_EQ(run({"dict", "set", "--dict", path, stored, "第一"}), 0);
+    const std::string first = test::ReadBytes(dictionary());
+    ASSERT_EQ(run(set), 0);
+    const std::string second = test::ReadBytes(dictionary());
+    ASSERT_NE(first, second);
+    for (const auto* change : {&set, &undo}) {
+        for (int rename = 1; rename <= 3; ++rename) {
+            start(first, original);
+            const int killed = run(*change, "CARBONYM_KILL_AFTER_RENAME=" + std::to_string(rename));
+            ASSERT_TRUE(WIFSIGNALED(killed)) << (*change)[1] << " " << rename;
+            // The change took place or not; undo goes back one step from
+            // there, and a second undo comes back.
+            const std::string now = test::ReadBytes(dictionary());
+            const std::string& done = change == &set ? second : original;
+            ASSERT_TRUE(now == first || now == done) << (*change)[1] << " killed after rename " << rename;
+            // Undone, a set gives `first` back; a finished undo is redone to it.
+            const std::string& back = now == first ? original : first;
+            EXPECT_EQ(run(undo), 0) << (*change)[1] << " " << rename;
+            EXPECT_EQ(test::ReadBytes(dictionary()), back) << (*change)[1] << " killed after rename " << rename;
+            EXPECT_EQ(run(undo), 0);
+            EXPECT_EQ(test::ReadBytes(dictionary()), now) << (*change)[1] << " killed after rename " << rename;
+        }
+    }
 }
 
 // 20 writers at once, 60 adds among them, and an import running beside

@@ -159,6 +159,13 @@ TEST_F(AddTermsTest, UntouchedRecordsKeepTheirBytes)
     ASSERT_EQ(after.size(), 3 * 111u);
     EXPECT_EQ(after.substr(0, 111), odd);
     EXPECT_EQ(after.substr(111, 64), std::string("\x02\x00" "ab", 4) + std::string(60, ' '));
+
+    // A fragment too short to count as a record stays as it is, at the end.
+    test::WriteBytes(path(), after + "fragment");
+    EXPECT_EQ(Add("yy"), AddStatus::Inserted);
+    const std::string kept = test::ReadBytes(path());
+    ASSERT_EQ(kept.size(), 4 * 111u + 8);
+    EXPECT_EQ(kept.substr(4 * 111), "fragment");
 }
 
 TEST_F(AddTermsTest, UnwritableDirectoryFailsAndKeepsTheOldFile)

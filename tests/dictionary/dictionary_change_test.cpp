@@ -148,7 +148,9 @@ TEST_F(RecordEditsTest, FindSetRemoveAndUndo)
     EXPECT_EQ(RemoveRecordsAt(path(), {{2, u"Methyl", U("甲基")}}).Status, EditStatus::Stale);
     EXPECT_EQ(SetChinese(path(), u"Methyl", U("别的"), {}, U("甲基")).Status, EditStatus::Stale);
     EXPECT_EQ(RemoveRecord(path(), u"Methyl", {}, U("甲基")).Status, EditStatus::Stale);
+    const std::string backup = test::ReadBytes(BackupPathFor(path()));
     EXPECT_EQ(SetChinese(path(), u"Methyl", U("甲基团"), {}, U("甲基团")).Status, EditStatus::Unchanged);
+    EXPECT_EQ(test::ReadBytes(BackupPathFor(path())), backup); // the undo point stays
     EXPECT_EQ(RemoveRecordsAt(path(), {{2, u"Methyl", U("甲基团")}, {1, U(longTerm.substr(0, 64)), U("新的")},
                                        {2, u"Methyl", U("甲基团")}})
                   .Records,
@@ -264,6 +266,25 @@ TEST_F(RecordEditsTest, WaitsForTheLockAndClearsOnlyLeftoversOfEndedWriters)
     EXPECT_TRUE(std::filesystem::exists(dir / older));
     EXPECT_TRUE(std::filesystem::exists(dir / running));
     EXPECT_FALSE(std::filesystem::exists(LockPathFor(path()))); // the lock leaves no file behind
+
+    // A link planted at the lock's name is not followed: no file appears
+    // where it points, and the change is refused. Nor is a pipe a lock.
+    const std::string before2 = test::ReadBytes(path());
+    std::filesystem::create_symlink(dir / "planted", LockPathFor(path()));
+    auto refusal = [&] {
+        try {
+            AddTerm(path(), u"butyl", U("丁基"));
+        } catch (const DictionaryError& error) {
+            return error.Fault();
+        }
+        return DictionaryFault::Missing;
+    };
+    EXPECT_EQ(refusal(), DictionaryFault::LockNotPlainFile);
+    EXPECT_FALSE(std::filesystem::exists(dir / "planted"));
+    std::filesystem::remove(LockPathFor(path()));
+    ASSERT_EQ(mkfifo(LockPathFor(path()).c_str(), 0644), 0);
+    EXPECT_EQ(refusal(), DictionaryFault::LockNotPlainFile);
+    EXPECT_EQ(test::ReadBytes(path()), before2);
 }
 
 #endif
