@@ -120,7 +120,7 @@ int RunImport(const ImportOptions& options)
             throw CliFailure(kExitRefused, kNoEnglishMessage);
         if (chinese.empty())
             throw CliFailure(kExitRefused, kNoChineseMessage);
-        lists = {SplitWorkFileLines(english), SplitWorkFileLines(chinese)};
+        lists = {SplitWorkFileLines(english), SplitWorkFileLines(chinese), {}};
     }
     const BatchOutcome outcome = RunChange("数据添加失败", [&] {
         return AddBatch(ResolveDictionary(options.dictionary), lists.English, lists.Chinese,

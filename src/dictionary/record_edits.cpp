@@ -67,12 +67,21 @@ bool Holds(const DictionaryImage& image, const RecordReference& record)
 
 // The outcome for a new Chinese text before the dictionary is opened: empty
 // or with a fault, it is refused.
+EditOutcome Outcome(EditStatus status, TermFault fault = TermFault::BlankChinese)
+{
+    EditOutcome outcome;
+    outcome.Status = status;
+    outcome.Fault = fault;
+    return outcome;
+}
+
 std::optional<EditOutcome> RefuseChinese(std::u16string_view chinese, const std::u16string& stored)
 {
     if (chinese.empty())
-        return EditOutcome{EditStatus::NoChinese};
-    for (const TermFault fault : TermFaults(u"x", stored))
-        return EditOutcome{EditStatus::Refused, 0, fault};
+        return Outcome(EditStatus::NoChinese);
+    const auto faults = TermFaults(u"x", stored);
+    if (!faults.empty())
+        return Outcome(EditStatus::Refused, faults.front());
     return std::nullopt;
 }
 
@@ -189,7 +198,7 @@ EditOutcome RemoveRecordsAt(const std::filesystem::path& dictionary, const std::
 {
     EditOutcome outcome;
     if (records.empty())
-        return {EditStatus::NotFound, 0};
+        return Outcome(EditStatus::NotFound);
     ChangeDictionary(dictionary, ExistingOnly(options), [&](DictionaryImage& image) {
         std::vector<int64_t> numbers;
         for (const auto& record : records) {

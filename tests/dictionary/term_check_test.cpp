@@ -28,6 +28,11 @@ struct TermCase {
     bool inChinese = false; // the fault lies in the Chinese, so that a set refuses it too
 };
 
+void PrintTo(const TermCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 const std::string kLong = std::string(64, 'b') + "x"; // stored cut to its 64 bytes
 
 std::vector<TermCase> Cases()

@@ -37,6 +37,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 namespace carbonym::ui {
 
@@ -299,8 +300,29 @@ void MainWindow::UndoDictionaryChange()
         return;
     UndoStatus status = UndoStatus::NoBackup;
     QString failure;
-    const ChangeResult result = RunDictionaryChange(
-        this, [&](const ChangeOptions& options) { status = UndoLastChange(dictionary_, options); }, failure);
+    // A backup that would make the dictionary worse is restored only when
+    // the user, told what is wrong with it, still wants it.
+    std::optional<DictionaryError> doubtful;
+    bool restoreDoubtful = false;
+    const auto undo = [&](ChangeOptions options) {
+        options.RestoreDamagedBackup = restoreDoubtful;
+        try {
+            status = UndoLastChange(dictionary_, options);
+        } catch (const DictionaryError& error) {
+            if (error.Fault() != DictionaryFault::BackupDamaged && error.Fault() != DictionaryFault::BackupEmpty)
+                throw;
+            doubtful = error;
+        }
+    };
+    ChangeResult result = RunDictionaryChange(this, undo, failure);
+    if (result == ChangeResult::Ran && doubtful) {
+        if (!AskQuestion(this, Describe(*doubtful) + QStringLiteral("。仍要恢复它吗？"), title)) {
+            ShowMessage(this, QMessageBox::Information, QStringLiteral("没有撤销，词典没有任何改动。"), title);
+            return;
+        }
+        restoreDoubtful = true;
+        result = RunDictionaryChange(this, undo, failure);
+    }
     RefreshDataWindow();
     QString message;
     if (result == ChangeResult::Declined)
