@@ -144,7 +144,7 @@ int RunImport(const ImportOptions& options)
     }
     // An import that adds nothing, everything being there already, is refused.
     if (outcome.Added == 0)
-        throw CliFailure(kExitRefused, BatchMessage(outcome) + "，没有添加任何数据");
+        throw CliFailure(kExitRefused, "没有添加任何数据：" + std::to_string(outcome.DuplicateCount) + " 个数据都已经存在");
     WriteLine(BatchMessage(outcome));
     return 0;
 }

@@ -183,6 +183,9 @@ TEST_F(DictEditCliTest, ImportsPassBlankLinesAndNameDuplicates)
     // Nothing to add is no success.
     EXPECT_EQ(RunCli(dir, "dict import" + dict() + " --tsv" + File("blank.tsv", "\n  \n\r\n")).status, 1);
     EXPECT_EQ(RunCli(dir, "dict import" + dict() + File("en.txt", "\nbutyl\n") + File("zh.txt", "x\n丁基\n")).status, 1);
+    result = RunCli(dir, "dict import" + dict() + " --tsv" + File("dup.tsv", "methyl\t甲基\nETHYL\t乙基\n"));
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("没有添加任何数据：2 个数据都已经存在"), std::string::npos) << result.err;
     EXPECT_EQ(test::ReadBytes(dictionary()), before);
 
     // A line feed in a single add: its first line is added.
