@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
+#include <utility>
 
 namespace carbonym {
 

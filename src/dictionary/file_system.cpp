@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <string>
 #include <thread>
 
@@ -16,13 +17,35 @@
 #else
 #include <cerrno>
 #include <csignal>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace carbonym {
+
+namespace {
+
+// The test of interrupted saves sets CARBONYM_KILL_AFTER_RENAME=N to have
+// the program killed right after its Nth rename, so that every moment
+// between two renames is tried, not only those a random kill happens to hit.
+void KillPointAfterRename()
+{
+    static const long killAt = [] {
+        const char* text = std::getenv("CARBONYM_KILL_AFTER_RENAME");
+        return text ? std::strtol(text, nullptr, 10) : 0L;
+    }();
+    static long renames = 0;
+    if (killAt <= 0 || ++renames != killAt)
+        return;
+#ifdef _WIN32
+    TerminateProcess(GetCurrentProcess(), 128 + 9); // what a shell reports for SIGKILL
+#else
+    kill(getpid(), SIGKILL);
+#endif
+}
+
+} // namespace
 
 void RequirePlainFile(const std::filesystem::path& path, const FileIdentity& identity)
 {
@@ -100,6 +123,7 @@ void RenameOver(const std::filesystem::path& from, const std::filesystem::path& 
         std::this_thread::sleep_for(pause);
         pause = std::min(pause * 2, std::chrono::milliseconds(50));
     }
+    KillPointAfterRename();
 }
 
 void SyncDirectory(const std::filesystem::path&) {} // MOVEFILE_WRITE_THROUGH did it
@@ -172,24 +196,6 @@ void WriteNewFileDurably(const std::filesystem::path& path, std::string_view byt
         throw DictionaryError(DictionaryFault::DiskFull, path);
     }
 }
-
-namespace {
-
-// The test of interrupted saves sets CARBONYM_KILL_AFTER_RENAME=N to have
-// the program killed right after its Nth rename, so that every moment
-// between two renames is tried, not only those a random kill happens to hit.
-void KillPointAfterRename()
-{
-    static const long killAt = [] {
-        const char* text = std::getenv("CARBONYM_KILL_AFTER_RENAME");
-        return text ? std::strtol(text, nullptr, 10) : 0L;
-    }();
-    static long renames = 0;
-    if (killAt > 0 && ++renames == killAt)
-        kill(getpid(), SIGKILL);
-}
-
-} // namespace
 
 void RenameOver(const std::filesystem::path& from, const std::filesystem::path& to)
 {
