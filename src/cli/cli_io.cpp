@@ -8,7 +8,6 @@
 #include "text/lines.h"
 #include "text/utf8.h"
 
-#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -20,25 +19,49 @@ namespace {
 
 constexpr const char* kOutputFailure = "无法写入标准输出（磁盘可能已满，或输出已关闭）：输出不完整";
 
+const Streams processStreams{std::cin, std::cout, std::cerr, true};
+thread_local const Streams* current = nullptr;
+
+const Streams& Current()
+{
+    return current ? *current : processStreams;
+}
+
 void WriteStandardOutput(std::string_view bytes)
 {
-    UseUtf8Streams();
-    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size())
+    std::ostream& out = Current().Out;
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out)
         throw CliFailure(kExitFailed, kOutputFailure);
 }
 
 } // namespace
 
+UseStreams::UseStreams(const Streams& streams) : previous_(current)
+{
+    current = &streams;
+}
+
+UseStreams::~UseStreams()
+{
+    current = previous_;
+}
+
+std::ostream& ErrorStream()
+{
+    return Current().Err;
+}
+
 std::u16string ReadTextInput(const std::string& path)
 {
-    UseUtf8Streams();
     std::string bytes;
     if (path.empty() || path == "-") {
         std::u16string typed;
-        if (ReadConsoleText(typed))
+        if (Current().Console && ReadConsoleText(typed))
             return typed;
-        bytes.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-        if (std::cin.bad())
+        std::istream& in = Current().In;
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        if (in.bad())
             throw CliFailure(kExitFailed, "无法读取标准输入");
     } else {
         const std::filesystem::path file = std::filesystem::u8path(path);
@@ -116,7 +139,8 @@ void WriteLine(std::string_view utf8)
 
 void FinishOutput()
 {
-    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+    std::ostream& out = Current().Out;
+    if (!out.flush())
         throw CliFailure(kExitFailed, kOutputFailure);
 }
 

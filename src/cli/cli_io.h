@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <filesystem>
+#include <iosfwd>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -19,11 +20,34 @@ private:
     int status_;
 };
 
-inline constexpr const char* kForceHelp = "词典文件有多个硬链接时也保存（保存后它与其他链接分开）";
-
 // Exit statuses shared by the commands.
 inline constexpr int kExitRefused = 1;
 inline constexpr int kExitFailed = 2;
+
+// The streams a command reads and writes: the process's own (std::cin,
+// std::cout, std::cerr, and on Windows the console read as UTF-16), or any
+// others, such as a test's string streams. A command line run sets them for
+// its duration; they are not shared between threads.
+struct Streams {
+    std::istream& In;
+    std::ostream& Out;
+    std::ostream& Err;
+    bool Console = false; // the process's standard streams
+};
+
+class UseStreams {
+public:
+    explicit UseStreams(const Streams& streams);
+    ~UseStreams();
+    UseStreams(const UseStreams&) = delete;
+    UseStreams& operator=(const UseStreams&) = delete;
+
+private:
+    const Streams* previous_;
+};
+
+// The standard error of the command being run.
+std::ostream& ErrorStream();
 
 // Reads UTF-8 text from `path`, or standard input when it is empty or "-".
 // A byte order mark an editor put first is not part of the text. Throws

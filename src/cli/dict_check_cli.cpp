@@ -1,7 +1,9 @@
-#include "cli/dict_check_cli.h"
+// dict check: every problem of the dictionary, named by its record.
 
 #include "cli/cli_io.h"
+#include "cli/commands.h"
 #include "cli/messages.h"
+#include "cli/options.h"
 #include "dictionary/dictionary_error.h"
 #include "dictionary/dictionary_check.h"
 #include "text/utf8.h"
@@ -34,12 +36,12 @@ int RunCheck(const std::string& option)
 
 } // namespace
 
-void AddDictCheckCommand(CLI::App& dict, int& status)
+void AddCheckCommand(CLI::App& dict, int& status)
 {
     auto dictionary = std::make_shared<std::string>();
     auto* check = dict.add_subcommand(
         "check", "检查词典：长词在前的顺序、重复或空白的词条、无法解码的字节；没有问题时退出状态为 0");
-    check->add_option("--dict", *dictionary, "词典文件（默认：程序目录下的 source.dat）");
+    AddDictionaryOption(*check, *dictionary);
     check->callback([dictionary, &status] { status = RunCheck(*dictionary); });
 }
 

@@ -119,9 +119,16 @@ std::string Describe(const DictionaryError& error, bool withinSave)
 
 } // namespace
 
-std::string BatchDuplicatesMessage(int64_t duplicateCount)
+std::string NoChineseMessage(std::u16string_view english)
 {
-    return "数据添加完毕，已经有  " + std::to_string(duplicateCount) + "  个数据存在";
+    if (english.empty())
+        return "没有要添加的中文";
+    return "英文" + Quoted(english) + "的中文为空，词典没有改动";
+}
+
+std::string AddDoneMessage(std::u16string_view english)
+{
+    return "数据添加完毕：" + Quoted(english);
 }
 
 std::string Quoted(std::u16string_view text)
@@ -226,7 +233,7 @@ std::string DuplicateMessage(InsertStatus status, std::u16string_view english, s
                + "永远不会被用到，没有添加";
     if (english != stored)
         return "英文" + Quoted(english) + "存入时截为 64 字节，与已有的" + Quoted(stored) + "相同，没有添加";
-    return kDuplicateMessage;
+    return "英文" + Quoted(english) + "已经存在，没有添加";
 }
 
 std::string BatchMessage(const BatchOutcome& outcome)
@@ -248,7 +255,10 @@ std::string BatchMessage(const BatchOutcome& outcome)
     case BatchOutcome::Status::Done:
         break;
     }
-    return outcome.DuplicateCount == 0 ? std::string(kBatchDoneMessage) : BatchDuplicatesMessage(outcome.DuplicateCount);
+    const std::string added = "数据添加完毕：添加了 " + std::to_string(outcome.Added) + " 个";
+    if (outcome.DuplicateCount == 0)
+        return added;
+    return added + "，" + std::to_string(outcome.DuplicateCount) + " 个已经存在";
 }
 
 } // namespace carbonym::cli

@@ -10,17 +10,15 @@
 
 namespace carbonym::cli {
 
-// Every word carbonym-cli says about the dictionary, in one place. The
-// texts that the data-entry window shows too end in the spaces that belong
-// to them.
-inline constexpr const char* kNoEnglishMessage = "没有要添加的英文  ";
-inline constexpr const char* kNoChineseMessage = "没有要添加的中文  ";
-inline constexpr const char* kDuplicateMessage = "数据已经存在     ";
-inline constexpr const char* kAddDoneMessage = "数据添加完毕    ";
-inline constexpr const char* kBatchDoneMessage = "数据添加完毕     ";
+// Every word carbonym-cli says about the dictionary, in one place.
+inline constexpr const char* kNoEnglishMessage = "没有要添加的英文";
+inline constexpr const char* kNoChineseListMessage = "没有要添加的中文";
 
-// "数据添加完毕，已经有  N  个数据存在": the batch's message for N > 0 duplicates.
-std::string BatchDuplicatesMessage(int64_t duplicateCount);
+// An add or set without Chinese, naming the English term.
+std::string NoChineseMessage(std::u16string_view english);
+
+// The add that was done, naming the term.
+std::string AddDoneMessage(std::u16string_view english);
 
 // What went wrong, naming the file and, where it matters, the record.
 std::string Describe(const DictionaryError& error);

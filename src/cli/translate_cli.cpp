@@ -1,7 +1,9 @@
-#include "cli/translate_cli.h"
+// translate: English names of compounds into Chinese.
 
 #include "cli/cli_io.h"
+#include "cli/commands.h"
 #include "cli/messages.h"
+#include "cli/options.h"
 #include "dictionary/dictionary_change.h"
 #include "text/lines.h"
 #include "text/utf8.h"
@@ -15,7 +17,7 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <filesystem>
-#include <iostream>
+#include <ostream>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -47,7 +49,7 @@ void ReportEnglishLeft(std::u16string_view result)
 {
     const std::string notice = EnglishLeftNotice(CountLinesWithEnglish(result));
     if (!notice.empty())
-        std::cerr << notice << "（--untranslated 列出未译的英文）\n";
+        ErrorStream() << notice << "（--untranslated 列出未译的英文）\n";
 }
 
 // The translation of one input, sorted as asked.
@@ -108,7 +110,8 @@ void RefuseOutputOverDictionary(const std::string& output, const std::filesystem
 int RunTranslate(const TranslateOptions& options)
 {
     if (!options.sort.empty() && options.sort != "plain" && options.sort != "rules")
-        throw CliFailure(kExitFailed, "--sort 只接受 rules（按命名规则排序），或不带值（排序）");
+        throw CliFailure(kExitFailed, "“--sort=" + options.sort
+                                           + "”不对：--sort 不带值时按中文词序排序，--sort=rules 按命名规则排序（--sort=plain 同不带值）");
     // Translating never creates a dictionary: a mistyped --dict is an error.
     const std::filesystem::path dictionary = ExistingDictionary(options.dictionary);
     RefuseOutputOverDictionary(options.output, dictionary);
@@ -148,18 +151,22 @@ void AddTranslateCommand(CLI::App& app, int& status)
 {
     auto options = std::make_shared<TranslateOptions>();
     auto* command = app.add_subcommand("translate", "把英文化合物名称译成中文（UTF-8 输入，UTF-8 输出）");
-    command->add_option("--dict", options->dictionary, "词典文件（默认：程序目录下的 source.dat）");
-    command->add_flag("--sort{plain}", options->sort, "翻译后按中文词序排序（排序）；--sort=rules 按命名规则排序");
+    AddDictionaryOption(*command, options->dictionary);
+    // A bare --sort is plain 排序; a value needs the "=" (--sort=rules), so
+    // that the word after --sort stays a file name.
+    command->add_flag("--sort{plain}", options->sort, "翻译后按中文词序排序（排序）；--sort=rules 按命名规则排序")
+        ->option_text("[=plain|rules]");
     auto* bilingual = command->add_flag("--bilingual", options->bilingual, "以中英文对照方式输出（中英文）");
     command->add_flag("--untranslated", options->untranslated, "不输出译文，改为列出未译的英文片段及其次数，最多的在前");
     auto* format = command
                        ->add_option("--format", options->format,
                                     "输出英文与译文两列：tsv（制表符分隔）或 csv（带引号，RFC 4180）")
+                       ->option_text("tsv|csv")
                        ->transform(CLI::IsMember({"tsv", "csv"}, CLI::ignore_case))
                        ->excludes(bilingual);
     command->add_flag("--bom", options->byteOrderMark, "输出开头加 UTF-8 字节顺序标记（供需要它的电子表格程序）")
         ->needs(format);
-    command->add_option("-o,--output", options->output, "输出文件（默认：标准输出）");
+    command->add_option("-o,--output", options->output, "输出文件（默认：标准输出）")->option_text("OUT");
     command->add_option("FILE", options->files, "输入文件，可以有多个，依次翻译（默认：标准输入）");
     command->callback([options, &status] { status = RunTranslate(*options); });
 }

@@ -275,15 +275,5 @@ TEST_F(CliTest, NamesOutsideAnyCodePage)
     EXPECT_EQ(test::Entries(dictionary), (std::vector<std::string>{"11:ethyl ester"}));
 }
 
-TEST_F(CliTest, HelpIsAvailableEverywhere)
-{
-    for (const char* command :
-         {"--help", "translate --help", "dict --help", "dict list --help", "dict show --help", "dict check --help"}) {
-        const auto result = RunCli(dir, command);
-        EXPECT_EQ(result.status, 0) << command;
-        EXPECT_NE(result.out.find("--help"), std::string::npos) << command;
-    }
-}
-
 } // namespace
 } // namespace carbonym

@@ -59,7 +59,10 @@ TEST_F(DictEditCliTest, FindSetRemoveAndUndo)
     result = RunCli(dir, "dict set" + dict() + " ' ethyl ' 乙基团");
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(RunCli(dir, "dict show 3" + dict()).out, "5\nethyl\n乙基团\n");
-    EXPECT_EQ(RunCli(dir, "dict set" + dict() + " Ethyl x").status, 1); // exact, letter case included
+    // The English is matched as dict find matches it, letter case aside.
+    result = RunCli(dir, "dict set" + dict() + " ETHYL 乙基团");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "英文为“ethyl”的记录的中文已经是“乙基团”，词典没有改动\n");
     EXPECT_EQ(RunCli(dir, "dict set" + dict() + " ethyl ''").status, 1);
 
     EXPECT_EQ(RunCli(dir, "dict remove" + dict() + " methyl").status, 0);
@@ -109,7 +112,17 @@ TEST_F(DictEditCliTest, FindSetRemoveAndUndo)
 
     std::filesystem::remove(dir / "source.dat.bak");
     EXPECT_EQ(RunCli(dir, "dict undo" + dict()).status, 1);
-    EXPECT_EQ(Names(), (Strings{"source.dat", "stderr.txt", "stdin.txt", "stdout.txt"}));
+    EXPECT_EQ(Names(), (Strings{"source.dat"}));
+
+    // An older dictionary holding twins that differ only in letter case:
+    // the exact one is changed; any other spelling guesses none, naming them.
+    test::WriteDictionaryFile(dictionary(), {{"Methyl", "甲基"}, {"methyl", "甲基"}});
+    EXPECT_EQ(RunCli(dir, "dict set" + dict() + " methyl 甲基团").status, 0);
+    result = RunCli(dir, "dict remove" + dict() + " METHYL");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "词典中没有英文正好是“METHYL”的记录，只差大小写的有 2 条：“Methyl”、“methyl”。"
+                          "请照其中一条的大小写写出英文，没有修改\n");
+    EXPECT_EQ(test::Entries(dictionary()), (Strings{"6:Methyl", "6:methyl"}));
 }
 
 TEST_F(DictEditCliTest, CommandsThatReadNeverCreateADictionary)
@@ -175,7 +188,7 @@ TEST_F(DictEditCliTest, ImportsPassBlankLinesAndNameDuplicates)
     auto result = RunCli(dir, "dict import" + dict() + " --tsv"
                                   + File("t.tsv", "ethyl\t乙基\n\r\n\rmethyl\t别的\n\r   \n\rpropyl\t丙基\n\rethyl\tx\n\r"));
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.out, "数据添加完毕，已经有  2  个数据存在\n");
+    EXPECT_EQ(result.out, "数据添加完毕：添加了 2 个，2 个已经存在\n");
     EXPECT_EQ(result.err, "已经存在，没有添加：methyl\n已经存在，没有添加：ethyl\n");
     EXPECT_EQ(test::Entries(dictionary()), (Strings{"6:propyl", "6:methyl", "5:ethyl"}));
     const std::string before = test::ReadBytes(dictionary());

@@ -41,15 +41,15 @@ TEST_F(DictWriteCliTest, AddStatusesAndMessages)
 {
     auto result = RunCli(dir, "dict add" + dict() + " methyl 甲基");
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.out, "数据添加完毕    \n");
+    EXPECT_EQ(result.out, "数据添加完毕：“methyl”\n");
     EXPECT_EQ(RunCli(dir, "dict add" + dict() + " ' ethyl' 乙基").status, 0);
 
     result = RunCli(dir, "dict add" + dict() + " ethyl 别的");
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, "数据已经存在     \n");
-    EXPECT_EQ(RunCli(dir, "dict add" + dict() + " '' 乙基").err, "没有要添加的英文  \n");
-    EXPECT_EQ(RunCli(dir, "dict add" + dict() + " propyl ''").err, "没有要添加的中文  \n");
+    EXPECT_EQ(result.err, "英文“ethyl”已经存在，没有添加\n");
+    EXPECT_EQ(RunCli(dir, "dict add" + dict() + " '' 乙基").err, "没有要添加的英文\n");
+    EXPECT_EQ(RunCli(dir, "dict add" + dict() + " propyl ''").err, "英文“propyl”的中文为空，词典没有改动\n");
     EXPECT_EQ(RunCli(dir, "dict add" + dict() + " '' ''").status, 1);
     const std::string before = test::ReadBytes(dictionary());
 
@@ -73,7 +73,7 @@ TEST_F(DictWriteCliTest, ImportTwoLists)
     auto result = RunCli(dir, "dict import" + dict() + File("en.txt", "ethyl\r\nmethyl\nbutyl\n")
                                   + File("zh.txt", "\xEF\xBB\xBF乙基\n甲基\n丁基\n多余\n"));
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.out, "数据添加完毕，已经有  1  个数据存在\n");
+    EXPECT_EQ(result.out, "数据添加完毕：添加了 2 个，1 个已经存在\n");
     EXPECT_EQ(test::Entries(dictionary()), (Strings{"6:methyl", "5:butyl", "5:ethyl"}));
     EXPECT_EQ(Trim(ReadDictionary(dictionary())[2].Chinese), U("乙基")); // no byte-order mark
     const std::string before = test::ReadBytes(dictionary());
@@ -82,9 +82,9 @@ TEST_F(DictWriteCliTest, ImportTwoLists)
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "中文列表的行数少于英文列表：英文 2 行，中文 1 行。没有添加任何数据。\n");
     EXPECT_EQ(RunCli(dir, "dict import" + dict() + File("en.txt", "") + File("zh.txt", "x")).err,
-              "没有要添加的英文  \n");
+              "没有要添加的英文\n");
     EXPECT_EQ(RunCli(dir, "dict import" + dict() + File("en.txt", "x") + File("zh.txt", "")).err,
-              "没有要添加的中文  \n");
+              "没有要添加的中文\n");
     EXPECT_EQ(RunCli(dir, "dict import" + dict() + File("en.txt", "x")).status, 2); // one list only
     EXPECT_EQ(test::ReadBytes(dictionary()), before);
 }
@@ -94,7 +94,7 @@ TEST_F(DictWriteCliTest, ImportTabSeparated)
     // A blank line is passed over: the rows after it are added too.
     auto result = RunCli(dir, "dict import" + dict() + " --tsv" + File("t.tsv", "\xEF\xBB\xBFoxo\t氧代\tnote\nethyl\t乙基\n\nrow\t行\n"));
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.out, "数据添加完毕     \n");
+    EXPECT_EQ(result.out, "数据添加完毕：添加了 3 个\n");
     EXPECT_EQ(test::Entries(dictionary()), (Strings{"3:oxo", "5:ethyl", "3:row"})); // list order into an empty dictionary
     EXPECT_EQ(Trim(ReadDictionary(dictionary())[0].Chinese), U("氧代"));
     const std::string before = test::ReadBytes(dictionary());

@@ -1,6 +1,6 @@
 // The README's table of exit statuses is true: every example command of a
 // row, run against the small dictionary the README names, exits with that
-// row's status.
+// row's status, and says why without trailing spaces.
 
 #include "cli_runner.h"
 
@@ -12,8 +12,6 @@
 
 namespace carbonym {
 namespace {
-
-using test::Quote;
 
 struct Example {
     int status = 0;
@@ -46,21 +44,17 @@ TEST(ReadmeExitStatus, EveryExampleExitsAsTheTableSays)
         statuses.insert(example.status);
     ASSERT_EQ(statuses, (std::set<int>{0, 1, 2})) << "the README has no table of exit statuses";
 
-    std::string program;
-    for (const auto& word : test::CliCommand())
-        program += Quote(word) + " ";
     for (const auto& [status, command] : examples) {
         test::TempDir dir;
         test::WriteDictionaryFile(dir / "source.dat", {{"methyl", "甲基"}, {"ethyl", "乙基"}});
         test::WriteBytes(dir / "names.txt", "methyl\nethyl\n");
         test::WriteBytes(dir / "empty.txt", "");
         const std::string dictionary = command.find("--dict") == std::string::npos ? " --dict source.dat" : "";
-        const std::string line = "cd " + Quote(dir.Path().string()) + " && " + program + command + dictionary
-                                 + " < /dev/null > out.txt 2> err.txt";
-        const int raw = std::system(line.c_str());
-        EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == status)
-            << command << ": exit " << (WIFEXITED(raw) ? WEXITSTATUS(raw) : -1) << ", README says " << status
-            << "\n" << test::ReadBytes(dir / "err.txt");
+        const auto result = test::RunCli(dir, command + dictionary, "", dir.Path());
+        EXPECT_EQ(result.status, status) << command << "\n" << result.err;
+        // Every message is a sentence of its own, with nothing after it.
+        EXPECT_TRUE(result.err.empty() || (result.err.back() == '\n' && result.err.find(" \n") == std::string::npos))
+            << command << ": " << result.err;
     }
 }
 
