@@ -42,7 +42,6 @@ void DictionaryImage::Load(std::string_view file)
     std::string content(file.substr(0, static_cast<size_t>(count) * kRecordSize));
     content.resize(static_cast<size_t>(count) * kRecordSize, ' ');
     lengths_.reserve(static_cast<size_t>(count));
-    sizes_.reserve(static_cast<size_t>(count));
     order_.reserve(static_cast<size_t>(count));
     stored_.reserve(static_cast<size_t>(count));
     for (int64_t i = 0; i < count; ++i) {
@@ -64,8 +63,6 @@ void DictionaryImage::Add(size_t position, std::array<char, kRecordSize> bytes)
     const TermRecord record = DecodeRecord(std::string_view(bytes.data(), kRecordSize), codec_);
     stored_.push_back(Stored{std::u16string(Trim(record.English)), bytes});
     lengths_.insert(lengths_.begin() + static_cast<std::ptrdiff_t>(position), record.Length);
-    sizes_.insert(sizes_.begin() + static_cast<std::ptrdiff_t>(position),
-                  static_cast<uint16_t>(stored_.back().english.size()));
     order_.insert(order_.begin() + static_cast<std::ptrdiff_t>(position), static_cast<uint32_t>(stored_.size() - 1));
     if (indexed_)
         Index(stored_.back().english);
@@ -152,12 +149,10 @@ void DictionaryImage::Remove(std::vector<int64_t> numbers)
             continue;
         }
         lengths_[kept] = lengths_[i];
-        sizes_[kept] = sizes_[i];
         order_[kept] = order_[i];
         ++kept;
     }
     lengths_.resize(kept);
-    sizes_.resize(kept);
     order_.resize(kept);
     indexed_ = false;
     exact_.clear();
@@ -250,30 +245,24 @@ std::vector<InsertResult> DictionaryImage::InsertAll(const std::vector<std::pair
     });
 
     std::vector<int16_t> lengths;
-    std::vector<uint16_t> sizes;
     std::vector<uint32_t> order;
     const size_t total = order_.size() + accepted.size();
     lengths.reserve(total);
-    sizes.reserve(total);
     order.reserve(total);
     stored_.reserve(stored_.size() + accepted.size());
     size_t old = 0;
     for (const size_t k : accepted) {
         for (; old < incoming[k].gap; ++old) {
             lengths.push_back(lengths_[old]);
-            sizes.push_back(sizes_[old]);
             order.push_back(order_[old]);
         }
         stored_.push_back(Stored{std::move(incoming[k].stored), incoming[k].bytes});
         lengths.push_back(incoming[k].length);
-        sizes.push_back(static_cast<uint16_t>(stored_.back().english.size()));
         order.push_back(static_cast<uint32_t>(stored_.size() - 1));
     }
     lengths.insert(lengths.end(), lengths_.begin() + static_cast<std::ptrdiff_t>(old), lengths_.end());
-    sizes.insert(sizes.end(), sizes_.begin() + static_cast<std::ptrdiff_t>(old), sizes_.end());
     order.insert(order.end(), order_.begin() + static_cast<std::ptrdiff_t>(old), order_.end());
     lengths_ = std::move(lengths);
-    sizes_ = std::move(sizes);
     order_ = std::move(order);
     return results;
 }

@@ -107,11 +107,8 @@ private:
     std::array<char, kRecordSize> Encode(std::u16string_view english, std::u16string_view chinese);
 
     // Parallel arrays in file order, so that the scans stay in cache; the
-    // texts and bytes stay put in `stored_`. `sizes_` holds the size of each
-    // stored English text, so that the duplicate test compares texts only
-    // where the sizes agree.
+    // texts and bytes stay put in `stored_`.
     std::vector<int16_t> lengths_;
-    std::vector<uint16_t> sizes_;
     std::vector<uint32_t> order_;
     std::vector<Stored> stored_;
     std::string tail_; // bytes after the last record, too few to count as one

@@ -102,8 +102,9 @@ TEST_P(TermCheckTest, TheDoorRefusesWhatTheCheckReports)
     }
     const auto set = SetChinese(path(), u"ethyl", chinese);
     EXPECT_EQ(set.Status == EditStatus::Refused, c.inChinese);
-    if (c.inChinese)
+    if (c.inChinese) {
         EXPECT_EQ(test::ReadBytes(path()), before);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Pairs, TermCheckTest, ::testing::ValuesIn(Cases()),
