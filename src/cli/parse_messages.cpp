@@ -25,6 +25,14 @@ std::string AllowedValues(const CLI::Option* option)
     return values;
 }
 
+// "tsv|csv" as "tsv 或 csv".
+std::string Alternatives(std::string values)
+{
+    for (size_t bar; (bar = values.find('|')) != std::string::npos;)
+        values.replace(bar, 1, " 或 ");
+    return values;
+}
+
 class Formatter : public CLI::Formatter {
 public:
     Formatter()
@@ -202,7 +210,7 @@ std::string Sentence(const CLI::App* app, const CLI::Error& error)
         const std::string type = option ? option->get_type_name() : std::string();
         const size_t colon = type.find(":{");
         return Named(app, match[1]) + "的值不对"
-               + (colon == std::string::npos ? std::string() : "：只接受 " + AllowedValues(option));
+               + (colon == std::string::npos ? std::string() : "：只接受 " + Alternatives(AllowedValues(option)));
     }
     if (kind == "ArgumentMismatch") {
         if (std::regex_search(what, match, std::regex("arguments to (\\S+), got 0")) ||

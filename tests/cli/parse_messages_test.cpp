@@ -45,7 +45,7 @@ TEST(ParseMessages, WrongCommandLinesAreNamedInChinese)
         {"translate --sotr", "“carbonym-cli translate”没有选项“--sotr”。是不是“--sort”？"},
         {"dict list --dcit x", "“carbonym-cli dict list”没有选项“--dcit”。是不是“--dict”？"},
         {"--dict x translate", "选项“--dict”要写在子命令之后：carbonym-cli translate --dict ……"},
-        {"translate --format xml", "选项“--format”的值不对：只接受 tsv|csv"},
+        {"translate --format xml", "选项“--format”的值不对：只接受 tsv 或 csv"},
         {"translate --format tsv --bilingual", "选项“--bilingual”不能与选项“--format”同时使用"},
         {"translate --bom", "选项“--bom”只能与选项“--format”一起使用"},
         {"dict import --tsv a.tsv en.txt", "参数 ENGLISH_LIST（英文列表文件）不能与选项“--tsv”同时使用"},
