@@ -1,5 +1,7 @@
 #include "translation/naming_order.h"
 
+#include "text/case_fold.h"
+#include "text/lines.h"
 #include "translation/piece_kind.h"
 #include "translation/reorder.h"
 #include "text/script.h"
@@ -139,10 +141,16 @@ Name Salt(Pieces pieces)
 }
 
 // 庆大霉素 硫酸酯 → 硫酸庆大霉素, 雌二醇 苯甲酸酯 → 苯甲酸雌二醇: the salt or
-// ester of a base or drug named after it, anion first.
+// ester of a base or drug named after it, anion first. An alcohol named by
+// its locant takes the acid as an ester does: 十四碳-11-烯-1-醇 丙酸酯 →
+// 十四碳-11-烯-1-醇丙酸酯.
 Name BaseSalt(Pieces pieces)
 {
-    return std::u16string(AnionStem(pieces.back())) + Join(pieces.first(pieces.size() - 1));
+    const auto base = Join(pieces.first(pieces.size() - 1));
+    if (pieces.size() == 2 && base.size() > 3 && base.back() == u'醇' && base[base.size() - 2] == u'-'
+        && base[base.size() - 3] >= u'0' && base[base.size() - 3] <= u'9')
+        return base + std::u16string(AnionStem(pieces.back())) + u"酯";
+    return std::u16string(AnionStem(pieces.back())) + base;
 }
 
 // 氨基乙醛 二甲基 缩醛 → 氨基乙醛缩二甲醇.
@@ -341,7 +349,9 @@ std::u16string OrderInverted(std::u16string_view line)
 }
 
 // A line of several pieces in naming order, or nothing when no rule knows it.
-Name OrderLine(std::u16string_view line)
+// `kinds` tells, piece by piece, what the English said a piece is where its
+// Chinese alone does not (乙酸 from "acetate" is an anion).
+Name OrderLine(std::u16string_view line, std::span<const std::optional<PieceKind>> kinds = {})
 {
     std::vector<Piece> pieces;
     bool inverted = false;
@@ -355,7 +365,9 @@ Name OrderLine(std::u16string_view line)
         if (text.empty())
             continue;
         inverted = inverted || text.back() == u',';
-        pieces.push_back(Piece{text, KindOf(text)});
+        const size_t index = pieces.size();
+        const auto kind = index < kinds.size() && kinds[index] ? *kinds[index] : KindOf(text);
+        pieces.push_back(Piece{text, kind});
     }
     if (inverted)
         return OrderInverted(line);
@@ -381,7 +393,126 @@ size_t AliasStart(std::u16string_view line)
     return depth == 0 ? start : std::u16string_view::npos;
 }
 
+// What the English of a piece says it is: a word in -ate or -ite whose
+// Chinese is an acid's is its anion or ester (乙酸 from "acetate").
+std::optional<PieceKind> KindFromEnglish(const ComposedPiece& piece)
+{
+    std::u16string_view english = piece.English;
+    while (!english.empty() && (english.back() == u',' || english.back() == u' '))
+        english.remove_suffix(1);
+    std::u16string_view chinese = piece.Chinese;
+    if (!chinese.empty() && chinese.back() == u',')
+        chinese.remove_suffix(1);
+    const auto endsWith = [](std::u16string_view text, std::u16string_view ending) {
+        return text.size() >= ending.size() && FoldCase(text.substr(text.size() - ending.size())) == ending;
+    };
+    if ((endsWith(english, u"ate") || endsWith(english, u"ite")) && !chinese.empty() && chinese.back() == u'酸')
+        return PieceKind::OxoAnion;
+    return std::nullopt;
+}
+
+// 3-己烯基 酯 → 3-己烯酯, 双(2-甲基丁基) 酯 → 二(2-甲基丁基)酯: a group named
+// before the word ester is the alcohol's part of the ester.
+std::vector<ComposedPiece> WithEsterWords(std::span<const ComposedPiece> pieces)
+{
+    std::vector<ComposedPiece> merged;
+    for (const auto& piece : pieces) {
+        const bool ester = piece.Chinese == u"酯" || piece.Chinese == u"酯,";
+        if (ester && !merged.empty() && KindOf(merged.back().Chinese) == PieceKind::Group) {
+            auto& group = merged.back();
+            std::u16string stem(GroupStem(group.Chinese));
+            if (stem.starts_with(u"双("))
+                stem.replace(0, 1, u"二");
+            group.Chinese = stem + piece.Chinese;
+            group.English += u' ';
+            group.English += piece.English;
+            continue;
+        }
+        merged.push_back(piece);
+    }
+    return merged;
+}
+
+// Where a trailing alias in brackets begins among the pieces ("Propyl
+// orthoformate (Tripropyl orthoformate)"): the first piece of the last
+// bracket that closes at the end of the line; the number of pieces when
+// there is none.
+size_t AliasPiece(std::span<const ComposedPiece> pieces)
+{
+    if (pieces.size() < 2 || pieces.back().Chinese.empty() || pieces.back().Chinese.back() != u')')
+        return pieces.size();
+    int depth = 0;
+    for (size_t k = pieces.size(); k-- > 1;) {
+        const auto& text = pieces[k].Chinese;
+        for (size_t i = text.size(); i-- > 0;) {
+            depth += text[i] == u')' ? 1 : text[i] == u'(' ? -1 : 0;
+            if (depth == 0)
+                return i == 0 ? k : pieces.size();
+        }
+    }
+    return pieces.size();
+}
+
 } // namespace
+
+std::u16string ReorderComposedByRules(std::span<const ComposedPiece> composed)
+{
+    const std::vector<ComposedPiece> pieces = WithEsterWords(composed);
+    const size_t alias = AliasPiece(pieces);
+    std::u16string body;
+    std::vector<std::optional<PieceKind>> kinds;
+    for (size_t k = 0; k < alias; ++k) {
+        if (pieces[k].Chinese.empty())
+            continue;
+        if (!body.empty())
+            body += u' ';
+        body += pieces[k].Chinese;
+        kinds.push_back(KindFromEnglish(pieces[k]));
+    }
+    std::u16string named;
+    if (body.find(u' ') == std::u16string::npos)
+        named = body;
+    else if (const Name ordered = OrderLine(body, kinds))
+        named = *ordered;
+    else
+        named = ReorderName(body);
+    if (alias == pieces.size())
+        return named;
+    // The alias is a name of its own: ordered inside its brackets.
+    std::vector<ComposedPiece> inside(pieces.begin() + static_cast<std::ptrdiff_t>(alias), pieces.end());
+    inside.front().Chinese.erase(0, 1);
+    inside.back().Chinese.pop_back();
+    return named + u" (" + ReorderComposedByRules(inside) + u")";
+}
+
+std::u16string TranslateTextByRules(std::u16string_view source, const NameComposer& composer)
+{
+    std::u16string result;
+    for (const auto line : SplitLines(source)) {
+        if (line.empty())
+            continue;
+        result += ReorderComposedByRules(composer.Compose(line));
+        result += kLineBreak;
+    }
+    return result;
+}
+
+size_t CountLinesOrderedOtherwise(std::u16string_view source, std::u16string_view translated,
+                                  const NameComposer& composer)
+{
+    const auto sourceLines = SplitLines(source);
+    const auto translatedLines = SplitLines(translated);
+    if (sourceLines.size() != translatedLines.size())
+        return 0;
+    size_t count = 0;
+    for (size_t i = 0; i < sourceLines.size(); ++i) {
+        if (sourceLines[i].empty())
+            continue;
+        if (ReorderName(translatedLines[i]) != ReorderComposedByRules(composer.Compose(sourceLines[i])))
+            ++count;
+    }
+    return count;
+}
 
 std::u16string ReorderByRules(std::u16string_view line)
 {
