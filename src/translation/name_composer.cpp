@@ -296,6 +296,12 @@ NameComposer::NameComposer(const std::vector<Term>& terms)
                   morpheme.Kind = it->second;
               morpheme.LocantLetter = morpheme.Folded.size() == 2 && IsLetter(morpheme.Folded[0])
                   && morpheme.Folded[1] == u'-';
+              // Prefixes attach to an acid named in two words ("4-methyl" +
+              // "benzoic acid"), never to the other names of several words:
+              // "ethyl ether" is no part of "phenylethyl ether", nor
+              // "hydrazine hydrochloride" of "phenylhydrazine hydrochloride".
+              morpheme.StartsWord = morpheme.Folded.find(u' ') != std::u16string::npos
+                  && !EndsWith(morpheme.Folded, u" acid");
               morphemes.push_back(std::move(morpheme));
           }
           for (const auto& part : NameParts())
@@ -330,6 +336,8 @@ std::vector<ComposedPiece> NameComposer::Compose(std::u16string_view line) const
         const auto& morpheme = morphemes_[index];
         const size_t length = morpheme.Folded.size();
         const size_t start = end - length;
+        if (morpheme.StartsWord && start > 0 && IsLetter(text[start - 1]))
+            return;
         if (morpheme.LocantLetter && text[start] != morpheme.Folded[0]) {
             // "P-methyl" names phosphorus; a capital o-, m-, p- is read as
             // such only where a catalogue capitalises the line's first word.

@@ -41,6 +41,7 @@ private:
         std::u16string Chinese;
         std::optional<PartKind> Kind; // the part's kind when a part has this English
         bool LocantLetter = false; // o-, m-, p-: lower case only, but at the start of a line
+        bool StartsWord = false; // a name of several words: only where a word starts
     };
 
     std::vector<Morpheme> morphemes_;

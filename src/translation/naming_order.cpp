@@ -333,6 +333,10 @@ std::u16string OrderInverted(std::u16string_view line)
         }
     }
     auto pieces = ReorderedPieces(line);
+    // The alcohol's part of an ester follows its acid, wherever CAS put
+    // the stereo descriptor (戊酸, 3-己烯酯, (Z)- → (Z)-戊酸3-己烯酯).
+    std::stable_partition(pieces.begin(), pieces.end(),
+                          [](std::u16string_view piece) { return KindOf(piece) != PieceKind::EsterWord; });
     std::u16string name;
     if (pieces.size() >= 2 && IsOnium(pieces[pieces.size() - 2])) {
         const Piece anion{pieces.back(), KindOf(pieces.back())};
@@ -393,96 +397,170 @@ size_t AliasStart(std::u16string_view line)
     return depth == 0 ? start : std::u16string_view::npos;
 }
 
+// A piece of a composed line with what it is, where the English tells.
+struct Word {
+    std::u16string Chinese;
+    std::u16string English;
+    std::optional<PieceKind> Kind;
+};
+
+bool EndsWithFolded(std::u16string_view text, std::u16string_view ending)
+{
+    return text.size() >= ending.size() && FoldCase(text.substr(text.size() - ending.size())) == ending;
+}
+
+std::u16string_view WithoutComma(std::u16string_view text)
+{
+    return !text.empty() && text.back() == u',' ? text.substr(0, text.size() - 1) : text;
+}
+
 // What the English of a piece says it is: a word in -ate or -ite whose
 // Chinese is an acid's is its anion or ester (乙酸 from "acetate").
 std::optional<PieceKind> KindFromEnglish(const ComposedPiece& piece)
 {
-    std::u16string_view english = piece.English;
-    while (!english.empty() && (english.back() == u',' || english.back() == u' '))
-        english.remove_suffix(1);
-    std::u16string_view chinese = piece.Chinese;
-    if (!chinese.empty() && chinese.back() == u',')
-        chinese.remove_suffix(1);
-    const auto endsWith = [](std::u16string_view text, std::u16string_view ending) {
-        return text.size() >= ending.size() && FoldCase(text.substr(text.size() - ending.size())) == ending;
-    };
-    if ((endsWith(english, u"ate") || endsWith(english, u"ite")) && !chinese.empty() && chinese.back() == u'酸')
+    const auto english = WithoutComma(piece.English);
+    const auto chinese = WithoutComma(piece.Chinese);
+    if ((EndsWithFolded(english, u"ate") || EndsWithFolded(english, u"ite")) && !chinese.empty()
+        && chinese.back() == u'酸')
         return PieceKind::OxoAnion;
     return std::nullopt;
 }
 
 // 3-己烯基 酯 → 3-己烯酯, 双(2-甲基丁基) 酯 → 二(2-甲基丁基)酯: a group named
 // before the word ester is the alcohol's part of the ester.
-std::vector<ComposedPiece> WithEsterWords(std::span<const ComposedPiece> pieces)
+std::vector<Word> ToWords(std::span<const ComposedPiece> pieces)
 {
-    std::vector<ComposedPiece> merged;
+    std::vector<Word> words;
     for (const auto& piece : pieces) {
-        const bool ester = piece.Chinese == u"酯" || piece.Chinese == u"酯,";
-        if (ester && !merged.empty() && KindOf(merged.back().Chinese) == PieceKind::Group) {
-            auto& group = merged.back();
+        const bool ester = WithoutComma(piece.Chinese) == u"酯";
+        if (ester && !words.empty() && KindOf(words.back().Chinese) == PieceKind::Group) {
+            auto& group = words.back();
             std::u16string stem(GroupStem(group.Chinese));
             if (stem.starts_with(u"双("))
                 stem.replace(0, 1, u"二");
             group.Chinese = stem + piece.Chinese;
-            group.English += u' ';
-            group.English += piece.English;
+            group.English += u' ' + piece.English;
             continue;
         }
-        merged.push_back(piece);
+        if (!piece.Chinese.empty())
+            words.push_back(Word{piece.Chinese, piece.English, KindFromEnglish(piece)});
     }
-    return merged;
+    return words;
 }
 
-// Where a trailing alias in brackets begins among the pieces ("Propyl
-// orthoformate (Tripropyl orthoformate)"): the first piece of the last
-// bracket that closes at the end of the line; the number of pieces when
-// there is none.
-size_t AliasPiece(std::span<const ComposedPiece> pieces)
+// 钴(2+) → 钴: CAS gives the cation's charge, Chinese names the salt without.
+std::u16string WithoutCharge(std::u16string_view cation)
 {
-    if (pieces.size() < 2 || pieces.back().Chinese.empty() || pieces.back().Chinese.back() != u')')
-        return pieces.size();
+    const size_t open = cation.rfind(u'(');
+    if (open != std::u16string_view::npos && cation.size() - open >= 4 && cation.substr(cation.size() - 2) == u"+)")
+        return std::u16string(cation.substr(0, open));
+    return std::u16string(cation);
+}
+
+// CAS names a salt after its acid: "Sulfuric acid, cobalt(2+) salt (1:1),
+// heptahydrate" (硫酸, 钴(2+) 盐 (1:1), 七水合物) is read as 硫酸 钴 七水合物,
+// and "Benzoic acid, 4-hydroxy-, sodium salt" as 4-羟基苯甲酸 钠. Nothing
+// when the line is not such a name.
+std::optional<std::vector<Word>> AsCasSalt(const std::vector<Word>& words)
+{
+    // The word "salt" stands alone or in the cation's piece, where the
+    // dictionary translated "cobalt(2+) salt" whole.
+    size_t salt = 0;
+    while (salt < words.size() && FoldCase(words[salt].English).find(u"salt") == std::u16string::npos)
+        ++salt;
+    size_t acid = 0;
+    while (acid < salt && !EndsWithFolded(WithoutComma(words[acid].English), u"acid"))
+        ++acid;
+    if (salt == words.size() || acid >= salt || words[acid].English.back() != u',')
+        return std::nullopt;
+    if (FoldCase(WithoutComma(words[salt].English)) != u"salt")
+        ++salt; // the cation's piece with the word in it
+    std::u16string anion;
+    for (size_t k = 0; k <= acid; ++k)
+        anion += WithoutComma(words[k].Chinese);
+    std::u16string substituents;
+    std::vector<Word> cations;
+    for (size_t k = acid + 1; k < salt; ++k) {
+        const auto text = WithoutComma(words[k].Chinese);
+        if (text.empty() || text == u"盐")
+            continue;
+        if (text.ends_with(u'-'))
+            substituents = std::u16string(text) + substituents;
+        else
+            cations.push_back(Word{WithoutCharge(text), words[k].English, PieceKind::Cation});
+    }
+    if (cations.empty())
+        return std::nullopt;
+    if (!substituents.empty() && IsChineseCharacter(anion.front()) && substituents.size() > 1
+        && IsChineseCharacter(substituents[substituents.size() - 2]))
+        substituents.pop_back();
+    std::vector<Word> salted{Word{substituents + anion, u"", PieceKind::OxoAnion}};
+    salted.insert(salted.end(), cations.begin(), cations.end());
+    for (size_t k = salt + 1; k < words.size(); ++k) {
+        const auto text = WithoutComma(words[k].Chinese);
+        // The ratio of CAS's "salt (1:1)" has no Chinese.
+        if (text.size() >= 5 && text.front() == u'(' && text.back() == u')' && text.find(u':') != std::u16string_view::npos)
+            continue;
+        salted.push_back(Word{std::u16string(text), words[k].English, std::nullopt});
+    }
+    return salted;
+}
+
+// Where a trailing alias in brackets begins among the words ("Propyl
+// orthoformate (Tripropyl orthoformate)"): the first word of the last
+// bracket that closes at the end of the line; the number of words when
+// there is none.
+size_t AliasWord(const std::vector<Word>& words)
+{
+    if (words.size() < 2 || words.back().Chinese.back() != u')')
+        return words.size();
     int depth = 0;
-    for (size_t k = pieces.size(); k-- > 1;) {
-        const auto& text = pieces[k].Chinese;
+    for (size_t k = words.size(); k-- > 1;) {
+        const auto& text = words[k].Chinese;
         for (size_t i = text.size(); i-- > 0;) {
             depth += text[i] == u')' ? 1 : text[i] == u'(' ? -1 : 0;
             if (depth == 0)
-                return i == 0 ? k : pieces.size();
+                return i == 0 ? k : words.size();
         }
     }
-    return pieces.size();
+    return words.size();
+}
+
+std::u16string OrderWords(std::vector<Word> words)
+{
+    const size_t alias = AliasWord(words);
+    std::vector<Word> body(words.begin(), words.begin() + static_cast<std::ptrdiff_t>(alias));
+    if (auto salt = AsCasSalt(body))
+        body = std::move(*salt);
+    std::u16string line;
+    std::vector<std::optional<PieceKind>> kinds;
+    for (const auto& word : body) {
+        if (!line.empty())
+            line += u' ';
+        line += word.Chinese;
+        kinds.push_back(word.Kind);
+    }
+    std::u16string named;
+    if (line.find(u' ') == std::u16string::npos)
+        named = line;
+    else if (const Name ordered = OrderLine(line, kinds))
+        named = *ordered;
+    else
+        named = ReorderName(line);
+    if (alias == words.size())
+        return named;
+    // The alias is a name of its own: ordered inside its brackets.
+    std::vector<Word> inside(words.begin() + static_cast<std::ptrdiff_t>(alias), words.end());
+    inside.front().Chinese.erase(0, 1);
+    inside.back().Chinese.pop_back();
+    return named + u" (" + OrderWords(std::move(inside)) + u")";
 }
 
 } // namespace
 
-std::u16string ReorderComposedByRules(std::span<const ComposedPiece> composed)
+std::u16string ReorderComposedByRules(std::span<const ComposedPiece> pieces)
 {
-    const std::vector<ComposedPiece> pieces = WithEsterWords(composed);
-    const size_t alias = AliasPiece(pieces);
-    std::u16string body;
-    std::vector<std::optional<PieceKind>> kinds;
-    for (size_t k = 0; k < alias; ++k) {
-        if (pieces[k].Chinese.empty())
-            continue;
-        if (!body.empty())
-            body += u' ';
-        body += pieces[k].Chinese;
-        kinds.push_back(KindFromEnglish(pieces[k]));
-    }
-    std::u16string named;
-    if (body.find(u' ') == std::u16string::npos)
-        named = body;
-    else if (const Name ordered = OrderLine(body, kinds))
-        named = *ordered;
-    else
-        named = ReorderName(body);
-    if (alias == pieces.size())
-        return named;
-    // The alias is a name of its own: ordered inside its brackets.
-    std::vector<ComposedPiece> inside(pieces.begin() + static_cast<std::ptrdiff_t>(alias), pieces.end());
-    inside.front().Chinese.erase(0, 1);
-    inside.back().Chinese.pop_back();
-    return named + u" (" + ReorderComposedByRules(inside) + u")";
+    return OrderWords(ToWords(pieces));
 }
 
 std::u16string TranslateTextByRules(std::u16string_view source, const NameComposer& composer)

@@ -94,8 +94,9 @@ TEST_F(StarterDictionary, ComposesSystematicFamiliesInNamingOrder)
         {"tert-butyl ethyl ether", "叔丁基乙基醚"},
         {"isophorone diisocyanate", "异佛尔酮二异氰酸酯"},
     };
+    const NameComposer composer(*terms_);
     for (const auto& [english, chinese] : names)
-        EXPECT_EQ(Utf16ToUtf8(ReorderByRules(Translate(U(english), *terms_).Text)), chinese) << english;
+        EXPECT_EQ(Utf16ToUtf8(ReorderComposedByRules(composer.Compose(U(english)))), chinese) << english;
 }
 
 TEST_F(StarterDictionary, TranslatesTheReadmeExample)
