@@ -12,6 +12,8 @@ longer common word ("procaine" in "chloroprocaine", "dopa" in "carbidopa")
 needs the longer word in a table too.
 """
 
+from tables import table
+
 # Drugs by their INN, with the other spellings pharmacopoeias and catalogues
 # write (aciclovir/acyclovir, salbutamol/albuterol). A salt or ester word
 # after the name (hydrochloride, sodium, maleate) is translated on its own.
@@ -400,7 +402,7 @@ SALT_WORDS = [
     ("mesilate", "甲磺酸盐"), ("besilate", "苯磺酸盐"), ("esilate", "乙磺酸盐"), ("edisilate", "乙二磺酸盐"),
     ("tosilate", "对甲苯磺酸盐"),
     ("esylate", "乙磺酸盐"), ("edisylate", "乙二磺酸盐"), ("napsylate", "萘磺酸盐"), ("bitartrate", "重酒石酸盐"),
-    ("hemifumarate", "半富马酸盐"), ("hemitartrate", "半酒石酸盐"), ("hemisuccinate", "半琥珀酸酯"),
+    ("hemisuccinate", "半琥珀酸酯"),
     ("hemicalcium", "半钙"), ("hemicalcium salt", "半钙盐"), ("hemimagnesium", "半镁"), ("hemisodium", "半钠"),
     ("dinitrate", "二硝酸酯"), ("trinitrate", "三硝酸酯"), ("tetranitrate", "四硝酸酯"), ("nonaflate", "九氟丁磺酸酯"),
     ("brosylate", "对溴苯磺酸酯"), ("nosylate", "对硝基苯磺酸酯"), ("tosyloxy", "对甲苯磺酰氧基"),
@@ -592,7 +594,7 @@ VITAMINS = [
 REAGENTS = [
     ("chloranil", "四氯苯醌"), ("bromanil", "四溴苯醌"), ("dimedone", "双甲酮"), ("triethylenediamine", "三乙烯二胺"),
     ("tris base", "三羟甲基氨基甲烷"), ("proton sponge", "质子海绵"), ("lawesson's reagent", "劳森试剂"),
-    ("burgess reagent", "伯吉斯试剂"), ("wilkinson's catalyst", "威尔金森催化剂"),
+    ("burgess reagent", "伯吉斯试剂"),
     ("schwartz's reagent", "施瓦茨试剂"), ("jones reagent", "琼斯试剂"), ("collins reagent", "柯林斯试剂"),
     ("fehling's solution", "斐林试剂"), ("tollens' reagent", "托伦试剂"), ("tollens reagent", "托伦试剂"),
     ("nessler's reagent", "奈斯勒试剂"), ("benedict's reagent", "本尼迪特试剂"), ("schiff's reagent", "希夫试剂"),
@@ -636,13 +638,7 @@ def carbonyl_derivatives():
 # Protecting groups written out, and amino acids written by their
 # three-letter code between a protecting group and -OH or an ester
 # (Boc-Gly-OH is Boc-甘氨酸); the abbreviations themselves stay as written.
-PROTECTING = [
-    ("fluorenylmethoxycarbonyl", "芴甲氧羰基"), ("fluorenylmethyloxycarbonyl", "芴甲氧羰基"),
-    ("9-fluorenylmethoxycarbonyl", "9-芴甲氧羰基"), ("9-fluorenylmethyloxycarbonyl", "9-芴甲氧羰基"),
-    ("tert-butyldiphenylsilyl", "叔丁基二苯基硅基"), ("benzyloxymethyl", "苄氧甲基"),
-    ("trichloroethoxycarbonyl", "三氯乙氧羰基"), ("methoxybenzyl", "甲氧基苄基"), ("dimethoxytrityl", "二甲氧基三苯甲基"),
-    ("methoxytrityl", "甲氧基三苯甲基"), ("tetrahydropyranyloxy", "四氢吡喃氧基"),
-]
+PROTECTING = [(row["english"], row["chinese"]) for row in table("protecting-groups.tsv") if row["english"]]
 AMINO_CODES = [("gly", "甘氨酸"), ("ala", "丙氨酸"), ("val", "缬氨酸"), ("leu", "亮氨酸"), ("ile", "异亮氨酸"),
                ("pro", "脯氨酸"), ("phe", "苯丙氨酸"), ("trp", "色氨酸"), ("met", "甲硫氨酸"), ("ser", "丝氨酸"),
                ("thr", "苏氨酸"), ("cys", "半胱氨酸"), ("tyr", "酪氨酸"), ("asn", "天冬酰胺"), ("gln", "谷氨酰胺"),
@@ -729,7 +725,7 @@ POLYMERS = [
     ("polymethylhydrosiloxane", "聚甲基氢硅氧烷"), ("polysiloxane", "聚硅氧烷"), ("polyphosphazene", "聚磷腈"),
     ("polyvinylamine", "聚乙烯胺"), ("polyallylamine", "聚烯丙胺"), ("polylysine", "聚赖氨酸"),
     ("polyglutamic acid", "聚谷氨酸"), ("polyaspartic acid", "聚天冬氨酸"), ("polyhydroxybutyrate", "聚羟基丁酸酯"),
-    ("polyvinylpyridine", "聚乙烯吡啶"), ("polyphosphate", "多聚磷酸酯"), ("polyvinyl alcohol", "聚乙烯醇"),
+    ("polyvinylpyridine", "聚乙烯吡啶"), ("polyvinyl alcohol", "聚乙烯醇"),
     ("polyvinylidene difluoride", "聚偏二氟乙烯"), ("polyacrylamide", "聚丙烯酰胺"),
 ]
 

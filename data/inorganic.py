@@ -1,12 +1,9 @@
 #!/usr/bin/env python3
-"""Writes the inorganic and salt vocabulary, data/inorganic-dictionary.tsv.
+"""The inorganic and salt vocabulary, data/inorganic-dictionary.tsv.
 
-    python3 data/generate_inorganic.py
-
-Every row of that table comes from the tables below: edit them, run the
-script and review the diff like code. A term the starter table already holds
-(letter case aside) is left out here, because one dictionary holds each
-English term once; the starter's row wins.
+Every row of that table comes from the tables below and from
+data/vocabulary/elements.tsv; data/generate.py writes it (run it and review
+the diff like code). A term the starter table already holds is left to it.
 
 The pieces follow the starter dictionary's conventions, so that the naming
 rule order can join them: a cation is the bare Chinese name (sodium 钠,
@@ -15,15 +12,11 @@ in 酸酯 (sulfite 亚硫酸酯), a hydrate in 水合物, an acid-addition salt 
 in 盐 (hydrobromide 氢溴酸盐).
 """
 
-from pathlib import Path
-
-HERE = Path(__file__).resolve().parent
-OUTPUT = HERE / "inorganic-dictionary.tsv"
-STARTER = HERE / "starter-dictionary.tsv"
+from tables import table
 
 HEADER = """english\tchinese\tcategory
 # Inorganic and salt vocabulary: one term a line, English<TAB>Chinese<TAB>category.
-# Written by data/generate_inorganic.py: edit the script, not these rows.
+# Written by data/generate.py from data/inorganic.py: edit that, not these rows.
 # Compiled with the starter table into one source.dat, longest English term first.
 #
 # Oxidation states. A cation in the state its element usually has is the bare
@@ -56,109 +49,36 @@ HEADER = """english\tchinese\tcategory
 # oganesson, except moscovium 镆) cannot be stored and are left out.
 """
 
-# name, Chinese, usual oxidation states (number dropped), the state written
-# with 亚, the state written with 高, other states that keep their number.
-# Alternative spellings are listed with "|"; the first is the IUPAC one.
-METALS = [
-    ("lithium", "锂", [1], None, None, []),
-    ("sodium|natrium", "钠", [1], None, None, []),
-    ("potassium|kalium", "钾", [1], None, None, []),
-    ("rubidium", "铷", [1], None, None, []),
-    ("caesium|cesium", "铯", [1], None, None, []),
-    ("francium", "钫", [1], None, None, []),
-    ("beryllium", "铍", [2], None, None, []),
-    ("magnesium", "镁", [2], None, None, []),
-    ("calcium", "钙", [2], None, None, []),
-    ("strontium", "锶", [2], None, None, []),
-    ("barium", "钡", [2], None, None, []),
-    ("radium", "镭", [2], None, None, []),
-    ("aluminium|aluminum", "铝", [3], None, None, []),
-    ("gallium", "镓", [3], None, None, [1]),
-    ("indium", "铟", [3], None, None, [1]),
-    ("thallium", "铊", [1], None, None, [3]),
-    ("tin", "锡", [4], 2, None, []),
-    ("lead", "铅", [2], None, None, [4]),
-    ("bismuth", "铋", [3], None, None, [5]),
-    ("scandium", "钪", [3], None, None, []),
-    ("titanium", "钛", [4], None, None, [2, 3]),
-    ("vanadium", "钒", [], None, None, [2, 3, 4, 5]),
-    ("chromium", "铬", [3], 2, None, [6]),
-    ("manganese", "锰", [2], None, None, [3, 4, 6, 7]),
-    ("iron", "铁", [3], 2, None, []),
-    ("cobalt", "钴", [2], None, None, [3]),
-    ("nickel", "镍", [2], None, None, [3]),
-    ("copper", "铜", [2], 1, None, []),
-    ("zinc", "锌", [2], None, None, []),
-    ("germanium", "锗", [4], None, None, [2]),
-    ("yttrium", "钇", [3], None, None, []),
-    ("zirconium", "锆", [4], None, None, []),
-    ("niobium", "铌", [5], None, None, []),
-    ("molybdenum", "钼", [6], None, None, [3, 4, 5]),
-    ("technetium", "锝", [7], None, None, []),
-    ("ruthenium", "钌", [3], None, None, [2, 4, 8]),
-    ("rhodium", "铑", [3], None, None, [1, 2]),
-    ("palladium", "钯", [2], None, None, [0, 4]),
-    ("silver", "银", [1], None, None, [2]),
-    ("cadmium", "镉", [2], None, None, []),
-    ("antimony", "锑", [3], None, None, [5]),
-    ("tellurium", "碲", [4], None, None, [6]),
-    ("lanthanum", "镧", [3], None, None, []),
-    ("cerium", "铈", [3], None, 4, []),
-    ("praseodymium", "镨", [3], None, None, []),
-    ("neodymium", "钕", [3], None, None, []),
-    ("promethium", "钷", [3], None, None, []),
-    ("samarium", "钐", [3], None, None, [2]),
-    ("europium", "铕", [3], None, None, [2]),
-    ("gadolinium", "钆", [3], None, None, []),
-    ("terbium", "铽", [3], None, None, []),
-    ("dysprosium", "镝", [3], None, None, []),
-    ("holmium", "钬", [3], None, None, []),
-    ("erbium", "铒", [3], None, None, []),
-    ("thulium", "铥", [3], None, None, []),
-    ("ytterbium", "镱", [3], None, None, [2]),
-    ("lutetium", "镥", [3], None, None, []),
-    ("hafnium", "铪", [4], None, None, []),
-    ("tantalum", "钽", [5], None, None, []),
-    ("tungsten", "钨", [6], None, None, [4]),
-    ("rhenium", "铼", [7], None, None, [3]),
-    ("osmium", "锇", [4], None, None, [8]),
-    ("iridium", "铱", [3], None, None, [1, 4]),
-    ("platinum", "铂", [4], 2, None, [0]),
-    ("gold", "金", [3], 1, None, []),
-    ("mercury", "汞", [2], 1, None, []),
-    ("polonium", "钋", [], None, None, []),
-    ("actinium", "锕", [3], None, None, []),
-    ("thorium", "钍", [4], None, None, []),
-    ("protactinium", "镤", [5], None, None, []),
-    ("uranium", "铀", [6], None, None, [3, 4]),
-    ("neptunium", "镎", [], None, None, []),
-    ("plutonium", "钚", [], None, None, []),
-    ("americium", "镅", [], None, None, []),
-    ("curium", "锔", [], None, None, []),
-    ("berkelium", "锫", [], None, None, []),
-    ("californium", "锎", [], None, None, []),
-    ("einsteinium", "锿", [], None, None, []),
-    ("fermium", "镄", [], None, None, []),
-    ("mendelevium", "钔", [], None, None, []),
-    ("nobelium", "锘", [], None, None, []),
-    ("lawrencium", "铹", [], None, None, []),
-    ("moscovium", "镆", [], None, None, []),
-]
+ROMAN = ["0", "I", "II", "III", "IV", "V", "VI", "VII", "VIII"]
 
-# Non-metals and metalloids: the bare name only (oxidation states are not
-# written for them in salt names).
-NONMETALS = [
-    ("hydrogen", "氢"), ("deuterium", "氘"), ("tritium", "氚"), ("helium", "氦"),
-    ("boron", "硼"), ("nitrogen", "氮"), ("oxygen", "氧"), ("fluorine", "氟"),
-    ("silicon", "硅"), ("phosphorus", "磷"), ("sulfur|sulphur", "硫"),
-    ("chlorine", "氯"), ("arsenic", "砷"), ("selenium", "硒"), ("bromine", "溴"),
-    ("iodine", "碘"), ("astatine", "砹"),
-]
+
+def _states(text):
+    return [ROMAN.index(numeral) for numeral in text.split()]
+
+
+def _elements():
+    """data/vocabulary/elements.tsv: metals as (name, Chinese, usual
+    oxidation states (number dropped), the state written with 亚, the state
+    written with 高, other states that keep their number); non-metals and
+    metalloids as (name, Chinese), oxidation states not written for them.
+    Alternative spellings are listed with "|"; the first is the IUPAC one."""
+    metals, nonmetals, bare_left_out = [], [], set()
+    for row in table("elements.tsv"):
+        if row["bare name"] == "no":
+            bare_left_out.update(row["element"].split("|"))
+        if row["kind"] == "metal":
+            lower, higher = _states(row["state named with 亚"]), _states(row["state named with 高"])
+            metals.append((row["element"], row["chinese"], _states(row["usual states"]), lower[0] if lower else None,
+                           higher[0] if higher else None, _states(row["other states"])))
+        elif row["bare name"] == "yes":
+            nonmetals.append((row["element"], row["chinese"]))
+    return metals, nonmetals, bare_left_out
+
+
+METALS, NONMETALS, BARE_LEFT_OUT = _elements()
 # Metals whose bare name fires inside other words: their salts are whole
 # rows, "lead nitrate" 硝酸铅, built from every anion piece.
 TRAP_METALS = {"lead": "铅"}
-# Left out bare too, with a few whole rows (uranyl, uranium hexafluoride).
-BARE_LEFT_OUT = {"tin", "lead", "uranium"}
 
 # Names that shield an element name inside a longer word, so the element
 # does not fire there: (English, Chinese).
@@ -173,8 +93,6 @@ SHIELDS = [
     ("orthosilicic acid", "原硅酸"), ("diselenious acid", "焦亚硒酸"),
 ]
 
-ROMAN = ["0", "I", "II", "III", "IV", "V", "VI", "VII", "VIII"]
-
 # Multiplied cations in salt names: disodium hydrogen phosphate.
 MULTIPLIED_CATIONS = ["sodium", "potassium", "lithium", "ammonium", "caesium", "cesium", "rubidium",
                       "calcium", "magnesium", "barium"]
@@ -182,16 +100,7 @@ CATION_MULTIPLIERS = [("mono", "一"), ("di", "二"), ("tri", "三"), ("tetra", 
 
 # Onium cations; alkyl prefixes before them come from the starter table
 # (tetrabutyl + ammonium: 四丁基铵).
-ONIUMS = [
-    ("ammonium", "铵"), ("phosphonium", "鏻"), ("arsonium", "鉮"), ("sulfonium", "锍"),
-    ("sulphonium", "锍"), ("iodonium", "碘鎓"), ("oxonium", "氧鎓"), ("aminium", "铵"),
-    ("pyridinium", "吡啶鎓"), ("imidazolium", "咪唑鎓"), ("anilinium", "苯铵"),
-    ("hydroxylammonium", "羟铵"), ("hydrazinium", "肼鎓"), ("guanidinium", "胍"),
-    ("tetra-n-butylammonium", "四丁基铵"), ("tetra-n-butylphosphonium", "四丁基鏻"),
-    ("cetyltrimethylammonium", "十六烷基三甲基铵"), ("cetylpyridinium", "十六烷基吡啶鎓"),
-    ("benzyltrimethylammonium", "苄基三甲基铵"), ("benzyltriethylammonium", "苄基三乙基铵"),
-    ("tetrakis(hydroxymethyl)phosphonium", "四(羟甲基)鏻"),
-]
+ONIUMS = [(row["english"], row["chinese"]) for row in table("oniums.tsv")]
 
 # Binary anions (-ide, 化物) and the multiplied forms chemists write.
 BINARY_ANIONS = [
@@ -523,7 +432,8 @@ def metal_whole_rows():
     for cation in ("sodium", "potassium", "lithium", "calcium", "ammonium"):
         cn = dict((n, c) for s, c, *_ in METALS for n in names(s)).get(cation, "铵")
         for prefix, number in CATION_MULTIPLIERS[1:3]:
-            yield f"{prefix}{cation} sulfide", "硫化" + number + cn, "compound"
+            if takes_multiplied_cation(prefix, cation, "sulfide"):
+                yield f"{prefix}{cation} sulfide", "硫化" + number + cn, "compound"
     for cation in ("sodium", "potassium", "ammonium"):
         cn = dict((n, c) for s, c, *_ in METALS for n in names(s)).get(cation, "铵")
         yield f"{cation} hydrogen sulfide", "硫氢化" + cn, "compound"
@@ -532,26 +442,44 @@ def metal_whole_rows():
         yield f"{cation} hydrogen fluoride", "氟化氢" + cn, "compound"
 
 
-def trap_metal_rows():
+def trap_metal_rows(starter):
     """The salts of the metals whose bare name is left out: every anion piece
-    of this table and the oxoanion words of the starter table, joined in
-    Chinese order (氯化物 → 氯化铅, 硫酸酯 → 硫酸铅)."""
+    of this table and the oxoanion words of the starter table (its rows
+    (English, Chinese, category)), joined in Chinese order (氯化物 → 氯化铅,
+    硫酸酯 → 硫酸铅)."""
     anions = [(e, c) for e, c, _ in anion_rows()]
-    for line in STARTER.read_text(encoding="utf-8").splitlines()[1:]:
-        fields = line.split("\t")
-        if len(fields) == 3 and fields[2] == "trivial" and fields[0].isalpha() and fields[0].endswith("ate") \
-                and fields[1].endswith("酸酯"):
-            anions.append((fields[0], fields[1]))
+    for english, chinese, category in starter:
+        if category == "trivial" and english.isalpha() and english.endswith("ate") and chinese.endswith("酸酯"):
+            anions.append((english, chinese))
     for metal, chinese in TRAP_METALS.items():
         for anion, piece in anions:
             if piece.endswith(("物", "酯")):
                 yield f"{metal} {anion}", piece[:-1] + chinese, "compound"
 
 
+# Anions that take more than one cation (data/vocabulary/polybasic-anions.tsv),
+# with their charge: "trisodium phosphate" names a salt, "trisodium chloride"
+# none, so a multiplied cation is written only before these, up to the charge.
+POLYBASIC = {row["anion"]: int(row["charge"]) for row in table("polybasic-anions.tsv")}
+
+
+DIVALENT_CATIONS = {"calcium", "magnesium", "barium"}
+
+
+def takes_multiplied_cation(prefix, cation, anion):
+    """Whether PREFIX CATION ANION names a salt: a univalent cation up to the
+    anion's charge (monosodium, disodium, trisodium phosphate), a divalent one
+    only with an anion of charge 3 (monocalcium, dicalcium, tricalcium
+    phosphate: Ca(H2PO4)2, CaHPO4, Ca3(PO4)2)."""
+    count = [p for p, _ in CATION_MULTIPLIERS].index(prefix) + 1
+    charge = POLYBASIC.get(anion, 0)
+    return count <= charge and (cation not in DIVALENT_CATIONS or charge >= 3)
+
+
 def multiplied_whole_rows(rows):
     """Whole rows "sodium phosphate" 磷酸钠 take the longer "trisodium
     phosphate" away from the cation "trisodium": each gets its multiplied
-    rows too, 磷酸三钠."""
+    rows too, 磷酸三钠, where the anion takes that many cations."""
     chinese_of = {n: c for s, c, *_ in METALS for n in names(s)}
     chinese_of["ammonium"] = "铵"
     for english, chinese in rows:
@@ -559,6 +487,8 @@ def multiplied_whole_rows(rows):
         if cation.lower() in MULTIPLIED_CATIONS and anion and chinese.endswith(chinese_of[cation.lower()]):
             cn = chinese_of[cation.lower()]
             for prefix, number in CATION_MULTIPLIERS:
+                if not takes_multiplied_cation(prefix, cation.lower(), anion):
+                    continue
                 yield f"{prefix}{cation.lower()} {anion}", chinese[:-len(cn)] + number + cn, "compound"
 
 
@@ -606,36 +536,8 @@ def compound_rows():
             yield f"{element} {form}", chinese_of[element] + suffix, "form"
 
 
-def starter_rows():
-    rows = []
-    for line in STARTER.read_text(encoding="utf-8").splitlines()[1:]:
-        if line and not line.startswith("#"):
-            rows.append(tuple(line.split("\t")[:2]))
-    return rows
-
-
-def main():
-    starter = starter_rows()
-    taken = {english.casefold() for english, _ in starter}
-    seen = set()
-    rows = []
-
-    def add(generated):
-        for english, chinese, category in generated:
-            key = english.casefold()
-            if key in taken or key in seen:
-                continue
-            seen.add(key)
-            rows.append((english, chinese, category))
-
-    for source in (metal_rows, nonmetal_rows, cation_rows, anion_rows, metal_whole_rows, trap_metal_rows,
-                   alkoxide_rows, acid_rows, salt_word_rows, compound_rows):
-        add(source())
-    add(multiplied_whole_rows(starter + [(e, c) for e, c, k in rows if k == "compound"]))
-    rows = [f"{e}\t{c}\t{k}" for e, c, k in rows]
-    OUTPUT.write_text(HEADER + "\n".join(rows) + "\n", encoding="utf-8")
-    print(f"{OUTPUT.name}: {len(rows)} rows")
-
-
-if __name__ == "__main__":
-    main()
+def sources(starter):
+    """The row sources in the order they are written, given the starter
+    table's rows (English, Chinese, category)."""
+    return (metal_rows(), nonmetal_rows(), cation_rows(), anion_rows(), metal_whole_rows(), trap_metal_rows(starter),
+            alkoxide_rows(), acid_rows(), salt_word_rows(), compound_rows())
