@@ -5,7 +5,7 @@ protecting groups, solvents and polymers.
 Each table holds one class, written from the accepted Chinese names (the
 Chinese Pharmacopoeia and the Chinese INN list for drugs, the Chinese
 Chemical Society's names elsewhere); a name whose Chinese is not settled is
-left out. data/generate_series.py writes every table under its category.
+left out. data/generate.py writes every table under its category.
 
 A whole word fires wherever its letters stand, so a name that sits inside a
 longer common word ("procaine" in "chloroprocaine", "dopa" in "carbidopa")

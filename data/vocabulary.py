@@ -2,7 +2,7 @@
 trivial acids and their derived words, retained names, rings and their
 groups, substituent prefixes, amino acids, multipliers and descriptors.
 
-Each function returns (English, Chinese) rows; data/generate_series.py writes
+Each function returns (English, Chinese) rows; data/generate.py writes
 them into the table under their category. Names follow the Chinese Chemical
 Society's 2017 rules. Keep every English form a whole morpheme: a short stem
 alone ("acet", "sila") would fire inside unrelated words.

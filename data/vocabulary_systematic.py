@@ -4,7 +4,7 @@ way (苯乙胺, 二苯甲烷), ring acids named after the ring, acyl prefixes be
 parent (N-乙酰, 苯甲酰乙酸), peptides, glycol ethers, multiplied branched
 groups, oximes and protected amino acids as catalogues write them.
 
-Each function returns (English, Chinese) rows; data/generate_series.py writes
+Each function returns (English, Chinese) rows; data/generate.py writes
 them under the category "systematic". Names follow the Chinese Chemical
 Society's 2017 rules, and the forms Chinese catalogues use where those rules
 leave a choice (aryl boronic acids: 4-氰基苯硼酸, as catalogues write them).
