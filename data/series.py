@@ -6,7 +6,7 @@ GENERATED, after the hand-written rows of data/starter-dictionary.tsv; every
 other row of that table is kept as it is.
 """
 
-from tables import table
+from tables import family, table
 import trivial_names
 import vocabulary
 import vocabulary_systematic
@@ -141,23 +141,8 @@ def cycloalkanes():
 
 
 # Substituent prefixes that take the multiplying prefixes di-, tri-, ...
-MULTIPLIED = [
-    ("methyl", "甲基"), ("ethyl", "乙基"), ("propyl", "丙基"), ("butyl", "丁基"),
-    ("pentyl", "戊基"), ("hexyl", "己基"), ("octyl", "辛基"), ("phenyl", "苯基"),
-    ("benzyl", "苄基"), ("vinyl", "乙烯基"), ("ethenyl", "乙烯基"), ("allyl", "烯丙基"),
-    ("isopropyl", "异丙基"), ("cyclohexyl", "环己基"), ("isobutyl", "异丁基"), ("sec-butyl", "仲丁基"),
-    ("isopentyl", "异戊基"), ("isoamyl", "异戊基"), ("cyclopentyl", "环戊基"), ("heptyl", "庚基"), ("nonyl", "壬基"),
-    ("decyl", "癸基"), ("dodecyl", "十二烷基"), ("acetoxy", "乙酰氧基"),
-    ("chloro", "氯"), ("bromo", "溴"), ("fluoro", "氟"), ("iodo", "碘"),
-    ("hydroxy", "羟基"), ("amino", "氨基"), ("nitro", "硝基"), ("cyano", "氰基"),
-    ("methoxy", "甲氧基"), ("ethoxy", "乙氧基"), ("phenoxy", "苯氧基"), ("oxo", "氧亚基"),
-    ("carboxy", "羧基"), ("sulfo", "磺基"), ("acetyl", "乙酰基"), ("benzoyl", "苯甲酰基"),
-    ("hydro", "氢"), ("formyl", "甲酰基"), ("methylene", "亚甲基"), ("carbonyl", "羰基"), ("thio", "硫代"),
-    ("mercapto", "巯基"), ("imino", "亚氨基"), ("azido", "叠氮基"),
-    ("nitroso", "亚硝基"), ("tert-butyl", "叔丁基"), ("ethylene", "亚乙基"), ("oxy", "氧基"),
-    ("aza", "氮杂"), ("oxa", "氧杂"), ("thia", "硫杂"),
-]
-MULTIPLIERS = [("di", "二"), ("tri", "三"), ("tetra", "四"), ("penta", "五"), ("hexa", "六")]
+MULTIPLIED = family("series-families.tsv", "multiplied")
+MULTIPLIERS = family("series-families.tsv", "multipliers")
 # The prefixes that also take hepta- and octa-.
 HIGHER = {"methyl", "chloro", "bromo", "fluoro", "iodo", "hydroxy", "hydro", "methoxy", "acetyl"}
 
@@ -175,75 +160,10 @@ def multiplied():
 
 # Parent heterocycles: (name, Chinese). A name ending in "e" also yields its
 # stem for suffixes and locants (pyridin-2-amine) and the stem + "yl" group.
-HETEROCYCLES = [
-    ("pyridine", "吡啶"), ("pyrimidine", "嘧啶"), ("pyrazine", "吡嗪"), ("pyridazine", "哒嗪"),
-    ("triazine", "三嗪"), ("tetrazine", "四嗪"), ("pyrrole", "吡咯"), ("furan", "呋喃"),
-    ("thiophene", "噻吩"), ("selenophene", "硒吩"), ("tellurophene", "碲吩"), ("imidazole", "咪唑"),
-    ("pyrazole", "吡唑"), ("oxazole", "噁唑"), ("isoxazole", "异噁唑"), ("thiazole", "噻唑"),
-    ("isothiazole", "异噻唑"), ("triazole", "三唑"), ("tetrazole", "四唑"), ("oxadiazole", "噁二唑"),
-    ("thiadiazole", "噻二唑"), ("oxatriazole", "噁三唑"), ("thiatriazole", "噻三唑"), ("pentazole", "五唑"),
-    ("pyran", "吡喃"), ("thiopyran", "噻喃"), ("pyrone", "吡喃酮"), ("oxazine", "噁嗪"), ("thiazine", "噻嗪"),
-    ("oxadiazine", "噁二嗪"), ("thiadiazine", "噻二嗪"), ("dioxine", "二噁英"), ("dioxin", "二噁英"),
-    ("indole", "吲哚"), ("isoindole", "异吲哚"), ("indolizine", "吲嗪"), ("indazole", "吲唑"),
-    ("benzimidazole", "苯并咪唑"), ("benzoxazole", "苯并噁唑"), ("benzisoxazole", "苯并异噁唑"),
-    ("benzothiazole", "苯并噻唑"), ("benzisothiazole", "苯并异噻唑"), ("benzotriazole", "苯并三唑"),
-    ("benzofuran", "苯并呋喃"), ("isobenzofuran", "异苯并呋喃"), ("benzothiophene", "苯并噻吩"),
-    ("benzopyran", "苯并吡喃"), ("benzoxazine", "苯并噁嗪"), ("benzothiazine", "苯并噻嗪"),
-    ("benzodioxole", "苯并二氧杂环戊烯"), ("benzodioxane", "苯并二噁烷"), ("benzothiadiazole", "苯并噻二唑"),
-    ("benzoxadiazole", "苯并噁二唑"), ("benzofurazan", "苯并呋咱"), ("furazan", "呋咱"),
-    ("quinoline", "喹啉"), ("isoquinoline", "异喹啉"), ("quinazoline", "喹唑啉"), ("quinoxaline", "喹喔啉"),
-    ("cinnoline", "噌啉"), ("phthalazine", "酞嗪"), ("naphthyridine", "萘啶"), ("pteridine", "蝶啶"),
-    ("purine", "嘌呤"), ("quinolizine", "喹嗪"), ("quinuclidine", "奎宁环"), ("carbazole", "咔唑"),
-    ("carboline", "咔啉"), ("acridine", "吖啶"), ("phenazine", "吩嗪"), ("phenothiazine", "吩噻嗪"),
-    ("phenoxazine", "吩噁嗪"), ("phenoxathiine", "吩噁噻"), ("phenoxathiin", "吩噁噻"), ("phenanthridine", "菲啶"),
-    ("phenanthroline", "菲咯啉"), ("perimidine", "呸啶"), ("thianthrene", "噻蒽"),
-    ("xanthene", "呫吨"), ("thioxanthene", "噻吨"), ("chromene", "色烯"), ("isochromene", "异色烯"),
-    ("chromane", "色满"), ("isochromane", "异色满"), ("thiochromene", "硫色烯"), ("chromone", "色酮"),
-    ("flavone", "黄酮"), ("isoflavone", "异黄酮"), ("flavanone", "黄烷酮"), ("flavan", "黄烷"),
-    ("xanthone", "呫吨酮"), ("acridone", "吖啶酮"), ("coumarin", "香豆素"), ("isocoumarin", "异香豆素"),
-    ("dibenzofuran", "二苯并呋喃"), ("dibenzothiophene", "二苯并噻吩"), ("dibenzodioxin", "二苯并二噁英"),
-    ("pyrrolidine", "吡咯烷"), ("pyrroline", "吡咯啉"), ("piperidine", "哌啶"), ("piperazine", "哌嗪"),
-    ("morpholine", "吗啉"), ("thiomorpholine", "硫代吗啉"), ("imidazolidine", "咪唑烷"), ("imidazoline", "咪唑啉"),
-    ("pyrazolidine", "吡唑烷"), ("pyrazoline", "吡唑啉"), ("oxazolidine", "噁唑烷"), ("oxazoline", "噁唑啉"),
-    ("isoxazolidine", "异噁唑烷"), ("isoxazoline", "异噁唑啉"), ("thiazolidine", "噻唑烷"),
-    ("thiazoline", "噻唑啉"), ("isothiazolidine", "异噻唑烷"), ("indoline", "吲哚啉"),
-    ("isoindoline", "异吲哚啉"), ("indolizidine", "吲哚里西啶"), ("quinolizidine", "喹诺里西啶"),
-    ("pyrrolizidine", "吡咯里西啶"), ("pyrrolizine", "吡咯里嗪"), ("tropane", "托烷"), ("nortropane", "去甲托烷"),
-    ("oxirane", "环氧乙烷"), ("thiirane", "环硫乙烷"), ("aziridine", "氮丙啶"),
-    ("oxetane", "氧杂环丁烷"), ("thietane", "硫杂环丁烷"), ("azetidine", "氮杂环丁烷"), ("oxolane", "氧杂环戊烷"),
-    ("thiolane", "硫杂环戊烷"), ("oxane", "氧杂环己烷"), ("thiane", "硫杂环己烷"), ("azepane", "氮杂环庚烷"),
-    ("azocane", "氮杂环辛烷"), ("dioxane", "二噁烷"), ("dioxolane", "二氧戊环"), ("dithiane", "二噻烷"),
-    ("dithiolane", "二硫戊环"), ("trioxane", "三噁烷"), ("oxathiolane", "氧硫杂环戊烷"),
-    ("azetidinone", "氮杂环丁酮"), ("pyrrolidinone", "吡咯烷酮"), ("piperidinone", "哌啶酮"),
-    ("imidazolidinone", "咪唑烷酮"), ("oxazolidinone", "噁唑烷酮"), ("thiazolidinedione", "噻唑烷二酮"),
-    ("pyridinone", "吡啶酮"), ("pyrimidinone", "嘧啶酮"), ("pyrimidinedione", "嘧啶二酮"),
-    ("pyrimidinetrione", "嘧啶三酮"), ("quinolinone", "喹啉酮"), ("isoquinolinone", "异喹啉酮"),
-    ("quinazolinone", "喹唑啉酮"), ("indolinone", "吲哚啉酮"), ("pyrazolone", "吡唑酮"), ("pyridone", "吡啶酮"),
-    ("alloxazine", "咯嗪"), ("isoalloxazine", "异咯嗪"), ("pyrrolopyridine", "吡咯并吡啶"),
-    ("imidazopyridine", "咪唑并吡啶"), ("pyrazolopyrimidine", "吡唑并嘧啶"), ("thienopyridine", "噻吩并吡啶"),
-    ("pyridopyrimidine", "吡啶并嘧啶"), ("triazolopyrimidine", "三唑并嘧啶"), ("imidazothiazole", "咪唑并噻唑"),
-    ("pyrrolopyrimidine", "吡咯并嘧啶"), ("thienopyrimidine", "噻吩并嘧啶"), ("furopyridine", "呋喃并吡啶"),
-    ("pyrazolopyridine", "吡唑并吡啶"), ("bipyridine", "联吡啶"), ("bipyridyl", "联吡啶"), ("terpyridine", "三联吡啶"),
-    ("bithiophene", "联噻吩"), ("porphyrin", "卟啉"), ("porphine", "卟吩"), ("corrin", "咕啉"),
-    ("phthalocyanine", "酞菁"), ("silole", "硅杂环戊二烯"), ("phosphole", "磷杂环戊二烯"),
-    ("borinine", "硼杂苯"), ("phosphinine", "磷杂苯"), ("pyridinium", "吡啶鎓"), ("imidazolium", "咪唑鎓"),
-    ("tetrahydrofuran", "四氢呋喃"), ("tetrahydropyran", "四氢吡喃"), ("tetrahydrothiophene", "四氢噻吩"),
-    ("dihydropyridine", "二氢吡啶"), ("tetrahydroquinoline", "四氢喹啉"), ("tetrahydroisoquinoline", "四氢异喹啉"),
-    ("hexamethylenetetramine", "六亚甲基四胺"), ("caprolactam", "己内酰胺"), ("hydantoin", "乙内酰脲"),
-    ("isatin", "靛红"),
-]
+HETEROCYCLES = family("series-families.tsv", "heterocycles")
 # Fusion prefixes: the attached component in a fused name (thieno[2,3-b]pyridine).
 # Those that also begin ordinary words (cyclopenta-1,3-diene) keep their bracket.
-FUSION = [
-    ("benzo", "苯并"), ("dibenzo", "二苯并"), ("naphtho", "萘并"), ("anthra[", "蒽并["), ("phenanthro", "菲并"),
-    ("pyrido", "吡啶并"), ("pyrimido", "嘧啶并"), ("pyrazino", "吡嗪并"), ("pyridazino", "哒嗪并"),
-    ("pyrrolo", "吡咯并"), ("furo", "呋喃并"), ("thieno", "噻吩并"), ("imidazo", "咪唑并"), ("pyrazolo", "吡唑并"),
-    ("oxazolo", "噁唑并"), ("isoxazolo", "异噁唑并"), ("thiazolo", "噻唑并"), ("isothiazolo", "异噻唑并"),
-    ("triazolo", "三唑并"), ("tetrazolo", "四唑并"), ("indolo", "吲哚并"), ("quinolino", "喹啉并"),
-    ("pyrano", "吡喃并"), ("thiopyrano", "噻喃并"), ("cyclopenta[", "环戊并["), ("cyclohepta[", "环庚并["),
-    ("azeto[", "氮杂环丁并["), ("oxireno[", "环氧乙烷并["), ("thiadiazolo", "噻二唑并"), ("oxadiazolo", "噁二唑并"),
-    ("triazino", "三嗪并"), ("purino", "嘌呤并"), ("pteridino", "蝶啶并"),
-]
+FUSION = family("series-families.tsv", "fusion")
 
 
 def heterocycles():
@@ -285,55 +205,22 @@ def heterocycles():
 # Names that give no stem and no group: compounds rather than ring parents.
 NO_GROUP = {"caprolactam", "isatin", "hexamethylenetetramine", "pyridinium", "imidazolium", "phthalocyanine",
             "dioxin", "dioxine", "dibenzodioxin"}
-THIO_GROUPS = [("methyl", "甲基"), ("ethyl", "乙基"), ("phenyl", "苯基"), ("dimethyl", "二甲基"),
-               ("trimethyl", "三甲基"), ("tetramethyl", "四甲基"), ("diethyl", "二乙基"), ("diphenyl", "二苯基")]
-THIO_NAMES = [("thiophene", "噻吩"), ("thiophen", "噻吩"), ("thiourea", "硫脲"), ("thiomorpholine", "硫代吗啉"),
-              ("thiopyran", "噻喃"), ("thiophenol", "苯硫酚"), ("thiochromene", "硫色烯"),
-              ("thioxanthene", "噻吨"), ("thiosemicarbazide", "氨基硫脲")]
+THIO_GROUPS = family("series-families.tsv", "thio-groups")
+THIO_NAMES = family("series-families.tsv", "thio-names")
 
 
 # Alcohol parts of esters. Every one makes the CAS piece "X ester"; the
 # common ones also make the IUPAC names "X acetate" and so on.
-ESTER_GROUPS = [
-    ("methyl", "甲"), ("ethyl", "乙"), ("propyl", "丙"), ("butyl", "丁"), ("pentyl", "戊"),
-    ("hexyl", "己"), ("heptyl", "庚"), ("octyl", "辛"), ("nonyl", "壬"), ("decyl", "癸"),
-    ("dodecyl", "十二烷基"), ("hexadecyl", "十六烷基"), ("octadecyl", "十八烷基"),
-    ("phenyl", "苯"), ("ethenyl", "乙烯"), ("vinyl", "乙烯"), ("2-propenyl", "烯丙"), ("allyl", "烯丙"),
-    ("1-methylethyl", "异丙"), ("isopropyl", "异丙"), ("2-methylpropyl", "异丁"), ("isobutyl", "异丁"),
-    ("1,1-dimethylethyl", "叔丁"), ("tert-butyl", "叔丁"), ("1-methylpropyl", "仲丁"), ("sec-butyl", "仲丁"),
-    ("3-methylbutyl", "异戊"), ("isopentyl", "异戊"), ("phenylmethyl", "苄"), ("benzyl", "苄"),
-    ("cyclohexyl", "环己"), ("2-ethylhexyl", "2-乙基己"), ("2-hydroxyethyl", "2-羟乙"),
-    ("2-methoxyethyl", "2-甲氧基乙"), ("2-ethoxyethyl", "2-乙氧基乙"), ("4-nitrophenyl", "4-硝基苯"),
-]
+ESTER_GROUPS = family("series-families.tsv", "ester-groups")
 IUPAC_ESTER_GROUPS = {"methyl", "ethyl", "propyl", "butyl", "pentyl", "hexyl", "octyl", "phenyl", "vinyl",
                       "ethenyl", "allyl", "isopropyl", "isobutyl", "tert-butyl", "isopentyl", "benzyl",
                       "2-ethylhexyl"}
 # Acid anions of IUPAC ester and salt names with the Chinese acid.
-ESTER_ACIDS = [
-    ("formate", "甲酸"), ("acetate", "乙酸"), ("propanoate", "丙酸"), ("propionate", "丙酸"),
-    ("butanoate", "丁酸"), ("butyrate", "丁酸"), ("pentanoate", "戊酸"), ("hexanoate", "己酸"),
-    ("octanoate", "辛酸"), ("benzoate", "苯甲酸"), ("salicylate", "水杨酸"), ("acrylate", "丙烯酸"),
-    ("prop-2-enoate", "丙-2-烯酸"), ("methacrylate", "甲基丙烯酸"), ("2-methylprop-2-enoate", "2-甲基丙-2-烯酸"),
-    ("cinnamate", "肉桂酸"), ("lactate", "乳酸"), ("chloroacetate", "氯乙酸"), ("cyanoacetate", "氰基乙酸"),
-    ("acetoacetate", "乙酰乙酸"), ("3-oxobutanoate", "3-氧亚基丁酸"), ("phenylacetate", "苯乙酸"),
-    ("carbamate", "氨基甲酸"), ("nitrate", "硝酸"), ("2-hydroxybenzoate", "2-羟基苯甲酸"),
-    ("4-hydroxybenzoate", "4-羟基苯甲酸"), ("4-aminobenzoate", "4-氨基苯甲酸"), ("trifluoroacetate", "三氟乙酸"),
-    ("isobutyrate", "异丁酸"), ("stearate", "硬脂酸"), ("oleate", "油酸"), ("laurate", "月桂酸"),
-]
+ESTER_ACIDS = family("series-families.tsv", "ester-acids")
 # Esters of dibasic and tribasic acids.
-POLY_ESTERS = [
-    ("phthalate", "邻苯二甲酸"), ("terephthalate", "对苯二甲酸"), ("malonate", "丙二酸"),
-    ("propanedioate", "丙二酸"), ("succinate", "丁二酸"), ("butanedioate", "丁二酸"), ("adipate", "己二酸"),
-    ("hexanedioate", "己二酸"), ("oxalate", "草酸"), ("ethanedioate", "乙二酸"), ("maleate", "马来酸"),
-    ("fumarate", "富马酸"), ("carbonate", "碳酸"), ("sulfate", "硫酸"), ("sulfite", "亚硫酸"),
-    ("tartrate", "酒石酸"), ("sebacate", "癸二酸"), ("glutarate", "戊二酸"),
-    ("benzene-1,2-dicarboxylate", "苯-1,2-二甲酸"), ("benzene-1,4-dicarboxylate", "苯-1,4-二甲酸"),
-]
-TRI_ESTERS = [("phosphate", "磷酸"), ("phosphite", "亚磷酸"), ("borate", "硼酸"), ("citrate", "柠檬酸"),
-              ("orthoformate", "原甲酸")]
-POLY_GROUPS = [("methyl", "甲"), ("ethyl", "乙"), ("propyl", "丙"), ("butyl", "丁"), ("octyl", "辛"),
-               ("phenyl", "苯"), ("isopropyl", "异丙"), ("benzyl", "苄"), ("allyl", "烯丙"), ("cyclohexyl", "环己"),
-               ("isobutyl", "异丁"), ("hexyl", "己"), ("pentyl", "戊"), ("nonyl", "壬"), ("decyl", "癸")]
+POLY_ESTERS = family("series-families.tsv", "poly-esters")
+TRI_ESTERS = family("series-families.tsv", "tri-esters")
+POLY_GROUPS = family("series-families.tsv", "poly-groups")
 
 
 # A whole IUPAC ester name ("ethyl acetate") also fires inside a longer one
@@ -356,11 +243,7 @@ WHOLE_ESTERS |= {"methyl " + name[len("ethyl "):] for name in WHOLE_ESTERS if na
 # Prefixes that lengthen the group of a whole ester name ("2-phenylethyl
 # acetate"): a longer entry gives those names word by word, so the whole
 # entry cannot fire inside them.
-SHIELD_PREFIXES = [("phenyl", "苯基"), ("methyl", "甲基"), ("dimethyl", "二甲基"), ("chloro", "氯"),
-                   ("bromo", "溴"), ("fluoro", "氟"), ("hydroxy", "羟基"), ("methoxy", "甲氧基"),
-                   ("ethoxy", "乙氧基"), ("amino", "氨基"), ("cyano", "氰基"), ("nitro", "硝基"), ("oxo", "氧亚基"),
-                   ("phenoxy", "苯氧基"), ("cyclohexyl", "环己基"), ("ethyl", "乙基"), ("propyl", "丙基"),
-                   ("butyl", "丁基"), ("tert-butyl", "叔丁基")]
+SHIELD_PREFIXES = family("series-families.tsv", "shield-prefixes")
 GROUP_CHINESE = {"methyl": "甲基", "ethyl": "乙基", "propyl": "丙基", "butyl": "丁基", "pentyl": "戊基",
                  "ethenyl": "乙烯基", "benzyl": "苄基"}
 
@@ -429,15 +312,9 @@ METALS = [
     ("copper(2+)", "铜", "2:1", "1:1", "2:3"), ("iron(2+)", "亚铁", "2:1", "1:1", "2:3"),
     ("aluminum", "铝", "3:1", "3:2", "1:1"), ("silver(1+)", "银", "1:1", "1:2", "1:3"),
 ]
-SALT_ACIDS = [
-    ("acetate", "乙酸"), ("formate", "甲酸"), ("benzoate", "苯甲酸"), ("propanoate", "丙酸"),
-    ("propionate", "丙酸"), ("lactate", "乳酸"), ("stearate", "硬脂酸"), ("oleate", "油酸"),
-    ("salicylate", "水杨酸"), ("gluconate", "葡萄糖酸"), ("citrate", "柠檬酸"), ("oxalate", "草酸"),
-    ("tartrate", "酒石酸"), ("glutamate", "谷氨酸"), ("ascorbate", "抗坏血酸"), ("sorbate", "山梨酸"),
-]
-SALT_METALS = [("sodium", "钠"), ("potassium", "钾"), ("lithium", "锂"), ("ammonium", "铵"),
-               ("calcium", "钙"), ("magnesium", "镁"), ("zinc", "锌")]
-ALKOXIDES = [("methoxide", "甲醇"), ("ethoxide", "乙醇"), ("phenoxide", "苯酚"), ("tert-butoxide", "叔丁醇")]
+SALT_ACIDS = family("series-families.tsv", "salt-acids")
+SALT_METALS = family("series-families.tsv", "salt-metals")
+ALKOXIDES = family("series-families.tsv", "alkoxides")
 
 
 def salts():

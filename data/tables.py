@@ -19,3 +19,9 @@ def table(name):
             raise ValueError(f"data/vocabulary/{name}: line {number} has more fields than the header")
         rows.append(dict(zip(header, fields + [""] * (len(header) - len(fields)))))
     return rows
+
+
+def family(name, which):
+    """The rows (English, Chinese) of family WHICH in data/vocabulary/NAME, in
+    their order."""
+    return [(row["english"], row["chinese"]) for row in table(name) if row["family"] == which]
