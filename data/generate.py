@@ -157,7 +157,7 @@ def dictionary_tables():
             inorganic_rows.append(row)
 
     unused = set(vocabulary_rows.overrides) - vocabulary_rows.used
-    problems = vocabulary_rows.conflicts + [f"data/vocabulary/overrides.tsv: {key} is given by no table"
+    problems = vocabulary_rows.conflicts + series.template_examples() + [f"data/vocabulary/overrides.tsv: {key} is given by no table"
                                             for key in sorted(unused)]
     if problems:
         raise Conflict("\n".join(problems))
@@ -223,8 +223,8 @@ def main():
     try:
         starter_text, inorganic_text = dictionary_tables()
     except Conflict as conflict:
-        print(f"data/generate.py: conflicting rows (settle each in data/vocabulary/overrides.tsv):\n{conflict}",
-              file=sys.stderr)
+        print(f"data/generate.py: conflicting rows (settle each in data/vocabulary/overrides.tsv) or wrong"
+              f" examples:\n{conflict}", file=sys.stderr)
         return 2
     outputs = [(STARTER, starter_text), (INORGANIC, inorganic_text), (PIECE_LISTS, piece_lists()),
                (PROTECTING_GROUPS, protecting_groups())]

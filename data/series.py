@@ -23,92 +23,37 @@ ALKANES = [(row["stem"], row["chinese"]) for row in table("alkanes.tsv") if row[
 CAS_STEMS = [(row["stem"], row["chinese"]) for row in table("alkanes.tsv") if row["spelling"] == "CAS"]
 
 
+ALKANE_TEMPLATES = table("alkane-templates.tsv")
+
+
 def alkane_rows(stem, cn, n):
-    """Rows for one chain length. Above ten carbons a saturated stem keeps 烷
-    before a locant or 基 (十二烷-1-醇, 十二烷基) and an unsaturated one takes
-    碳 (十二碳-1-烯, 十八碳-9-烯酸)."""
+    """Rows for one chain length, from data/vocabulary/alkane-templates.tsv.
+    Above ten carbons a saturated stem keeps 烷 before a locant or 基
+    (十二烷-1-醇, 十二烷基) and an unsaturated one takes 碳 (十二碳-1-烯,
+    十八碳-9-烯酸)."""
     long = n > 10
-    sat = cn + "烷" if long else cn            # before a locant: 丁-2-醇, 十二烷-1-醇
-    unsat = cn + "碳" if long else cn          # before 烯/炔: 丁-2-烯, 十八碳-9-烯
-    yl = cn + ("烷基" if long else "基")
-    if n > 20:
-        # Long chains mostly occur as the alkane, the alkyl group, the fatty
-        # alcohol, acid or amine and the alkene.
-        return [
-            (stem + "ane", cn + "烷"), (stem + "an", sat), (stem + "ane-", sat + "-"), (stem + "yl", yl),
-            (stem + "anol", cn + "醇"), (stem + "anal", cn + "醛"), (stem + "anoic acid", cn + "酸"),
-            (stem + "anamine", cn + "胺"), (stem + "ylamine", cn + "胺"), (stem + "anoyl", cn + "酰基"),
-            (stem + "ene", unsat + "烯"), (stem + "enoic acid", unsat + "烯酸"), (stem + "-", unsat + "-"),
-            (stem + "a-", unsat + "-"), (stem + "yloxy", cn + "烷氧基"),
-        ]
-    rows = [
-        (stem + "ane", cn + "烷"),
-        (stem + "an", sat),
-        (stem + "ane-", sat + "-"),
-        (stem + "yl", yl),
-        (stem + "anol", cn + "醇"),
-        (stem + "anal", cn + "醛"),
-        (stem + "anoic acid", cn + "酸"),
-        (stem + "anoyl", cn + "酰基"),
-        (stem + "anoyl chloride", cn + "酰氯"),
-        (stem + "anoate", cn + "酸酯"),
-        (stem + "anamide", cn + "酰胺"),
-        (stem + "anenitrile", cn + "腈"),
-        (stem + "anamine", cn + "胺"),
-        (stem + "anethiol", cn + "硫醇"),
-        (stem + "anone", cn + "酮"),
-        (stem + "anesulfonic acid", sat + "磺酸"),
-        (stem + "ylamine", cn + "胺"),
-        (stem + "ylidene", "亚" + yl),
-    ]
-    if n >= 2:
-        rows += [
-            (stem + "anediol", cn + "二醇"),
-            (stem + "anedithiol", cn + "二硫醇"),
-            (stem + "anediyl", cn + "烷二基"),
-            (stem + "anedioic acid", cn + "二酸"),
-            (stem + "anedial", cn + "二醛"),
-            (stem + "anedione", cn + "二酮"),
-            (stem + "anediamine", cn + "二胺"),
-            (stem + "anedinitrile", cn + "二腈"),
-            (stem + "ene", unsat + "烯"),
-            (stem + "yne", unsat + "炔"),
-            (stem + "en", unsat + "烯"),  # CAS: 2-Propen-1-ol
-            (stem + "yn", unsat + "炔"),
-            (stem + "enyl", unsat + "烯基"),
-            (stem + "ynyl", unsat + "炔基"),
-            (stem + "enol", unsat + "烯醇"),
-        ]
-    if n >= 3:
-        rows += [
-            (stem + "enoic acid", unsat + "烯酸"),
-            (stem + "enal", unsat + "烯醛"),
-            (stem + "ynoic acid", unsat + "炔酸"),
-            (stem + "enedioic acid", unsat + "烯二酸"),
-            (stem + "enamide", unsat + "烯酰胺"),
-            (stem + "enenitrile", unsat + "烯腈"),
-            (stem + "enoyl", unsat + "烯酰基"),
-            (stem + "-", unsat + "-"),
-            (stem + "a-", unsat + "-"),
-            (stem + "adiene", unsat + "二烯"),
-            (stem + "adiyne", unsat + "二炔"),
-            (stem + "adienoic acid", unsat + "二烯酸"),
-            (stem + "anetriol", cn + "三醇"),
-        ]
-    if n >= 4:
-        rows += [
-            (stem + "adien", unsat + "二烯"),
-            (stem + "adienal", unsat + "二烯醛"),
-            (stem + "atriene", unsat + "三烯"),
-            (stem + "atrien", unsat + "三烯"),
-            (stem + "atrienoic acid", unsat + "三烯酸"),
-        ]
-    # Alkoxy: methoxy...butoxy, then pentyloxy...
-    if n <= 4:
-        rows.append((stem + "oxy", cn + "氧基"))
-    else:
-        rows.append((stem + "yloxy", cn + ("烷氧基" if long else "氧基")))
+    parts = {"numeral": cn, "saturated": cn + "烷" if long else cn, "unsaturated": cn + "碳" if long else cn,
+             "alkyl": cn + ("烷基" if long else "基")}
+    rows = []
+    for template in ALKANE_TEMPLATES:
+        low, high = (int(end) for end in template["carbons"].split("-"))
+        if low <= n <= high:
+            rows.append((template["english"].format(stem=stem), template["chinese"].format(**parts)))
     return rows
+
+
+def template_examples():
+    """The worked examples of the templates that no template gives: each
+    example must be a row its own template writes."""
+    wrong = []
+    stems = {int(row["carbons"]): (row["stem"], row["chinese"]) for row in table("alkanes.tsv")
+             if row["spelling"] == "IUPAC"}
+    for template in ALKANE_TEMPLATES:
+        english, _, chinese = template["example"].rpartition(" ")
+        low, high = (int(end) for end in template["carbons"].split("-"))
+        if not any((english, chinese) in alkane_rows(*stems[n], n) for n in range(low, high + 1)):
+            wrong.append(f"data/vocabulary/alkane-templates.tsv: {template['english']}: {template['example']}")
+    return wrong
 
 
 def alkanes():
