@@ -157,7 +157,7 @@ def dictionary_tables():
             inorganic_rows.append(row)
 
     unused = set(vocabulary_rows.overrides) - vocabulary_rows.used
-    problems = vocabulary_rows.conflicts + series.template_examples() + [f"data/vocabulary/overrides.tsv: {key} is given by no table"
+    problems = vocabulary_rows.conflicts + series.template_examples() + vocabulary.acid_template_examples() + [f"data/vocabulary/overrides.tsv: {key} is given by no table"
                                             for key in sorted(unused)]
     if problems:
         raise Conflict("\n".join(problems))

@@ -8,95 +8,22 @@ Society's 2017 rules. Keep every English form a whole morpheme: a short stem
 alone ("acet", "sila") would fire inside unrelated words.
 """
 
-from tables import family
+from tables import family, table
 
-# Trivial carboxylic acids: (the "-ic" word, Chinese acid, acyl spelling).
-# The acyl defaults to the stem + "oyl" (benzoyl, palmitoyl); the acids
-# whose acyl is the stem + "yl" (acetyl, butyryl, oxalyl) say so.
-YL = "yl"
-TRIVIAL_ACIDS = [
-    ("formic", "甲酸", YL), ("acetic", "乙酸", YL), ("propionic", "丙酸", YL), ("butyric", "丁酸", YL),
-    ("isobutyric", "异丁酸", YL), ("valeric", "戊酸", YL), ("isovaleric", "异戊酸", YL),
-    ("caproic", "己酸", None), ("isocaproic", "异己酸", None), ("enanthic", "庚酸", None),
-    ("caprylic", "辛酸", None), ("pelargonic", "壬酸", None), ("capric", "癸酸", None),
-    ("lauric", "月桂酸", None), ("myristic", "肉豆蔻酸", None), ("palmitic", "棕榈酸", None),
-    ("margaric", "十七酸", None), ("stearic", "硬脂酸", None), ("isostearic", "异硬脂酸", None),
-    ("arachidic", "花生酸", None), ("behenic", "山嵛酸", None), ("lignoceric", "木蜡酸", None),
-    ("cerotic", "蜡酸", None), ("montanic", "褐煤酸", None), ("melissic", "蜂花酸", None),
-    ("oleic", "油酸", None), ("elaidic", "反油酸", None), ("linoleic", "亚油酸", None),
-    ("linolenic", "亚麻酸", None), ("arachidonic", "花生四烯酸", None), ("erucic", "芥酸", None),
-    ("brassidic", "巴西烯酸", None), ("ricinoleic", "蓖麻油酸", None), ("palmitoleic", "棕榈油酸", None),
-    ("myristoleic", "肉豆蔻油酸", None), ("vaccenic", "异油酸", None), ("petroselinic", "岩芹酸", None),
-    ("nervonic", "神经酸", None), ("gadoleic", "鳕油酸", None), ("undecylenic", "十一碳烯酸", None),
-    ("eleostearic", "桐酸", None), ("punicic", "石榴酸", None), ("stearidonic", "十八碳四烯酸", None),
-    ("oxalic", "草酸", YL), ("malonic", "丙二酸", YL), ("succinic", "丁二酸", YL), ("glutaric", "戊二酸", YL),
-    ("adipic", "己二酸", None), ("pimelic", "庚二酸", None), ("suberic", "辛二酸", None),
-    ("azelaic", "壬二酸", None), ("sebacic", "癸二酸", None), ("brassylic", "十三烷二酸", None),
-    ("thapsic", "十六烷二酸", None), ("isosuccinic", "甲基丙二酸", None),
-    ("acrylic", "丙烯酸", None), ("methacrylic", "甲基丙烯酸", None), ("crotonic", "巴豆酸", None),
-    ("isocrotonic", "异巴豆酸", None), ("maleic", "马来酸", None), ("fumaric", "富马酸", None),
-    ("citraconic", "柠康酸", None), ("mesaconic", "中康酸", None), ("itaconic", "衣康酸", None),
-    ("glutaconic", "戊烯二酸", None), ("tiglic", "惕格酸", None), ("angelic", "当归酸", None),
-    ("senecioic", "千里光酸", None), ("sorbic", "山梨酸", None), ("propiolic", "丙炔酸", None),
-    ("muconic", "黏康酸", None), ("aconitic", "乌头酸", None), ("geranic", "香叶酸", None),
-    ("citronellic", "香茅酸", None), ("traumatic", "愈伤酸", None),
-    ("glycolic", "乙醇酸", None), ("diglycolic", "二甘醇酸", None), ("thioglycolic", "巯基乙酸", None),
-    ("lactic", "乳酸", None), ("hydracrylic", "3-羟基丙酸", None), ("glyceric", "甘油酸", None),
-    ("malic", "苹果酸", None), ("thiomalic", "巯基丁二酸", None), ("tartaric", "酒石酸", None),
-    ("citric", "柠檬酸", None), ("isocitric", "异柠檬酸", None), ("citramalic", "柠苹酸", None),
-    ("tartronic", "羟基丙二酸", None), ("mesoxalic", "酮基丙二酸", None), ("dimercaptosuccinic", "二巯基丁二酸", None),
-    ("pyruvic", "丙酮酸", None), ("acetoacetic", "乙酰乙酸", YL), ("levulinic", "乙酰丙酸", None),
-    ("glyoxylic", "乙醛酸", None), ("oxaloacetic", "草酰乙酸", None), ("oxalacetic", "草酰乙酸", None),
-    ("mandelic", "扁桃酸", None), ("benzilic", "二苯乙醇酸", None), ("tropic", "托品酸", None),
-    ("atropic", "阿托酸", None), ("hydratropic", "氢化阿托酸", None), ("atrolactic", "阿卓乳酸", None),
-    ("glycidic", "缩水甘油酸", None), ("pivalic", "新戊酸", None), ("valproic", "丙戊酸", None),
-    ("benzoic", "苯甲酸", None), ("phthalic", "邻苯二甲酸", None), ("isophthalic", "间苯二甲酸", None),
-    ("terephthalic", "对苯二甲酸", None), ("homophthalic", "高邻苯二甲酸", None),
-    ("salicylic", "水杨酸", None), ("thiosalicylic", "硫代水杨酸", None), ("anthranilic", "邻氨基苯甲酸", None),
-    ("toluic", "甲基苯甲酸", None), ("anisic", "茴香酸", None), ("cinnamic", "肉桂酸", None),
-    ("hydrocinnamic", "氢化肉桂酸", None), ("coumaric", "香豆酸", None), ("caffeic", "咖啡酸", None),
-    ("ferulic", "阿魏酸", None), ("isoferulic", "异阿魏酸", None), ("sinapic", "芥子酸", None),
-    ("gallic", "没食子酸", None), ("protocatechuic", "原儿茶酸", None), ("vanillic", "香草酸", None),
-    ("isovanillic", "异香草酸", None), ("homovanillic", "高香草酸", None), ("veratric", "藜芦酸", None),
-    ("homoveratric", "高藜芦酸", None), ("gentisic", "龙胆酸", None), ("homogentisic", "尿黑酸", None),
-    ("syringic", "丁香酸", None), ("piperonylic", "胡椒酸", None), ("orsellinic", "苔色酸", None),
-    ("mellitic", "苯六甲酸", None), ("trimellitic", "偏苯三酸", None), ("trimesic", "均苯三酸", None),
-    ("hemimellitic", "连苯三酸", None), ("pyromellitic", "均苯四酸", None), ("prehnitic", "连苯四酸", None),
-    ("uvitic", "5-甲基间苯二甲酸", None), ("phloretic", "根皮酸", None), ("cresotic", "甲酚酸", None),
-    ("nicotinic", "烟酸", None), ("isonicotinic", "异烟酸", None), ("picolinic", "吡啶-2-甲酸", None),
-    ("dipicolinic", "吡啶-2,6-二甲酸", None), ("quinolinic", "吡啶-2,3-二甲酸", None),
-    ("cinchomeronic", "吡啶-3,4-二甲酸", None), ("isocinchomeronic", "吡啶-2,5-二甲酸", None),
-    ("lutidinic", "吡啶-2,4-二甲酸", None), ("pipecolic", "哌啶-2-甲酸", None), ("pipecolinic", "哌啶-2-甲酸", None),
-    ("nipecotic", "哌啶-3-甲酸", None), ("isonipecotic", "哌啶-4-甲酸", None), ("quinaldic", "喹啉-2-甲酸", None),
-    ("furoic", "呋喃甲酸", None), ("pyromucic", "呋喃甲酸", None), ("thenoic", "噻吩甲酸", None),
-    ("hippuric", "马尿酸", None), ("aceturic", "乙酰甘氨酸", None), ("orotic", "乳清酸", None),
-    ("folic", "叶酸", None), ("pteroic", "蝶酸", None), ("abietic", "松香酸", None), ("cholic", "胆酸", None),
-    ("deoxycholic", "脱氧胆酸", None), ("lithocholic", "石胆酸", None), ("retinoic", "视黄酸", None),
-    ("gluconic", "葡萄糖酸", None), ("glucuronic", "葡糖醛酸", None), ("glucaric", "葡糖二酸", None),
-    ("galacturonic", "半乳糖醛酸", None), ("mucic", "黏酸", None), ("camphoric", "樟脑酸", None),
-    ("quinic", "奎宁酸", None), ("shikimic", "莽草酸", None), ("allophanic", "脲基甲酸", None),
-    ("oxanilic", "草酰苯胺酸", None), ("oxaluric", "草尿酸", None), ("hydantoic", "脲基乙酸", None),
-    ("edetic", "依地酸", None), ("phytanic", "植烷酸", None), ("pristanic", "降植烷酸", None),
-    ("vanillylmandelic", "香草扁桃酸", None), ("vanilmandelic", "香草扁桃酸", None),
-    ("homoanisic", "高茴香酸", None), ("homoprotocatechuic", "高原儿茶酸", None),
-    ("resorcylic", "二羟基苯甲酸", None), ("isodurylic", "异杜烯酸", None), ("durylic", "杜烯酸", None),
-    ("naphthoic", "萘甲酸", None), ("naphthalic", "萘二甲酸", None),
-]
-# Words whose derived forms are irregular or would clash: no amide, nitrile
-# or aldehyde is generated for these (mesoxalamide, citric nitrile...).
-ACID_FORMS_ONLY = {"caproic", "isocaproic", "capric", "valproic", "citric", "isocitric", "tartaric", "malic", "gluconic", "glucuronic", "glucaric",
-                   "galacturonic", "mucic", "quinic", "shikimic", "edetic", "folic", "pteroic", "cholic",
-                   "deoxycholic", "lithocholic", "retinoic", "abietic", "orotic", "hippuric", "aceturic",
-                   "oxaluric", "hydantoic", "allophanic", "oxanilic", "vanillylmandelic", "vanilmandelic",
-                   "citramalic", "tartronic", "mesoxalic", "dimercaptosuccinic", "thiomalic", "phytanic",
-                   "pristanic", "camphoric", "cresotic", "resorcylic", "isodurylic", "durylic", "aconitic",
-                   "naphthalic"}
+# Trivial carboxylic acids (data/vocabulary/trivial-acids.tsv) and the words
+# each gives (acid-templates.tsv); irregular-acid-forms.tsv corrects the
+# derived words whose regular English or Chinese would be wrong.
+YL = "-yl"
+ACID_TEMPLATES = table("acid-templates.tsv")
+IRREGULAR_ENGLISH = {row["regular"]: row["english"] for row in table("irregular-acid-forms.tsv") if row["english"]}
+IRREGULAR_CHINESE = {row["regular"]: row["chinese"] for row in table("irregular-acid-forms.tsv") if row["chinese"]}
 
 
-# Derived words whose regular Chinese would be wrong.
-ACID_FORM_CHINESE = {"oxalaldehyde": "乙二醛", "oxalonitrile": "乙二腈"}
-# Derived words whose English is irregular (tartaric acid, tartrate).
-ACID_FORM_ENGLISH = {"tartarate": "tartrate", "mesotartarate": "mesotartrate"}
+def acid_family(which):
+    """(acid word, Chinese acid, acyl, derived forms, diacid chloride) of a
+    family of data/vocabulary/trivial-acids.tsv."""
+    return [(row["acid word"], row["chinese"], row["acyl"], row["derived forms"] == "yes",
+             row["diacid chloride"] == "yes") for row in table("trivial-acids.tsv") if row["family"] == which]
 
 
 def _acid_stem(word):
@@ -105,40 +32,37 @@ def _acid_stem(word):
     return base, bare
 
 
-def trivial_acids(table=None, forms_only=None):
-    table = TRIVIAL_ACIDS if table is None else table
-    forms_only = ACID_FORMS_ONLY if forms_only is None else forms_only
+def _acid_kinds(acyl_kind, base, derived, diacid):
+    kinds = {"every acid"}
+    if derived:
+        kinds.add("with derived forms")
+        if diacid:
+            kinds.add("with diacid chloride")
+        if acyl_kind == YL and not base.endswith("o"):
+            kinds.add("with an -yl acyl")
+    return kinds
+
+
+def trivial_acids(family_name="trivial"):
     rows = []
-    for word, acid, acyl_kind in table:
-        cn = acid[:-1]  # 乙酸 -> 乙
+    for word, acid, acyl_kind, derived, diacid in acid_family(family_name):
         base, bare = _acid_stem(word)
         acyl = base + "yl" if acyl_kind == YL or base.endswith("o") else base + "oyl"
-        rows += [
-            (word + " acid", acid),
-            (base + "ate", acid + "酯"),
-            (word + " anhydride", acid + "酐"),
-        ]
-        if word in forms_only:
-            continue
-        rows += [
-            (acyl, cn + "酰基"),
-            (acyl + " chloride", cn + "酰氯"),
-            (acyl + " bromide", cn + "酰溴"),
-            (acyl + "oxy", cn + "酰氧基"),
-            (bare + "amide", cn + "酰胺"),
-            (bare + "amido", cn + "酰氨基"),
-            (bare + "onitrile", cn + "腈"),
-            (bare + "amidine", cn + "脒"),
-            (bare + "ohydrazide", cn + "酰肼"),
-            (bare + "aldehyde", cn + "醛"),
-        ]
-        if "二" in cn or word in ("phthalic", "isophthalic", "terephthalic", "oxalic"):
-            rows.append((acyl + " dichloride", cn + "酰氯"))  # the acid chloride of a diacid
-        # CAS and older names also write the acyl with -oyl.
-        if acyl_kind == YL and not base.endswith("o"):
-            rows.append((base + "oyl", cn + "酰基"))
-    return [(ACID_FORM_ENGLISH.get(english, english), ACID_FORM_CHINESE.get(english, chinese))
+        parts = {"word": word, "base": base, "bare": bare, "acyl": acyl}
+        kinds = _acid_kinds(acyl_kind, base, derived, diacid)
+        for template in ACID_TEMPLATES:
+            if template["acids"] in kinds:
+                rows.append((template["english"].format(**parts),
+                             template["chinese"].format(acid=acid, stem=acid[:-1])))
+    return [(IRREGULAR_ENGLISH.get(english, english), IRREGULAR_CHINESE.get(english, chinese))
             for english, chinese in rows]
+
+
+def acid_template_examples():
+    """The acid templates whose worked example their own rows lack."""
+    made = set(trivial_acids("trivial"))
+    return [f"data/vocabulary/acid-templates.tsv: {t['english']}: {t['example']}" for t in ACID_TEMPLATES
+            if tuple(t["example"].rsplit(" ", 1)) not in made]
 
 
 # Retained names used whole (OPSIN's simple groups and common reagents).

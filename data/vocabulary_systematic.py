@@ -147,12 +147,11 @@ def multiplied_groups():
 
 # Acids named after a ring the trivial way: naphthoic acid 萘甲酸,
 # naphthalic anhydride 萘二甲酸酐, naphthaldehyde 萘甲醛.
-RING_ACIDS = [("naphthoic", "萘甲酸", None), ("naphthalic", "萘二甲酸", None), ("anthroic", "蒽甲酸", None),
-              ("phenanthroic", "菲甲酸", None), ("pyrenoic", "芘甲酸", None)]
+# Ring acids: the "ring" family of data/vocabulary/trivial-acids.tsv.
 
 
 def ring_acids():
-    return vocabulary.trivial_acids(RING_ACIDS, {"naphthalic"})
+    return vocabulary.trivial_acids("ring")
 
 
 # Alkyl dihalides named after the alkylene group (methylene bromide 二溴甲烷).
