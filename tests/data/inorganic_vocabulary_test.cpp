@@ -81,8 +81,22 @@ TEST_F(InorganicVocabulary, SaltNamesComeOutAsTheirPieces)
     ASSERT_GE(anions.size(), 250u);
     std::vector<std::u16string> names;
     std::vector<std::u16string> expected;
+    // A multiplied cation before an anion that takes no more than one
+    // ("disodium cyanide") names no compound: the generator writes a whole row
+    // for every multiplied salt that exists, and nothing for the others.
+    auto namesNoCompound = [&](const TermRow& cation, const TermRow& anion) {
+        if (whole.count(FoldCase(cation.English + u" " + anion.English)))
+            return false;
+        for (const std::u16string_view multiplier : {u"mono", u"di", u"tri", u"tetra"})
+            if (cation.English.starts_with(multiplier)
+                && whole.count(FoldCase(cation.English.substr(multiplier.size()) + u" " + anion.English)))
+                return true;
+        return false;
+    };
     for (size_t c = 0; c < cations.size(); ++c)
         for (size_t a = c % 7; a < anions.size(); a += 7) {
+            if (namesNoCompound(*cations[c], *anions[a]))
+                continue;
             const TermRow& hydrate = *hydrates[(c + a) % hydrates.size()];
             const bool withHydrate = (c + a) % 3 == 0 && hydrate.English.find(u'(') == std::u16string::npos;
             names.push_back(cations[c]->English + u" " + anions[a]->English
