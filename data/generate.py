@@ -21,6 +21,7 @@ data/vocabulary/overrides.tsv settles it with the reason. --check writes
 nothing and exits 1 when a file differs from what the script would write.
 """
 
+import re
 import sys
 from pathlib import Path
 
@@ -45,7 +46,8 @@ class Conflict(Exception):
 
 class Row:
     def __init__(self, english, chinese, category, origin):
-        self.english, self.chinese, self.category, self.origin = english, chinese, category, origin
+        self.english, self.category, self.origin = english, category, origin
+        self.chinese = anion_as_acid(english, chinese, category)
 
     def __str__(self):
         return f"{self.english}\t{self.chinese}\t({self.origin})"
@@ -118,6 +120,40 @@ def overrides():
     return settled
 
 
+# Rows that name esters, where the ester word is right.
+ESTER_CATEGORIES = {"ester", "polyol ester", "polyol-ester", "drug-ester"}
+ANION_WORD = re.compile(r"(ate|ite)(\s?\([IVX]+\))?$", re.IGNORECASE)
+
+
+def anion_as_acid(english, chinese, category):
+    """The Chinese of a row with the anion words of -ate and -ite as their
+    acid (硫酸, not 硫酸酯): 翻译 and 排序 alone must not write the anion of a
+    salt as an ester ("lithium perchlorate" 锂 高氯酸 → 高氯酸锂); the
+    naming-rule order tells ester from salt by the English and adds 酯 where
+    an ester is named."""
+    if category in ESTER_CATEGORIES:
+        return chinese
+    words, pieces = english.split(" "), chinese.split(" ")
+    if len(words) != len(pieces):
+        return chinese
+    for i, (word, piece) in enumerate(zip(words, pieces)):
+        # Isocyanates name esters only (异氰酸酯): no salt is meant.
+        if ANION_WORD.search(word) and not re.search(r"iso(thio|seleno)?cyanates?$", word, re.IGNORECASE) and re.search(r"酸酯(\([IVX]+\))?$", piece):
+            pieces[i] = re.sub(r"酸酯((\([IVX]+\))?)$", r"酸\1", piece)
+    return " ".join(pieces)
+
+
+def anions_as_acids(lines):
+    out = []
+    for line in lines:
+        fields = line.split("\t")
+        if len(fields) == 3 and not line.startswith("#"):
+            fields[1] = anion_as_acid(*fields)
+            line = "\t".join(fields)
+        out.append(line)
+    return out
+
+
 def dictionary_tables():
     """(starter table text, inorganic table text); raises Conflict."""
     vocabulary_rows = Vocabulary(overrides())
@@ -161,7 +197,7 @@ def dictionary_tables():
                                             for key in sorted(unused)]
     if problems:
         raise Conflict("\n".join(problems))
-    starter_text = "\n".join([HEADER] + hand + ["", series.MARKER]
+    starter_text = "\n".join([HEADER] + anions_as_acids(hand) + ["", series.MARKER]
                              + [f"{r.english}\t{r.chinese}\t{r.category}" for r in generated]) + "\n"
     inorganic_text = inorganic.HEADER + "\n".join(f"{r.english}\t{r.chinese}\t{r.category}"
                                                   for r in inorganic_rows) + "\n"

@@ -274,6 +274,21 @@ constexpr Join kJoins[]{
     {u"propan-2-ylidene 亚丙-2-基", WrapChain},
 };
 
+// Prefixes attach to an acid, acid halide or anhydride named in two words
+// ("4-methyl" + "benzoic acid", "4-methylbenzene" + "sulfonyl chloride"),
+// never to the other names of several words: "ethyl ether" is no part of
+// "phenylethyl ether", nor "hydrazine hydrochloride" of "phenylhydrazine
+// hydrochloride".
+bool StartsWord(std::u16string_view folded)
+{
+    if (folded.find(u' ') == std::u16string_view::npos)
+        return false;
+    for (const std::u16string_view word : {u" acid", u" chloride", u" bromide", u" fluoride", u" iodide", u" anhydride"})
+        if (EndsWith(folded, word))
+            return false;
+    return true;
+}
+
 // iso-butanol 异丁醇: Chinese writes no hyphen between two Chinese parts.
 bool DropsHyphen(const std::u16string& before, const std::u16string& after)
 {
@@ -296,12 +311,7 @@ NameComposer::NameComposer(const std::vector<Term>& terms)
                   morpheme.Kind = it->second;
               morpheme.LocantLetter = morpheme.Folded.size() == 2 && IsLetter(morpheme.Folded[0])
                   && morpheme.Folded[1] == u'-';
-              // Prefixes attach to an acid named in two words ("4-methyl" +
-              // "benzoic acid"), never to the other names of several words:
-              // "ethyl ether" is no part of "phenylethyl ether", nor
-              // "hydrazine hydrochloride" of "phenylhydrazine hydrochloride".
-              morpheme.StartsWord = morpheme.Folded.find(u' ') != std::u16string::npos
-                  && !EndsWith(morpheme.Folded, u" acid");
+              morpheme.StartsWord = StartsWord(morpheme.Folded);
               morphemes.push_back(std::move(morpheme));
           }
           for (const auto& part : NameParts())

@@ -418,8 +418,13 @@ std::u16string_view WithoutComma(std::u16string_view text)
 // Chinese is an acid's is its anion or ester (乙酸 from "acetate").
 std::optional<PieceKind> KindFromEnglish(const ComposedPiece& piece)
 {
-    const auto english = WithoutComma(piece.English);
-    const auto chinese = WithoutComma(piece.Chinese);
+    auto english = WithoutComma(piece.English);
+    auto chinese = WithoutComma(piece.Chinese);
+    // The oxidation state of a complex anion: hexacyanoferrate(II) 六氰合铁(II)酸.
+    if (english.ends_with(u')'))
+        english = english.substr(0, english.rfind(u'('));
+    while (!english.empty() && english.back() == u' ')
+        english.remove_suffix(1);
     if ((EndsWithFolded(english, u"ate") || EndsWithFolded(english, u"ite")) && !chinese.empty()
         && chinese.back() == u'酸')
         return PieceKind::OxoAnion;
@@ -473,8 +478,11 @@ std::optional<std::vector<Word>> AsCasSalt(const std::vector<Word>& words)
         ++acid;
     if (salt == words.size() || acid >= salt || words[acid].English.back() != u',')
         return std::nullopt;
+    // Where the word stands alone, what follows it starts after it; in the
+    // cation's piece, the cation is among those before.
+    const size_t rest = salt + 1;
     if (FoldCase(WithoutComma(words[salt].English)) != u"salt")
-        ++salt; // the cation's piece with the word in it
+        ++salt;
     std::u16string anion;
     for (size_t k = 0; k <= acid; ++k)
         anion += WithoutComma(words[k].Chinese);
@@ -496,7 +504,7 @@ std::optional<std::vector<Word>> AsCasSalt(const std::vector<Word>& words)
         substituents.pop_back();
     std::vector<Word> salted{Word{substituents + anion, u"", PieceKind::OxoAnion}};
     salted.insert(salted.end(), cations.begin(), cations.end());
-    for (size_t k = salt + 1; k < words.size(); ++k) {
+    for (size_t k = rest; k < words.size(); ++k) {
         const auto text = WithoutComma(words[k].Chinese);
         // The ratio of CAS's "salt (1:1)" has no Chinese.
         if (text.size() >= 5 && text.front() == u'(' && text.back() == u')' && text.find(u':') != std::u16string_view::npos)

