@@ -12,6 +12,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace carbonym {
@@ -573,11 +574,16 @@ std::u16string ReorderComposedByRules(std::span<const ComposedPiece> pieces)
 
 std::u16string TranslateTextByRules(std::u16string_view source, const NameComposer& composer)
 {
+    // Lists repeat names; each distinct line is composed once.
+    std::unordered_map<std::u16string_view, std::u16string> named;
     std::u16string result;
     for (const auto line : SplitLines(source)) {
         if (line.empty())
             continue;
-        result += ReorderComposedByRules(composer.Compose(line));
+        auto [it, added] = named.try_emplace(line);
+        if (added)
+            it->second = ReorderComposedByRules(composer.Compose(line));
+        result += it->second;
         result += kLineBreak;
     }
     return result;
