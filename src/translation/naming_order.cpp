@@ -11,6 +11,7 @@
 #include <array>
 #include <optional>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -231,22 +232,100 @@ Name InOrder(Pieces pieces)
     return Join(pieces);
 }
 
-// A rule: a pattern over the kinds' letters (a letter, a set such as
-// "[OB]" or "." for any kind, each optionally followed by "+" for one or
-// more) and how it names the pieces. The first rule that matches the whole
-// line applies.
+// The naming rules, one a row: a pattern over what the pieces of a line are
+// and how the line is then named, with a worked example (a translated line
+// and its name) that the tests run. A pattern is a sequence of kinds (the
+// names in kKindNames), "a|b" for either, "any" for any kind, each followed
+// by "+" for one or more. The first rule that matches the whole line and
+// names it applies.
 struct Rule {
     std::string_view Pattern;
     Name (*Build)(Pieces);
+    std::u16string_view Line;
+    std::u16string_view Named;
 };
 constexpr Rule kRules[]{
-    {".+W", Hydrate},        {".+S", AddedAcid},     {"C+[OBM]+", Salt},   {"[OBM]+C+", Salt},
-    {"C+G+O", Salt},         {"G+O", Ester},         {"A+B", AcylBinary},  {"G+B", GroupBinary},
-    {"[XQ]B", OtherBinary},  {"G+K", Class},         {"[XQ]K", InOrder},   {"XG+T", Acetal},
-    {"Q+N", InOrder},        {"X+O", BaseSalt},      {"[XQ]+C+", InOrder}, {"[XQ]R", InOrder},
-    {"G+[XM]", InOrder},     {"XG+K", ParentClass},  {"X+L", InOrder},
+    {"any+ hydrate", Hydrate, u"铜 硫酸酯 五水合物", u"五水合硫酸铜"},
+    {"any+ added-acid", AddedAcid, u"三乙胺 盐酸盐", u"三乙胺盐酸盐"},
+    {"cation+ anion+", Salt, u"钾 钠 酒石酸酯", u"酒石酸钾钠"},
+    {"anion+ cation+", Salt, u"氯化物 钠", u"氯化钠"},
+    {"cation+ group+ oxo-anion", Salt, u"钾 乙基 黄原酸酯", u"乙基黄原酸钾"},
+    {"group+ oxo-anion", Ester, u"4-氯苯基 乙酸酯", u"乙酸4-氯苯酯"},
+    {"acyl+ binary-anion", AcylBinary, u"乙酰基 氯化物", u"乙酰氯"},
+    {"group+ binary-anion", GroupBinary, u"甲基 碘化物", u"碘甲烷"},
+    {"other|acid binary-anion", OtherBinary, u"三苯基膦 氧化物", u"氧化三苯基膦"},
+    {"group+ class-word", Class, u"二乙基 醚", u"二乙醚"},
+    {"other|acid class-word", InOrder, u"环己酮 肟", u"环己酮肟"},
+    {"other group+ acetal", Acetal, u"氨基乙醛 二甲基 缩醛", u"氨基乙醛缩二甲醇"},
+    {"acid+ anhydride", InOrder, u"乙酸 酐", u"乙酸酐"},
+    {"other+ oxo-anion", BaseSalt, u"庆大霉素 硫酸酯", u"硫酸庆大霉素"},
+    {"other|acid+ cation+", InOrder, u"氨苄西林 钠", u"氨苄西林钠"},
+    {"other|acid ester-word", InOrder, u"甘氨酸 甲酯", u"甘氨酸甲酯"},
+    {"group+ other|amide-anion", InOrder, u"2-甲基 吡啶", u"2-甲基吡啶"},
+    {"other group+ class-word", ParentClass, u"双酚A 二缩水甘油基 醚", u"双酚A二缩水甘油醚"},
+    {"other+ letter", InOrder, u"环孢素 A", u"环孢素A"},
 };
 
+// The names the patterns give the kinds; "anion" is any of the three.
+struct KindName {
+    std::string_view Name;
+    std::string_view Kinds;
+};
+constexpr KindName kKindNames[]{
+    {"group", "G"},       {"acyl", "A"},         {"oxo-anion", "O"},   {"binary-anion", "B"},
+    {"cation", "C"},      {"added-acid", "S"},   {"hydrate", "W"},     {"class-word", "K"},
+    {"anhydride", "N"},   {"acetal", "T"},       {"amide-anion", "M"}, {"ester-word", "R"},
+    {"acid", "Q"},        {"letter", "L"},       {"other", "X"},       {"anion", "OBM"},
+};
+
+// A pattern of kind names as the letters of the kinds (PieceKind's values):
+// "group+ oxo-anion" → "[G]+[O]", "any" → ".".
+std::string CompiledPattern(std::string_view pattern)
+{
+    std::string compiled;
+    while (!pattern.empty()) {
+        const size_t end = std::min(pattern.find(' '), pattern.size());
+        std::string_view element = pattern.substr(0, end);
+        pattern.remove_prefix(std::min(end + 1, pattern.size()));
+        const bool repeated = element.ends_with('+');
+        if (repeated)
+            element.remove_suffix(1);
+        if (element == "any") {
+            compiled += '.';
+        } else {
+            compiled += '[';
+            while (!element.empty()) {
+                const size_t bar = std::min(element.find('|'), element.size());
+                const auto name = element.substr(0, bar);
+                element.remove_prefix(std::min(bar + 1, element.size()));
+                const auto it = std::find_if(std::begin(kKindNames), std::end(kKindNames),
+                                             [&](const KindName& kind) { return kind.Name == name; });
+                // The table is part of the program: a misspelt kind is its
+                // mistake, which the tests find.
+                if (it == std::end(kKindNames))
+                    throw std::logic_error("naming rule with an unknown kind");
+                compiled += it->Kinds;
+            }
+            compiled += ']';
+        }
+        if (repeated)
+            compiled += '+';
+    }
+    return compiled;
+}
+
+const std::vector<std::string>& CompiledPatterns()
+{
+    static const std::vector<std::string> patterns = [] {
+        std::vector<std::string> all;
+        for (const auto& rule : kRules)
+            all.push_back(CompiledPattern(rule.Pattern));
+        return all;
+    }();
+    return patterns;
+}
+
+// Whether `kinds` (one letter a piece) matches a compiled pattern.
 bool Matches(std::string_view pattern, std::string_view kinds)
 {
     if (pattern.empty())
@@ -289,9 +368,10 @@ Name Order(Pieces pieces)
     std::string kinds;
     for (const auto& piece : pieces)
         kinds += static_cast<char>(piece.Kind);
-    for (const auto& rule : kRules)
-        if (Matches(rule.Pattern, kinds))
-            if (Name name = rule.Build(pieces))
+    const auto& patterns = CompiledPatterns();
+    for (size_t i = 0; i < patterns.size(); ++i)
+        if (Matches(patterns[i], kinds))
+            if (Name name = kRules[i].Build(pieces))
                 return name;
     return std::nullopt;
 }
@@ -566,6 +646,14 @@ std::u16string OrderWords(std::vector<Word> words)
 }
 
 } // namespace
+
+std::vector<std::pair<std::u16string_view, std::u16string_view>> NamingRuleExamples()
+{
+    std::vector<std::pair<std::u16string_view, std::u16string_view>> examples;
+    for (const auto& rule : kRules)
+        examples.emplace_back(rule.Line, rule.Named);
+    return examples;
+}
 
 std::u16string ReorderComposedByRules(std::span<const ComposedPiece> pieces)
 {

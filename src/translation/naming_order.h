@@ -5,6 +5,8 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace carbonym {
 
@@ -37,6 +39,10 @@ std::u16string TranslateTextByRules(std::u16string_view source, const NameCompos
 // line for line): what the user would see change by switching.
 size_t CountLinesOrderedOtherwise(std::u16string_view source, std::u16string_view translated,
                                   const NameComposer& composer);
+
+// The worked example of every naming rule: a translated line and the name
+// ReorderByRules gives it.
+std::vector<std::pair<std::u16string_view, std::u16string_view>> NamingRuleExamples();
 
 // ReorderText with ReorderByRules: every non-empty line ordered and ended by
 // a line break; empty lines are dropped.
