@@ -27,14 +27,15 @@ bool EndsWith(std::u16string_view text, std::u16string_view ending)
     return text.size() >= ending.size() && text.substr(text.size() - ending.size()) == ending;
 }
 
-// Greek letters as instrument libraries and CAS write them: ".alpha.-Pinene"
-// and "a-Humulene" read as "alpha-Pinene", which the parts then translate.
+// Greek letters as instrument libraries and CAS write them: ".alpha.-Pinene",
+// "(.alpha.S)" and "a-Humulene", "g-Nonalactone" read with the Greek letter.
 std::u16string SpellGreekLetters(std::u16string_view line)
 {
     std::u16string text;
     text.reserve(line.size() + 8);
     for (size_t i = 0; i < line.size();) {
-        const bool wordStart = i == 0 || !IsLetter(line[i - 1]);
+        // A locant's letter (8a, 4aS) is no Greek letter.
+        const bool wordStart = i == 0 || (!IsLetter(line[i - 1]) && !(line[i - 1] >= u'0' && line[i - 1] <= u'9'));
         if (line[i] == u'.' && wordStart) {
             bool spelled = false;
             for (const auto& part : NameParts()) {
@@ -43,7 +44,7 @@ std::u16string SpellGreekLetters(std::u16string_view line)
                 const size_t end = i + 1 + part.English.size();
                 if (end < line.size() && line[end] == u'.'
                     && FoldCase(line.substr(i + 1, part.English.size())) == part.English) {
-                    text += line.substr(i + 1, part.English.size());
+                    text += part.Chinese;
                     i = end + 1;
                     spelled = true;
                     break;
@@ -52,9 +53,10 @@ std::u16string SpellGreekLetters(std::u16string_view line)
             if (spelled)
                 continue;
         }
-        if (wordStart && i + 2 < line.size() && line[i + 1] == u'-' && IsLetter(line[i + 2])
-            && (line[i] == u'a' || line[i] == u'b')) {
-            text += line[i] == u'a' ? u"alpha" : u"beta";
+        const auto letter = std::u16string_view(u"abg").find(line[i]);
+        if (wordStart && letter != std::u16string_view::npos && i + 2 < line.size() && line[i + 1] == u'-'
+            && IsLetter(line[i + 2])) {
+            text += u"αβγ"[letter];
             ++i;
             continue;
         }
@@ -103,7 +105,7 @@ bool Allows(Expect expect, const std::optional<PartKind>& kind, bool startsWithL
             && kind != PartKind::Suffix && kind != PartKind::SuffixKeepingAne;
     case Expect::ChainEnding:
         return kind == PartKind::SaturatedEnding || kind == PartKind::Unsaturation || kind == PartKind::GroupEnding
-            || kind == PartKind::WrappingEnding || kind == PartKind::JoiningVowel;
+            || kind == PartKind::WrappingEnding || kind == PartKind::JoiningVowel || kind == PartKind::ChainSuffix;
     case Expect::AfterVowel:
         return kind == PartKind::Multiplier;
     }
@@ -290,10 +292,15 @@ bool StartsWord(std::u16string_view folded)
 }
 
 // iso-butanol 异丁醇: Chinese writes no hyphen between two Chinese parts.
+// After a bracket only where a Chinese part closes it: 2-(氯甲基)吡啶, but
+// 2(3H)-萘酮.
 bool DropsHyphen(const std::u16string& before, const std::u16string& after)
 {
-    return !before.empty() && !after.empty() && (IsChineseCharacter(before.back()) || before.back() == u')')
-        && IsChineseCharacter(after.front());
+    if (before.empty() || after.empty() || !IsChineseCharacter(after.front()))
+        return false;
+    if (before.back() == u')')
+        return before.size() >= 2 && IsChineseCharacter(before[before.size() - 2]);
+    return IsChineseCharacter(before.back());
 }
 
 } // namespace

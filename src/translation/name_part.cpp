@@ -38,6 +38,7 @@ constexpr KindName kKindNames[]{
     {u"ylidene ending", PartKind::WrappingEnding},
     {u"suffix", PartKind::Suffix},
     {u"suffix keeping 烷", PartKind::SuffixKeepingAne},
+    {u"chain suffix", PartKind::ChainSuffix},
     {u"chain modifier", PartKind::ChainModifier},
     {u"greek letter", PartKind::GreekLetter},
 };

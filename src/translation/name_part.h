@@ -20,6 +20,7 @@ enum class PartKind {
     WrappingEnding,   // ylidene 亚…基: wraps the chain before it
     Suffix,           // ol 醇, one 酮, oic acid 酸: the chain's 烷 is dropped before it
     SuffixKeepingAne, // thiol 硫醇, sulfonic acid 磺酸: 烷 stays (十七烷硫醇)
+    ChainSuffix,      // alactone 内酯: straight after the chain (hexalactone 己内酯)
     ChainModifier,    // iso 异, neo 新
     GreekLetter,      // alpha α
 };

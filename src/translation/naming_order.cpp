@@ -512,8 +512,23 @@ std::optional<PieceKind> KindFromEnglish(const ComposedPiece& piece)
     return std::nullopt;
 }
 
-// 3-己烯基 酯 → 3-己烯酯, 双(2-甲基丁基) 酯 → 二(2-甲基丁基)酯: a group named
-// before the word ester is the alcohol's part of the ester.
+// 1,2,3-三乙酸 → 三乙酸: CAS numbers the groups an ester's multiplier counts,
+// where Chinese gives the multiplier alone.
+std::u16string WithoutGroupLocants(std::u16string text)
+{
+    const size_t hyphen = text.find(u'-');
+    if (hyphen == std::u16string::npos || hyphen == 0 || hyphen + 1 >= text.size()
+        || std::u16string_view(u"二三四五六").find(text[hyphen + 1]) == std::u16string_view::npos)
+        return text;
+    for (size_t i = 0; i < hyphen; ++i)
+        if (!(text[i] >= u'0' && text[i] <= u'9') && text[i] != u',')
+            return text;
+    return text.substr(hyphen + 1);
+}
+
+// 3-己烯基 酯 → 3-己烯酯, 双(2-甲基丁基) 酯 → 二(2-甲基丁基)酯, 1,4-二乙基 酯
+// → 二乙酯: a group named before the word ester is the alcohol's part of the
+// ester.
 std::vector<Word> ToWords(std::span<const ComposedPiece> pieces)
 {
     std::vector<Word> words;
@@ -521,7 +536,7 @@ std::vector<Word> ToWords(std::span<const ComposedPiece> pieces)
         const bool ester = WithoutComma(piece.Chinese) == u"酯";
         if (ester && !words.empty() && KindOf(words.back().Chinese) == PieceKind::Group) {
             auto& group = words.back();
-            std::u16string stem(GroupStem(group.Chinese));
+            std::u16string stem = WithoutGroupLocants(std::u16string(GroupStem(group.Chinese)));
             if (stem.starts_with(u"双("))
                 stem.replace(0, 1, u"二");
             group.Chinese = stem + piece.Chinese;
@@ -615,8 +630,41 @@ size_t AliasWord(const std::vector<Word>& words)
     return words.size();
 }
 
+std::u16string OrderWords(std::vector<Word> words);
+
+// CAS indexes an ester at its alcohol too: "Phenol, 2-methoxy-4-(2-propenyl)-,
+// acetate" (苯酚, 2-甲氧基-4-(2-丙烯基)-, 乙酸) names the ester
+// 2-甲氧基-4-(2-丙烯基)苯酚乙酸酯: the alcohol ordered as CAS names go, then
+// the acid without CAS's locant ("1-acetate") and 酯.
+std::optional<std::u16string> AsCasAlcoholEster(const std::vector<Word>& words)
+{
+    if (words.size() < 2 || !words[0].Chinese.ends_with(u','))
+        return std::nullopt;
+    const auto parent = WithoutComma(words[0].Chinese);
+    if (!parent.ends_with(u'醇') && !parent.ends_with(u'酚'))
+        return std::nullopt;
+    size_t acid = 0;
+    for (size_t k = 1; k < words.size(); ++k)
+        if (words[k].Kind == PieceKind::OxoAnion) {
+            if (acid != 0)
+                return std::nullopt;
+            acid = k;
+        }
+    if (acid == 0)
+        return std::nullopt;
+    std::vector<Word> alcohol = words;
+    alcohol.erase(alcohol.begin() + static_cast<std::ptrdiff_t>(acid));
+    // The alcohol's last piece ends the name now: without a comma.
+    if (acid == words.size() - 1)
+        alcohol.back().Chinese = std::u16string(WithoutComma(alcohol.back().Chinese));
+    return OrderWords(std::move(alcohol)) + WithoutGroupLocants(std::u16string(WithoutComma(words[acid].Chinese)))
+        + u"酯";
+}
+
 std::u16string OrderWords(std::vector<Word> words)
 {
+    if (auto ester = AsCasAlcoholEster(words))
+        return *ester;
     const size_t alias = AliasWord(words);
     std::vector<Word> body(words.begin(), words.begin() + static_cast<std::ptrdiff_t>(alias));
     if (auto salt = AsCasSalt(body))
