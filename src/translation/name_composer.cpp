@@ -99,7 +99,9 @@ bool Allows(Expect expect, const std::optional<PartKind>& kind, bool startsWithL
 {
     switch (expect) {
     case Expect::Anything:
-        return true;
+        // The joining vowel has no Chinese: only after a chain may it take
+        // a letter, or the a of a locant (8a) would vanish.
+        return kind != PartKind::JoiningVowel;
     case Expect::Multiplied:
         return startsWithLetter && kind != PartKind::Multiplier && kind != PartKind::GroupMultiplier
             && kind != PartKind::Suffix && kind != PartKind::SuffixKeepingAne;

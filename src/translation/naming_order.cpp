@@ -512,13 +512,15 @@ std::optional<PieceKind> KindFromEnglish(const ComposedPiece& piece)
     return std::nullopt;
 }
 
-// 1,2,3-三乙酸 → 三乙酸: CAS numbers the groups an ester's multiplier counts,
-// where Chinese gives the multiplier alone.
-std::u16string WithoutGroupLocants(std::u16string text)
+// 1,2,3-三乙酸 → 三乙酸, 1-乙酸 → 乙酸: CAS numbers the groups of an ester,
+// where Chinese gives the multiplier alone. With `multipliedOnly`, locants
+// before anything but a multiplier stay (3,3,5-三甲基环己基).
+std::u16string WithoutGroupLocants(std::u16string text, bool multipliedOnly = true)
 {
     const size_t hyphen = text.find(u'-');
-    if (hyphen == std::u16string::npos || hyphen == 0 || hyphen + 1 >= text.size()
-        || std::u16string_view(u"二三四五六").find(text[hyphen + 1]) == std::u16string_view::npos)
+    if (hyphen == std::u16string::npos || hyphen == 0 || hyphen + 1 >= text.size())
+        return text;
+    if (multipliedOnly && std::u16string_view(u"二三四五六").find(text[hyphen + 1]) == std::u16string_view::npos)
         return text;
     for (size_t i = 0; i < hyphen; ++i)
         if (!(text[i] >= u'0' && text[i] <= u'9') && text[i] != u',')
@@ -657,8 +659,8 @@ std::optional<std::u16string> AsCasAlcoholEster(const std::vector<Word>& words)
     // The alcohol's last piece ends the name now: without a comma.
     if (acid == words.size() - 1)
         alcohol.back().Chinese = std::u16string(WithoutComma(alcohol.back().Chinese));
-    return OrderWords(std::move(alcohol)) + WithoutGroupLocants(std::u16string(WithoutComma(words[acid].Chinese)))
-        + u"酯";
+    return OrderWords(std::move(alcohol))
+        + WithoutGroupLocants(std::u16string(WithoutComma(words[acid].Chinese)), false) + u"酯";
 }
 
 std::u16string OrderWords(std::vector<Word> words)

@@ -74,8 +74,9 @@ TEST(NameComposer, DictionaryWinsAndUnknownWordsStayWhole)
     EXPECT_EQ(Utf16ToUtf8(Named(composer, u"P-Xylene")), "对二甲苯");
 }
 
-// Whatever the line, the composer ends and every Latin letter of its output
-// stands in a whole English word of the input: nothing is half translated.
+// Whatever the line, the composer ends, every Latin letter of its output
+// stands in a whole English word of the input (nothing is half translated)
+// and every digit of the input is there in order (no locant is lost).
 TEST(NameComposer, LettersLeftAreWholeWords)
 {
     const NameComposer composer(ExampleTerms());
@@ -87,8 +88,15 @@ TEST(NameComposer, LettersLeftAreWholeWords)
         std::u16string line;
         for (size_t k = length(random); k > 0; --k)
             line += alphabet[letter(random)];
+        std::u16string digitsIn, digitsOut;
+        for (const char16_t c : line)
+            if (c >= u'0' && c <= u'9')
+                digitsIn += c;
         for (const auto& piece : composer.Compose(line)) {
             const auto& chinese = piece.Chinese;
+            for (const char16_t c : chinese)
+                if (c >= u'0' && c <= u'9')
+                    digitsOut += c;
             for (size_t i = 0; i < chinese.size(); ++i) {
                 if (!IsLatinLetter(chinese[i]) || (i > 0 && IsLatinLetter(chinese[i - 1])))
                     continue;
@@ -106,6 +114,7 @@ TEST(NameComposer, LettersLeftAreWholeWords)
                 EXPECT_TRUE(whole) << Utf16ToUtf8(line) << " → " << Utf16ToUtf8(chinese);
             }
         }
+        EXPECT_EQ(Utf16ToUtf8(digitsOut), Utf16ToUtf8(digitsIn)) << Utf16ToUtf8(line);
     }
 }
 
