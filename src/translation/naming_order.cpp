@@ -663,10 +663,26 @@ std::optional<std::u16string> AsCasAlcoholEster(const std::vector<Word>& words)
         + WithoutGroupLocants(std::u16string(WithoutComma(words[acid].Chinese)), false) + u"酯";
 }
 
+// CAS names a compound of a class after the class word: "Disulfide,
+// dimethyl" (二硫醚, 二甲基) is the class name 二甲基 二硫醚.
+bool AsCasClassName(std::vector<Word>& words)
+{
+    if (words.size() < 2 || !words[0].Chinese.ends_with(u',')
+        || KindOf(WithoutComma(words[0].Chinese)) != PieceKind::ClassWord)
+        return false;
+    for (size_t k = 1; k < words.size(); ++k)
+        if (words[k].Chinese.ends_with(u',') || KindOf(words[k].Chinese) != PieceKind::Group)
+            return false;
+    words[0].Chinese.pop_back();
+    std::rotate(words.begin(), words.begin() + 1, words.end());
+    return true;
+}
+
 std::u16string OrderWords(std::vector<Word> words)
 {
     if (auto ester = AsCasAlcoholEster(words))
         return *ester;
+    AsCasClassName(words);
     const size_t alias = AliasWord(words);
     std::vector<Word> body(words.begin(), words.begin() + static_cast<std::ptrdiff_t>(alias));
     if (auto salt = AsCasSalt(body))

@@ -32,6 +32,7 @@ constexpr std::array kExactPieces{
     ExactRow{u"醚", PieceKind::ClassWord, GroupEnding::DroppedWhenPlain},
     ExactRow{u"硫醚", PieceKind::ClassWord, GroupEnding::DroppedWhenPlain},
     ExactRow{u"二硫醚", PieceKind::ClassWord},
+    ExactRow{u"三硫醚", PieceKind::ClassWord},
     ExactRow{u"酮", PieceKind::ClassWord},
     ExactRow{u"醇", PieceKind::ClassWord, GroupEnding::Dropped},
     ExactRow{u"硫醇", PieceKind::ClassWord, GroupEnding::Dropped},
