@@ -114,13 +114,14 @@ bool Allows(Expect expect, const std::optional<PartKind>& kind, bool startsWithL
     return false;
 }
 
-bool AllowsCopy(Expect expect, char16_t c)
+bool AllowsCopy(Expect expect, char16_t c, char16_t next)
 {
     switch (expect) {
     case Expect::Anything:
         return true;
     case Expect::Multiplied:
-        return c == u'(' || c == u'[';
+        // CAS multiplies a group with a locant after a hyphen: di-2-propen-1-yl.
+        return c == u'(' || c == u'[' || (c == u'-' && next >= u'0' && next <= u'9');
     case Expect::ChainEnding:
     case Expect::AfterVowel:
         return c == u'-';
@@ -133,6 +134,9 @@ bool AllowsCopy(Expect expect, char16_t c)
 constexpr int kPieceCost = 10;
 constexpr int kMultiplierCost = 12;
 constexpr int kUnknownWordCost = 1000;
+// A hyphen after a multiplier (CAS's di-2-propen-1-yl) is read only where no
+// chain reads the word: hexa-2,4-dienal is hex|a.
+constexpr int kMultipliedLocantCost = 15;
 
 // One step of the cover of a line.
 struct Step {
@@ -305,6 +309,18 @@ bool DropsHyphen(const std::u16string& before, const std::u16string& after)
     return IsChineseCharacter(before.back());
 }
 
+// Closes the bracket of a multiplied group; a group whose Chinese has no
+// locant needs none (二(烯丙基) → 二烯丙基).
+void CloseBracket(std::u16string& chinese)
+{
+    const size_t open = chinese.rfind(u'(');
+    const auto inside = std::u16string_view(chinese).substr(open + 1);
+    if (std::any_of(inside.begin(), inside.end(), [](char16_t c) { return !IsChineseCharacter(c); }))
+        chinese += u')';
+    else
+        chinese.erase(open, 1);
+}
+
 } // namespace
 
 NameComposer::NameComposer(const std::vector<Term>& terms)
@@ -393,8 +409,11 @@ std::vector<ComposedPiece> NameComposer::Compose(std::u16string_view line) const
             const size_t from = state(i, expect);
             if (cost[from] == kUnreached)
                 continue;
-            if (!IsLetter(text[i]) && AllowsCopy(expect, text[i]))
-                relax(state(i + 1, Expect::Anything), cost[from], Step{Step::Copy, 0, static_cast<uint32_t>(from)});
+            if (!IsLetter(text[i]) && AllowsCopy(expect, text[i], i + 1 < n ? text[i + 1] : u'\0')) {
+                const int price = expect == Expect::Multiplied && text[i] == u'-' ? kMultipliedLocantCost : 0;
+                relax(state(i + 1, Expect::Anything), cost[from] + price,
+                      Step{Step::Copy, 0, static_cast<uint32_t>(from)});
+            }
             for (const auto& match : matches[i]) {
                 const auto& morpheme = morphemes_[match.Morpheme];
                 if (!Allows(expect, morpheme.Kind, IsLetter(text[i])))
@@ -450,9 +469,22 @@ std::vector<ComposedPiece> NameComposer::Compose(std::u16string_view line) const
 
     std::vector<ComposedPiece> pieces(1);
     size_t pieceBegin = 0;
+    bool bracketOpen = false; // 二(2-丙烯-1-基: closed where the group ends
     for (size_t i = 0; i < segments.size(); ++i) {
         const auto& segment = segments[i];
         auto& piece = pieces.back();
+        if (bracketOpen && (segment.Copied == u' ' || segment.Copied == u',')) {
+            CloseBracket(piece.Chinese);
+            bracketOpen = false;
+        }
+        // di-2-propen-1-yl 二(2-丙烯-1-基): Chinese brackets the group a
+        // multiplier counts when it starts with a locant.
+        if (segment.Kind == PartKind::Multiplier && i + 1 < segments.size() && segments[i + 1].Copied == u'-') {
+            piece.Chinese += segment.Chinese + u"(";
+            bracketOpen = true;
+            ++i;
+            continue;
+        }
         if (segment.Copied == u' ') {
             piece.English = text.substr(pieceBegin, segment.Begin - pieceBegin);
             pieces.emplace_back();
@@ -467,6 +499,8 @@ std::vector<ComposedPiece> NameComposer::Compose(std::u16string_view line) const
         else
             piece.Chinese += segment.Chinese;
     }
+    if (bracketOpen)
+        CloseBracket(pieces.back().Chinese);
     pieces.back().English = text.substr(pieceBegin);
     return pieces;
 }
