@@ -7,6 +7,9 @@
 #include "dictionary/dictionary_file.h"
 #include "test_support.h"
 #include "text/lines.h"
+#include "translation/name_composer.h"
+#include "text/script.h"
+#include "text/case_fold.h"
 #include "translation/english_left.h"
 #include "translation/naming_order.h"
 #include "translation/reorder.h"
@@ -190,6 +193,40 @@ TEST_F(StarterDictionary, OrganicReagentNamesComeOutWithoutEnglish)
             left.push_back(Utf16ToUtf8(names[i]) + " => " + Utf16ToUtf8(lines[i]));
     // Chrysene stays English: its Chinese name (䓛) has no GBK code.
     EXPECT_LE(left.size(), names.size() / 200) << ::testing::PrintToString(left);
+}
+
+// The trap audit of the naming-rule order: over every sample name, English
+// left in the composed Chinese is whole words of the name, never the rest of
+// a word a term fired inside.
+TEST_F(StarterDictionary, ComposedNamesLeaveOnlyWholeWords)
+{
+    const NameComposer composer(*terms_);
+    std::vector<std::string> bitten;
+    size_t names = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(CARBONYM_DATA_DIR)) {
+        const auto file = entry.path().filename().string();
+        if (!file.starts_with("sample-") || entry.path().extension() != ".tsv")
+            continue;
+        std::ifstream sample(entry.path());
+        for (std::string line; std::getline(sample, line);) {
+            if (line.starts_with('#') || line.find('\t') == std::string::npos)
+                continue;
+            const std::u16string english = U(line.substr(0, line.find('\t')));
+            ++names;
+            for (const auto& piece : composer.Compose(english))
+                for (const auto& run : FindEnglishLeft(piece.Chinese)) {
+                    const auto word = std::u16string_view(piece.Chinese).substr(run.Start, run.Length);
+                    const size_t at = FoldCase(english).find(FoldCase(word));
+                    const size_t end = at + word.size();
+                    const bool whole = at != std::u16string::npos && (at == 0 || !IsLatinLetter(english[at - 1]))
+                        && (end == english.size() || !IsLatinLetter(english[end]));
+                    if (!whole)
+                        bitten.push_back(Utf16ToUtf8(english) + " => " + Utf16ToUtf8(piece.Chinese));
+                }
+        }
+    }
+    EXPECT_GT(names, 5000u);
+    EXPECT_TRUE(bitten.empty()) << bitten.size() << " bitten: " << ::testing::PrintToString(bitten);
 }
 
 } // namespace
