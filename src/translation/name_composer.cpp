@@ -74,8 +74,9 @@ enum class Expect : uint8_t {
     Multiplied, // after a multiplier: a part that is not a multiplier, or a bracket
     ChainEnding, // after a chain: an ending, an unsaturation, the joining a, or a locant
     AfterVowel, // after the joining a: a locant or a multiplier
+    RingStem, // after a ring's heteroatom (ox, thi): the ring's stem (azole)
 };
-constexpr size_t kExpects = 4;
+constexpr size_t kExpects = 5;
 
 Expect ExpectAfter(const std::optional<PartKind>& kind)
 {
@@ -90,6 +91,8 @@ Expect ExpectAfter(const std::optional<PartKind>& kind)
         return Expect::ChainEnding;
     case PartKind::JoiningVowel:
         return Expect::AfterVowel;
+    case PartKind::RingHeteroatom:
+        return Expect::RingStem;
     default:
         return Expect::Anything;
     }
@@ -110,6 +113,8 @@ bool Allows(Expect expect, const std::optional<PartKind>& kind, bool startsWithL
             || kind == PartKind::WrappingEnding || kind == PartKind::JoiningVowel || kind == PartKind::ChainSuffix;
     case Expect::AfterVowel:
         return kind == PartKind::Multiplier;
+    case Expect::RingStem:
+        return kind == PartKind::RingStem;
     }
     return false;
 }
@@ -125,6 +130,8 @@ bool AllowsCopy(Expect expect, char16_t c, char16_t next)
     case Expect::ChainEnding:
     case Expect::AfterVowel:
         return c == u'-';
+    case Expect::RingStem:
+        return false;
     }
     return false;
 }
@@ -275,7 +282,23 @@ void WrapChain(std::vector<Segment>& segments, size_t i)
     segments[i].Chinese = pattern.substr(0, hole) + wrapped + pattern.substr(hole + 1);
 }
 
+// 1,3,4-thiadiazole 1,3,4-噻二唑: oxa and thia name a ring's heteroatom as
+// ox and thi do (噁, 噻) in a ring named by its stem.
+void HeteroatomInRing(std::vector<Segment>& segments, size_t i)
+{
+    if (segments[i].Kind != PartKind::Replacement || segments[i].Folded.size() < 2)
+        return;
+    const size_t next = NextPast(segments, i, [](PartKind kind) { return kind == PartKind::Multiplier; });
+    if (next == std::u16string_view::npos || segments[next].Kind != PartKind::RingStem)
+        return;
+    const auto bare = segments[i].Folded.substr(0, segments[i].Folded.size() - 1);
+    for (const auto& part : NameParts())
+        if (part.Kind == PartKind::RingHeteroatom && part.English == bare)
+            segments[i].Chinese = part.Chinese;
+}
+
 constexpr Join kJoins[]{
+    {u"1,3,4-oxadiazole 1,3,4-噁二唑", HeteroatomInRing},
     {u"hexanedioic acid 己二酸", DropAneBeforeSuffix},
     {u"undec-10-enoic acid 十一碳-10-烯酸", CarbonAfterLongChain},
     {u"tripentylamine 三戊胺", DropGroupEndingBeforeAmine},

@@ -39,6 +39,8 @@ constexpr KindName kKindNames[]{
     {u"suffix", PartKind::Suffix},
     {u"suffix keeping 烷", PartKind::SuffixKeepingAne},
     {u"chain suffix", PartKind::ChainSuffix},
+    {u"ring heteroatom", PartKind::RingHeteroatom},
+    {u"ring stem", PartKind::RingStem},
     {u"chain modifier", PartKind::ChainModifier},
     {u"greek letter", PartKind::GreekLetter},
 };

@@ -21,6 +21,8 @@ enum class PartKind {
     Suffix,           // ol 醇, one 酮, oic acid 酸: the chain's 烷 is dropped before it
     SuffixKeepingAne, // thiol 硫醇, sulfonic acid 磺酸: 烷 stays (十七烷硫醇)
     ChainSuffix,      // alactone 内酯: straight after the chain (hexalactone 己内酯)
+    RingHeteroatom,   // ox 噁, thi 噻: a ring's heteroatom in a Hantzsch–Widman name (oxazole 噁唑)
+    RingStem,         // azole 唑, azine 嗪: the nitrogen ring of a Hantzsch–Widman name
     ChainModifier,    // iso 异, neo 新
     GreekLetter,      // alpha α
 };

@@ -2,7 +2,7 @@
 """Every part of data/name-parts.tsv comes from a token of OPSIN (Debian's
 libopsin-java): its "opsin" column names the token list and the token, and
 the part is made of those tokens and the joining vowels a and o (tetr + a,
-(hexan)o + ic acid); a part OPSIN has no token for says "CCS 2017".
+(hexan)o + ic acid, az + ol + e); a part OPSIN has no token for says "CCS 2017".
 
     name_parts_opsin.py PARTS_TSV [JAR]
 
@@ -42,8 +42,9 @@ def main():
             if token not in tokens.get(listname, ()):
                 failures.append(f"line {number}: {english}: no token '{token}' in OPSIN's {listname}")
             made_of.append(re.escape(token))
-        # The joining vowels: tetr + a, (hexan)o + ic acid.
-        if not re.fullmatch("[ao]?" + "[ao]?".join(made_of) + "a?", english):
+        # The joining vowels: tetr + a, (hexan)o + ic acid, and the final e
+        # of a ring (az + ol + e).
+        if not re.fullmatch("[ao]?" + "[ao]?".join(made_of) + "[ae]?", english):
             failures.append(f"line {number}: {english} is not made of {origin}")
     for failure in failures:
         print(failure)
