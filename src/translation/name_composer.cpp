@@ -441,6 +441,10 @@ std::vector<ComposedPiece> NameComposer::Compose(std::u16string_view line) const
                 const auto& morpheme = morphemes_[match.Morpheme];
                 if (!Allows(expect, morpheme.Kind, IsLetter(text[i])))
                     continue;
+                // A bridge follows its locants: 3a,7-methanoazulene, never
+                // methano|ic acid.
+                if (morpheme.Kind == PartKind::Bridge && (i == 0 || text[i - 1] != u'-'))
+                    continue;
                 const int price = morpheme.Kind == PartKind::Multiplier ? kMultiplierCost : kPieceCost;
                 relax(state(i + match.Length, ExpectAfter(morpheme.Kind)), cost[from] + price,
                       Step{Step::Term, match.Morpheme, static_cast<uint32_t>(from)});

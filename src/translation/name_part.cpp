@@ -41,6 +41,7 @@ constexpr KindName kKindNames[]{
     {u"chain suffix", PartKind::ChainSuffix},
     {u"ring heteroatom", PartKind::RingHeteroatom},
     {u"ring stem", PartKind::RingStem},
+    {u"bridge", PartKind::Bridge},
     {u"chain modifier", PartKind::ChainModifier},
     {u"greek letter", PartKind::GreekLetter},
 };

@@ -23,6 +23,7 @@ enum class PartKind {
     ChainSuffix,      // alactone 内酯: straight after the chain (hexalactone 己内酯)
     RingHeteroatom,   // ox 噁, thi 噻: a ring's heteroatom in a Hantzsch–Widman name (oxazole 噁唑)
     RingStem,         // azole 唑, azine 嗪: the nitrogen ring of a Hantzsch–Widman name
+    Bridge,           // methano 甲桥: a bridge across a ring, after its locants (3a,7-methanoazulene)
     ChainModifier,    // iso 异, neo 新
     GreekLetter,      // alpha α
 };

@@ -23,7 +23,7 @@ std::vector<Term> ExampleTerms()
         {u"hydroxy", u"羟基"}, {u"amino", u"氨基"}, {u"phosphine", u"膦"}, {u"phenyl", u"苯基"},
         {u"palladium", u"钯"}, {u"acetate", u"乙酸"}, {u"ester", u"酯"}, {u"siloxane", u"硅氧烷"},
         {u"silane", u"硅烷"}, {u"pinene", u"蒎烯"}, {u"caryophyllene", u"石竹烯"}, {u"lactone", u"内酯"},
-        {u"glycol", u"二醇"}, {u"bicyclo", u"双环"}, {u"cyclohexane", u"环己烷"}, {u"terpinene", u"松油烯"}, {u"phosphonic acid", u"膦酸"},
+        {u"glycol", u"二醇"}, {u"bicyclo", u"双环"}, {u"cyclohexane", u"环己烷"}, {u"terpinene", u"松油烯"}, {u"phosphonic acid", u"膦酸"}, {u"azulene", u"薁"}, {u"anthracene", u"蒽"}, {u"dihydro", u"二氢"},
     };
 }
 
