@@ -61,12 +61,15 @@ std::u16string TranslateOne(const TranslateOptions& options, const std::filesyst
     case TranslateStatus::Translated:
         break;
     }
-    std::u16string result = outcome.Result.Text;
-    if (options.sort == "plain")
-        result = ReorderText(result);
-    else if (options.sort == "rules")
-        result = ReorderTextByRules(result);
-    return result;
+    const std::u16string& result = outcome.Result.Text;
+    if (options.sort.empty())
+        return result;
+    std::u16string sorted = options.sort == "rules" ? ReorderTextByRules(result) : ReorderText(result);
+    // Two columns and the bilingual display pair by line: each sorted line
+    // goes back to the line it came from, so that a blank line shifts none.
+    if (FormatOf(options) || options.bilingual)
+        sorted = PlaceOnSourceLines(sorted, ReorderedLineSources(result));
+    return sorted;
 }
 
 // The translation as written out: plain, bilingual or as a table of pairs.

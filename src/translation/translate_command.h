@@ -21,6 +21,7 @@ struct TranslateOutcome {
     Translation Result; // valid when Translated
     bool DictionaryEmpty = false; // Translated with no record at all: nothing could change
     std::string Message; // UTF-8; set for EmptySource and Failed
+    std::string Reason; // UTF-8; Failed: what went wrong, in the error's own words (empty: out of memory)
 };
 
 // The translation engine the program uses.

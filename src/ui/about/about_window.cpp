@@ -26,13 +26,6 @@ namespace carbonym::ui {
 
 namespace {
 
-// To the nearest pixel, for positions that may lie left of or above the
-// screen as well.
-int SignedPixels(int twips)
-{
-    return static_cast<int>(std::lround(twips / static_cast<double>(kTwipsPerPixel)));
-}
-
 QFont ArialFont(double points, bool bold)
 {
     QFont font(QStringLiteral("Arial"));
@@ -90,8 +83,8 @@ public:
         // The frame keeps its own size; the client area takes the rest, at
         // least one pixel, as a system keeps a captioned window taller than
         // asked.
-        const QPoint client = origin_ + QPoint(SignedPixels(geometry.left) + frame_.left(),
-                                               SignedPixels(geometry.top) + frame_.top());
+        const QPoint client = origin_ + QPoint(Pixels(geometry.left) + frame_.left(),
+                                               Pixels(geometry.top) + frame_.top());
         window_.setGeometry(QRect(client, QSize(std::max(1, Pixels(geometry.width) - frame_.left() - frame_.right()),
                                                 std::max(1, Pixels(geometry.height) - frame_.top() - frame_.bottom()))));
     }
