@@ -46,5 +46,5 @@ echo "installed carbonym-cli: $out"
 dpkg --purge carbonym >"$work/dpkg.log" 2>&1 || fail "dpkg --purge: $(cat "$work/dpkg.log")"
 [[ ! -e /opt/carbonym/carbonym-cli && ! -e /usr/bin/carbonym-cli ]] || fail "removing the package left its programs"
 trap - EXIT
-rm -f "$deb"
+rm -rf "$deb" "$work/_CPack_Packages"
 echo "PASSED"

@@ -330,11 +330,14 @@ void MainWindow::PlaceOnScreen()
 
 void MainWindow::Translate()
 {
+    // One notice for the whole command: the result box is filled on this
+    // thread after the work, which for a long text takes as long again.
+    BusyNotice notice(this, messages::TranslateBusy());
     const std::u16string source = sourceBox_->Text();
     TranslateOutcome outcome;
     QString failure;
     try {
-        RunWithProgress(this, messages::TranslateBusy(), [&] { outcome = TranslateCommand(source, dictionary_); });
+        notice.Run([&] { outcome = TranslateCommand(source, dictionary_); });
     } catch (const std::exception& error) {
         // The command reports its own failures; anything else is a fault of
         // the program, reported with its own words for whoever mends it.
@@ -343,6 +346,7 @@ void MainWindow::Translate()
     }
     switch (outcome.Status) {
     case TranslateStatus::EmptySource:
+        notice.Close();
         ShowResult({}, 0);
         translated_ = false;
         ShowStatus();
@@ -355,6 +359,7 @@ void MainWindow::Translate()
             failure = outcome.Reason.empty() ? messages::OutOfMemory() : QString::fromStdString(outcome.Reason);
         translated_ = false;
         ShowResult(source, 0);
+        notice.Close();
         ShowMessage(this, QMessageBox::Warning, messages::TranslateFailed(failure));
         return;
     case TranslateStatus::Translated:
@@ -369,11 +374,13 @@ void MainWindow::Translate()
     sortAction_->setEnabled(true);
     displayAction_->setText(messages::BilingualCaption());
     displayAction_->setEnabled(false);
+    notice.BeforeStep(BusyNotice::FillMilliseconds(translation_.size()));
     ShowResult(translation_, outcome.Result.Caret);
     // A new translation is read from its first line, whatever was in view
     // before; the caret stays after the last term put in.
     resultBox_->verticalScrollBar()->setValue(0);
     resultBox_->horizontalScrollBar()->setValue(0);
+    notice.Close();
     // An empty or just created dictionary changes nothing: say why, rather
     // than leave the English looking translated.
     if (outcome.DictionaryEmpty)
@@ -385,8 +392,9 @@ void MainWindow::Sort()
     const std::u16string shown = resultBox_->Text();
     const bool byRules = sortByRulesAction_->isChecked();
     std::u16string sorted;
-    RunWithProgress(this, messages::SortBusy(),
-                    [&] { sorted = byRules ? ReorderTextByRules(shown) : ReorderText(shown); });
+    BusyNotice notice(this, messages::SortBusy());
+    notice.Run([&] { sorted = byRules ? ReorderTextByRules(shown) : ReorderText(shown); });
+    notice.BeforeStep(BusyNotice::FillMilliseconds(sorted.size()));
     // The sorted lines keep their source lines while the result's lines are
     // still the translation's own, one for each English line.
     sources_ = ReorderedLineSources(shown);
@@ -406,11 +414,17 @@ void MainWindow::SortByRulesToggled(bool checked)
     // Sorted again from the translation: the sorted text has lost the
     // commas and spaces the other order needs.
     std::u16string sorted;
-    RunWithProgress(this, messages::SortBusy(),
-                    [&] { sorted = checked ? ReorderTextByRules(translation_) : ReorderText(translation_); });
-    sources_ = ReorderedLineSources(translation_);
+    std::u16string bilingual;
+    const std::u16string source = display_ == Display::Bilingual ? sourceBox_->Text() : std::u16string();
+    BusyNotice notice(this, messages::SortBusy());
+    notice.Run([&] {
+        sorted = checked ? ReorderTextByRules(translation_) : ReorderText(translation_);
+        sources_ = ReorderedLineSources(translation_);
+        if (!source.empty())
+            bilingual = ToBilingual(PlaceOnSourceLines(sorted, sources_), source);
+    });
+    notice.BeforeStep(BusyNotice::FillMilliseconds(sorted.size() + bilingual.size()));
     if (display_ == Display::Bilingual) {
-        const std::u16string bilingual = ToBilingual(PlaceOnSourceLines(sorted, sources_), sourceBox_->Text());
         ShowResult(bilingual, 0);
         chinese_ = sorted;
     } else {
@@ -436,8 +450,9 @@ void MainWindow::SwitchDisplay()
     const std::u16string chinese = shown;
     const std::u16string source = sourceBox_->Text();
     std::u16string display;
-    RunWithProgress(this, messages::DisplayBusy(),
-                    [&] { display = ToBilingual(OnSourceLines(chinese), source); });
+    BusyNotice notice(this, messages::DisplayBusy());
+    notice.Run([&] { display = ToBilingual(OnSourceLines(chinese), source); });
+    notice.BeforeStep(BusyNotice::FillMilliseconds(display.size()));
     ShowResult(display, display.size());
     chinese_ = chinese;
 }
