@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
 
@@ -106,7 +107,17 @@ inline QString Added(const QString& english, long long number)
 {
     return QStringLiteral("“%1”已添加为第 %2 条数据。").arg(english).arg(number);
 }
-inline QString BatchAdded(long long added) { return QStringLiteral("共添加 %1 条数据。").arg(added); }
+inline QString BatchAdded(long long added, const QStringList& refused)
+{
+    constexpr int kNamed = 10;
+    QString text = QStringLiteral("共添加 %1 条数据。").arg(added);
+    if (!refused.isEmpty())
+        text += QStringLiteral("\n已经存在、没有添加的 %1 条：%2%3")
+                    .arg(refused.size())
+                    .arg(refused.mid(0, kNamed).join(QStringLiteral("、")))
+                    .arg(refused.size() > kNamed ? QStringLiteral("……") : QString());
+    return text;
+}
 inline QString EditHint() { return QStringLiteral("双击中文可以修改，按回车键保存，按 Esc 键或点到别处取消。"); }
 
 } // namespace carbonym::ui::messages

@@ -1,6 +1,7 @@
 #include "ui/data/data_window.h"
 
 #include "dictionary/add_commands.h"
+#include "dictionary/add_terms.h"
 #include "dictionary/dictionary_path.h"
 #include "dictionary/dictionary_file.h"
 #include "dictionary/show_record.h"
@@ -225,19 +226,25 @@ void DataWindow::BatchAddCommand()
     const auto english = englishList_->toPlainText().toStdU16String();
     const auto chinese = chineseList_->toPlainText().toStdU16String();
     const std::filesystem::path dictionary = DictionaryPathIn(directory_);
-    const int64_t before = RecordCountOf(dictionary);
     std::string shown;
+    BatchOutcome outcome;
+    outcome.Added = -1; // no batch ran
     QString failure;
     const ChangeResult result = RunDictionaryChange(
         this, dictionary,
-        [&](const ChangeOptions& options) { shown = RunBatchAdd(directory_, english, chinese, options); }, failure);
+        [&](const ChangeOptions& options) { shown = RunBatchAdd(directory_, english, chinese, options, &outcome); },
+        failure);
     if (result == ChangeResult::Declined)
         return;
     QString message = result == ChangeResult::Failed ? messages::AddFailed(failure)
                                                      : QString::fromStdString(shown).trimmed();
-    const int64_t added = RecordCountOf(dictionary) - before;
-    if (result == ChangeResult::Ran && added > 0)
-        message += QLatin1Char('\n') + messages::BatchAdded(added);
+    // How many were added, and which terms were refused as stored already.
+    if (result == ChangeResult::Ran && (outcome.Added > 0 || !outcome.Duplicates.empty())) {
+        QStringList refused;
+        for (const auto& term : outcome.Duplicates)
+            refused << QString::fromStdU16String(term);
+        message += QLatin1Char('\n') + messages::BatchAdded(outcome.Added, refused);
+    }
     ShowMessage(this, QMessageBox::Information, message, messages::Title());
 }
 

@@ -295,7 +295,7 @@ void DataWindowTest::batchAdd()
     List(window, "chineseList")->setPlainText(QStringLiteral("乙基\n丁基\n甲基"));
     Click(window, "batchAddButton");
     // The message says how many were added.
-    QCOMPARE(TakeMessages(), QStringList{"数据添加完毕，已经有  1  个数据存在\n共添加 2 条数据。"});
+    QCOMPARE(TakeMessages(), QStringList{"数据添加完毕，已经有  1  个数据存在\n共添加 2 条数据。\n已经存在、没有添加的 1 条：methyl"});
     QCOMPARE(test::Entries(Dictionary()), std::vector<std::string>({"6:methyl", "5:butyl", "5:ethyl"}));
     QVERIFY(!std::filesystem::exists(dir_->Path() / kEnglishWorkFile));
     QVERIFY(!std::filesystem::exists(dir_->Path() / kChineseWorkFile));
