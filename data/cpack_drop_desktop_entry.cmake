@@ -7,6 +7,8 @@ if(CPACK_GENERATOR STREQUAL "DEB")
     foreach(entry ${entries})
         file(MAKE_DIRECTORY "${root}/usr/share/applications")
         file(RENAME "${entry}" "${root}/usr/share/applications/carbonym.desktop")
+        file(CHMOD "${root}/usr/share/applications/carbonym.desktop"
+             PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
     endforeach()
     file(REMOVE "${root}/opt/carbonym/install-desktop-entry")
     file(MAKE_DIRECTORY "${root}/usr/bin")
