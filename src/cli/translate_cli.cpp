@@ -74,14 +74,16 @@ std::u16string TranslateOne(const TranslateOptions& options, const std::filesyst
     case TranslateStatus::Translated:
         break;
     }
-    std::u16string result = outcome.Result.Text;
-    if (options.sort == "plain") {
-        differing += CountLinesOrderedOtherwise(source, result, *composer);
-        result = ReorderText(result);
-    } else if (options.sort == "rules") {
-        result = TranslateTextByRules(source, *composer);
-    }
-    return result;
+    const std::u16string& result = outcome.Result.Text;
+    if (options.sort.empty())
+        return result;
+    SortedTranslation sorted = SortTranslation(source, result, *composer, options.sort == "rules");
+    differing += sorted.OrderedOtherwise;
+    // Two columns and the bilingual display pair by line: each sorted line
+    // goes back to the line it came from, so that a blank line shifts none.
+    if (FormatOf(options) || options.bilingual)
+        return PlaceOnSourceLines(sorted.Text, sorted.Sources);
+    return std::move(sorted.Text);
 }
 
 // The translation as written out: plain, bilingual or as a table of pairs.

@@ -91,7 +91,7 @@ std::vector<std::string> RunAddTerm(const std::filesystem::path& dictionary, std
 }
 
 std::string RunBatchAdd(const std::filesystem::path& directory, std::u16string_view englishText,
-                        std::u16string_view chineseText, const ChangeOptions& options)
+                        std::u16string_view chineseText, const ChangeOptions& options, BatchOutcome* result)
 {
     if (englishText.empty())
         return kNoEnglishMessage;
@@ -110,6 +110,8 @@ std::string RunBatchAdd(const std::filesystem::path& directory, std::u16string_v
             outcome = AddBatch(DictionaryPathIn(directory), SplitWorkFileLines(codec.Decode(englishFile.Read())),
                                SplitWorkFileLines(codec.Decode(chineseFile.Read())), options);
         }
+        if (result)
+            *result = outcome;
         return BatchMessage(outcome);
     } catch (const std::exception& error) {
         return AddFailedMessage(error);

@@ -10,6 +10,8 @@
 
 namespace carbonym {
 
+struct BatchOutcome;
+
 // The two add commands of the data-entry window, from the texts of its boxes
 // to the messages it shows. Neither throws: a failure becomes a message that
 // says the add failed and that the dictionary is unchanged.
@@ -31,8 +33,11 @@ inline constexpr const char* kChineseWorkFile = "temp2.txt";
 // line and added to source.dat in `directory` (AddBatch). A text that GBK
 // cannot hold is refused before anything is written, and the work files are
 // deleted on every path before the message is returned.
+// `outcome`, when given, receives what the batch did (the counts and the
+// refused terms), for a window that names them.
 std::string RunBatchAdd(const std::filesystem::path& directory, std::u16string_view englishText,
-                        std::u16string_view chineseText, const ChangeOptions& options = {});
+                        std::u16string_view chineseText, const ChangeOptions& options = {},
+                        BatchOutcome* outcome = nullptr);
 
 // The question a window asks before it changes a dictionary with other hard
 // links (HasOtherHardLinks): 是 saves, splitting the links.

@@ -29,6 +29,16 @@ bool IsAllowedLatinRun(std::u16string_view text, size_t start, size_t length, Pr
         || (after < text.size() && (text[after] == u'-' || text[after] == u')'));
     if (groups == ProtectingGroups::Kept && joined && std::find(kProtectingGroups.begin(), kProtectingGroups.end(), run) != kProtectingGroups.end())
         return true;
+    // An abbreviation in brackets at the end of a line is an alias the name
+    // keeps as written: 二甲基亚砜 (DMSO), 四氢呋喃(THF).
+    if (run.find_first_not_of(u"ABCDEFGHIJKLMNOPQRSTUVWXYZ") == std::u16string_view::npos && start > 0
+        && text[start - 1] == u'(' && after < text.size() && text[after] == u')') {
+        size_t next = after + 1;
+        while (next < text.size() && text[next] == u' ')
+            ++next;
+        if (next == text.size() || text[next] == u'\r' || text[next] == u'\n')
+            return true;
+    }
     // An oxidation state in brackets: the III of 六氰合铁(III)酸钾, the II
     // and III of (II,III).
     const size_t end = start + length;

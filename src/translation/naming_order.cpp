@@ -743,6 +743,21 @@ std::u16string TranslateTextByRules(std::u16string_view source, const NameCompos
     return result;
 }
 
+SortedTranslation SortTranslation(std::u16string_view source, std::u16string_view translation,
+                                  const NameComposer& composer, bool byRules)
+{
+    SortedTranslation sorted;
+    if (byRules) {
+        sorted.Text = TranslateTextByRules(source, composer);
+        sorted.Sources = ReorderedLineSources(source);
+    } else {
+        sorted.Text = ReorderText(translation);
+        sorted.Sources = ReorderedLineSources(translation);
+        sorted.OrderedOtherwise = CountLinesOrderedOtherwise(source, translation, composer);
+    }
+    return sorted;
+}
+
 size_t CountLinesOrderedOtherwise(std::u16string_view source, std::u16string_view translated,
                                   const NameComposer& composer)
 {

@@ -40,6 +40,18 @@ std::u16string TranslateTextByRules(std::u16string_view source, const NameCompos
 size_t CountLinesOrderedOtherwise(std::u16string_view source, std::u16string_view translated,
                                   const NameComposer& composer);
 
+// 排序 of a translation, plain (ReorderText on `translation`) or in naming
+// order (`source` composed afresh from its parts), with where each sorted
+// line came from, and after a plain sort how many lines the naming rules
+// would give otherwise.
+struct SortedTranslation {
+    std::u16string Text; // each line ended by a line break, empty lines dropped
+    std::vector<size_t> Sources; // the index of the source line of each line of Text
+    size_t OrderedOtherwise = 0;
+};
+SortedTranslation SortTranslation(std::u16string_view source, std::u16string_view translation,
+                                  const NameComposer& composer, bool byRules);
+
 // The worked example of every naming rule: a translated line and the name
 // ReorderByRules gives it.
 std::vector<std::pair<std::u16string_view, std::u16string_view>> NamingRuleExamples();

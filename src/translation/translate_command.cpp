@@ -25,6 +25,7 @@ TranslateOutcome TranslateCommand(std::u16string_view source, const std::filesys
         outcome.Result = Translate(source, PrepareTerms(records));
     } catch (const DictionaryError& error) {
         outcome.Status = TranslateStatus::Failed;
+        outcome.Reason = error.what();
         outcome.Message = std::string("翻译失败：") + error.what();
     } catch (const std::bad_alloc&) {
         outcome.Status = TranslateStatus::Failed;

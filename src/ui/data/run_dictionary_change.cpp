@@ -1,7 +1,6 @@
 #include "ui/data/run_dictionary_change.h"
 
-#include "dictionary/add_commands.h"
-#include "dictionary/dictionary_error.h"
+#include "ui/messages.h"
 #include "ui/platform/message_box.h"
 #include "ui/platform/run_with_progress.h"
 
@@ -9,26 +8,22 @@
 
 namespace carbonym::ui {
 
-ChangeResult RunDictionaryChange(QWidget* parent, const std::function<void(const ChangeOptions&)>& change,
-                                 QString& failure)
+ChangeResult RunDictionaryChange(QWidget* parent, const std::filesystem::path& dictionary,
+                                 const std::function<void(const ChangeOptions&)>& change, QString& failure)
 {
     ChangeOptions options;
-    for (;;) {
-        try {
-            RunWithProgress(parent, QString::fromUtf8(kChangeBusyNotice), [&] { change(options); });
-            return ChangeResult::Ran;
-        } catch (const DictionaryHardLinked& linked) {
-            if (options.AllowHardLink) {
-                failure = QString::fromUtf8(linked.what());
-                return ChangeResult::Failed;
-            }
-            if (!AskQuestion(parent, QString::fromUtf8(kHardLinkQuestion), QStringLiteral("提示")))
-                return ChangeResult::Declined;
-            options.AllowHardLink = true;
-        } catch (const std::exception& error) {
-            failure = QString::fromUtf8(error.what());
-            return ChangeResult::Failed;
-        }
+    if (HasOtherHardLinks(dictionary)) {
+        if (!AskQuestion(parent, messages::HardLinkQuestion(), messages::Title()))
+            return ChangeResult::Declined;
+        options.AllowHardLink = true;
+    }
+    try {
+        RunWithProgress(parent, messages::ChangeBusy(), [&] { change(options); });
+        return ChangeResult::Ran;
+    } catch (const std::exception& error) {
+        // A link made between the question and the save is refused too.
+        failure = QString::fromUtf8(error.what());
+        return ChangeResult::Failed;
     }
 }
 
