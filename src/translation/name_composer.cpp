@@ -12,11 +12,6 @@ namespace carbonym {
 
 namespace {
 
-bool IsLetter(char16_t c)
-{
-    return IsLatinLetter(c);
-}
-
 bool IsLocantUnit(char16_t c)
 {
     return (c >= u'0' && c <= u'9') || c == u',' || c == u'-' || c == u'\'';
@@ -35,7 +30,7 @@ std::u16string SpellGreekLetters(std::u16string_view line)
     text.reserve(line.size() + 8);
     for (size_t i = 0; i < line.size();) {
         // A locant's letter (8a, 4aS) is no Greek letter.
-        const bool wordStart = i == 0 || (!IsLetter(line[i - 1]) && !(line[i - 1] >= u'0' && line[i - 1] <= u'9'));
+        const bool wordStart = i == 0 || (!IsLatinLetter(line[i - 1]) && !(line[i - 1] >= u'0' && line[i - 1] <= u'9'));
         if (line[i] == u'.' && wordStart) {
             bool spelled = false;
             for (const auto& part : NameParts()) {
@@ -55,7 +50,7 @@ std::u16string SpellGreekLetters(std::u16string_view line)
         }
         const auto letter = std::u16string_view(u"abg").find(line[i]);
         if (wordStart && letter != std::u16string_view::npos && i + 2 < line.size() && line[i + 1] == u'-'
-            && IsLetter(line[i + 2])) {
+            && IsLatinLetter(line[i + 2])) {
             text += u"αβγ"[letter];
             ++i;
             continue;
@@ -106,8 +101,7 @@ bool Allows(Expect expect, const std::optional<PartKind>& kind, bool startsWithL
         // a letter, or the a of a locant (8a) would vanish.
         return kind != PartKind::JoiningVowel;
     case Expect::Multiplied:
-        return startsWithLetter && kind != PartKind::Multiplier && kind != PartKind::GroupMultiplier
-            && kind != PartKind::Suffix && kind != PartKind::SuffixKeepingAne;
+        return startsWithLetter && kind != PartKind::Multiplier && kind != PartKind::GroupMultiplier;
     case Expect::ChainEnding:
         return kind == PartKind::SaturatedEnding || kind == PartKind::Unsaturation || kind == PartKind::GroupEnding
             || kind == PartKind::WrappingEnding || kind == PartKind::JoiningVowel || kind == PartKind::ChainSuffix;
@@ -357,7 +351,7 @@ NameComposer::NameComposer(const std::vector<Term>& terms)
               Morpheme morpheme{FoldCase(term.English), term.Chinese, std::nullopt, false};
               if (const auto it = kinds.find(morpheme.Folded); it != kinds.end())
                   morpheme.Kind = it->second;
-              morpheme.LocantLetter = morpheme.Folded.size() == 2 && IsLetter(morpheme.Folded[0])
+              morpheme.LocantLetter = morpheme.Folded.size() == 2 && IsLatinLetter(morpheme.Folded[0])
                   && morpheme.Folded[1] == u'-';
               morpheme.StartsWord = StartsWord(morpheme.Folded);
               morphemes.push_back(std::move(morpheme));
@@ -394,7 +388,7 @@ std::vector<ComposedPiece> NameComposer::Compose(std::u16string_view line) const
         const auto& morpheme = morphemes_[index];
         const size_t length = morpheme.Folded.size();
         const size_t start = end - length;
-        if (morpheme.StartsWord && start > 0 && IsLetter(text[start - 1]))
+        if (morpheme.StartsWord && start > 0 && IsLatinLetter(text[start - 1]))
             return;
         if (morpheme.LocantLetter && text[start] != morpheme.Folded[0]) {
             // "P-methyl" names phosphorus; a capital o-, m-, p- is read as
@@ -432,14 +426,14 @@ std::vector<ComposedPiece> NameComposer::Compose(std::u16string_view line) const
             const size_t from = state(i, expect);
             if (cost[from] == kUnreached)
                 continue;
-            if (!IsLetter(text[i]) && AllowsCopy(expect, text[i], i + 1 < n ? text[i + 1] : u'\0')) {
+            if (!IsLatinLetter(text[i]) && AllowsCopy(expect, text[i], i + 1 < n ? text[i + 1] : u'\0')) {
                 const int price = expect == Expect::Multiplied && text[i] == u'-' ? kMultipliedLocantCost : 0;
                 relax(state(i + 1, Expect::Anything), cost[from] + price,
                       Step{Step::Copy, 0, static_cast<uint32_t>(from)});
             }
             for (const auto& match : matches[i]) {
                 const auto& morpheme = morphemes_[match.Morpheme];
-                if (!Allows(expect, morpheme.Kind, IsLetter(text[i])))
+                if (!Allows(expect, morpheme.Kind, IsLatinLetter(text[i])))
                     continue;
                 // A bridge follows its locants: 3a,7-methanoazulene, never
                 // methano|ic acid.
@@ -449,9 +443,9 @@ std::vector<ComposedPiece> NameComposer::Compose(std::u16string_view line) const
                 relax(state(i + match.Length, ExpectAfter(morpheme.Kind)), cost[from] + price,
                       Step{Step::Term, match.Morpheme, static_cast<uint32_t>(from)});
             }
-            if (expect == Expect::Anything && IsLetter(text[i]) && (i == 0 || !IsLetter(text[i - 1]))) {
+            if (expect == Expect::Anything && IsLatinLetter(text[i]) && (i == 0 || !IsLatinLetter(text[i - 1]))) {
                 size_t end = i;
-                while (end < n && IsLetter(text[end]))
+                while (end < n && IsLatinLetter(text[end]))
                     ++end;
                 relax(state(end, Expect::Anything), cost[from] + kUnknownWordCost,
                       Step{Step::Unknown, 0, static_cast<uint32_t>(from)});
