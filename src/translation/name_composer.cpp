@@ -2,6 +2,7 @@
 
 #include "text/case_fold.h"
 #include "text/script.h"
+#include "translation/chinese_morphemes.h"
 
 #include <algorithm>
 #include <array>
@@ -188,18 +189,18 @@ bool EndsInSaturatedEnding(const Segment& segment)
         return true;
     if (!segment.Dictionary || segment.Kind)
         return false;
-    std::u16string_view chinese = segment.Chinese;
+    std::u16string_view written = segment.Chinese;
     std::u16string_view english = segment.Folded;
-    if (EndsWith(chinese, u"-") && EndsWith(english, u"-")) {
-        chinese.remove_suffix(1);
+    if (EndsWith(written, u"-") && EndsWith(english, u"-")) {
+        written.remove_suffix(1);
         english.remove_suffix(1);
     }
-    return EndsWith(chinese, u"烷") && (EndsWith(english, u"an") || EndsWith(english, u"ane"));
+    return EndsWith(written, chinese::kAlkane) && (EndsWith(english, u"an") || EndsWith(english, u"ane"));
 }
 
 void DropSaturatedEnding(Segment& segment)
 {
-    const size_t at = segment.Chinese.rfind(u'烷');
+    const size_t at = segment.Chinese.rfind(chinese::kAlkane);
     if (at != std::u16string::npos)
         segment.Chinese.erase(at, 1);
 }
@@ -232,19 +233,19 @@ void CarbonAfterLongChain(std::vector<Segment>& segments, size_t i)
         return kind == PartKind::JoiningVowel || kind == PartKind::Multiplier;
     });
     if (next != std::u16string_view::npos && segments[next].Kind == PartKind::Unsaturation)
-        segments[i].Chinese += u"碳";
+        segments[i].Chinese += chinese::kCarbon;
 }
 
 // tripentylamine 三戊胺: an amine drops the 基 of the group it is named
 // after.
 void DropGroupEndingBeforeAmine(std::vector<Segment>& segments, size_t i)
 {
-    if (i + 1 >= segments.size() || segments[i + 1].Kind != PartKind::Suffix || segments[i + 1].Chinese != u"胺")
+    if (i + 1 >= segments.size() || segments[i + 1].Kind != PartKind::Suffix || segments[i + 1].Chinese != chinese::kAmine)
         return;
     auto& group = segments[i];
     const bool isGroup = group.Kind == PartKind::GroupEnding
         || (group.Dictionary && !group.Kind && EndsWith(group.Folded, u"yl"));
-    if (isGroup && EndsWith(group.Chinese, u"基"))
+    if (isGroup && EndsWith(group.Chinese, chinese::kGroup))
         group.Chinese.pop_back();
 }
 

@@ -37,7 +37,7 @@ constexpr KindName kKindNames[]{
     {u"group ending", PartKind::GroupEnding},
     {u"ylidene ending", PartKind::WrappingEnding},
     {u"suffix", PartKind::Suffix},
-    {u"suffix keeping 烷", PartKind::SuffixKeepingAne},
+    {u"suffix keeping ane", PartKind::SuffixKeepingAne},
     {u"chain suffix", PartKind::ChainSuffix},
     {u"ring heteroatom", PartKind::RingHeteroatom},
     {u"ring stem", PartKind::RingStem},

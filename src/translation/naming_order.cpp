@@ -2,6 +2,7 @@
 
 #include "text/case_fold.h"
 #include "text/lines.h"
+#include "translation/chinese_morphemes.h"
 #include "translation/piece_kind.h"
 #include "translation/reorder.h"
 #include "text/script.h"
@@ -37,7 +38,7 @@ std::u16string_view WithoutEnding(std::u16string_view text, std::u16string_view 
 // 甲基 → 甲, 4-氯苯基 → 4-氯苯; a 基 after a locant stays (乙酸萘-2-基酯).
 std::u16string_view GroupStem(std::u16string_view group)
 {
-    const auto stem = WithoutEnding(group, u"基");
+    const auto stem = WithoutEnding(group, chinese::kGroup);
     return !stem.empty() && stem.size() < group.size() && IsChineseCharacter(stem.back()) ? stem : group;
 }
 
@@ -45,7 +46,8 @@ std::u16string_view GroupStem(std::u16string_view group)
 // group.
 std::u16string_view AnionStem(const Piece& anion)
 {
-    return anion.Kind == PieceKind::OxoAnion ? WithoutEnding(anion.Text, u"酯") : WithoutEnding(anion.Text, u"物");
+    return anion.Kind == PieceKind::OxoAnion ? WithoutEnding(anion.Text, chinese::kEster)
+                                               : WithoutEnding(anion.Text, chinese::kCompound);
 }
 
 std::u16string Join(Pieces pieces)
@@ -72,7 +74,7 @@ Name Hydrate(Pieces pieces)
     const Name rest = Order(pieces.first(pieces.size() - 1));
     if (!rest)
         return std::nullopt;
-    return std::u16string(WithoutEnding(pieces.back().Text, u"物")) + *rest;
+    return std::u16string(WithoutEnding(pieces.back().Text, chinese::kCompound)) + *rest;
 }
 
 // 三乙胺 盐酸盐 → 三乙胺盐酸盐.
@@ -116,8 +118,8 @@ Name Salt(Pieces pieces)
             anions += AnionStem(piece);
             break;
         case PieceKind::AmideAnion:
-            anions += WithoutEnding(piece.Text, u"酰胺");
-            anions += u"氨基";
+            anions += WithoutEnding(piece.Text, chinese::kAmide);
+            anions += chinese::kAmino;
             break;
         default:
             cations[static_cast<size_t>(CationRank(piece.Text))].push_back(piece.Text);
@@ -149,16 +151,17 @@ Name Salt(Pieces pieces)
 Name BaseSalt(Pieces pieces)
 {
     const auto base = Join(pieces.first(pieces.size() - 1));
-    if (pieces.size() == 2 && base.size() > 3 && base.back() == u'醇' && base[base.size() - 2] == u'-'
+    if (pieces.size() == 2 && base.size() > 3 && base.ends_with(chinese::kAlcohol) && base[base.size() - 2] == u'-'
         && base[base.size() - 3] >= u'0' && base[base.size() - 3] <= u'9')
-        return base + std::u16string(AnionStem(pieces.back())) + u"酯";
+        return base + std::u16string(AnionStem(pieces.back())) + std::u16string(chinese::kEster);
     return std::u16string(AnionStem(pieces.back())) + base;
 }
 
 // 氨基乙醛 二甲基 缩醛 → 氨基乙醛缩二甲醇.
 Name Acetal(Pieces pieces)
 {
-    return std::u16string(pieces.front().Text) + u"缩" + JoinStems(pieces.subspan(1, pieces.size() - 2)) + u"醇";
+    return std::u16string(pieces.front().Text) + std::u16string(chinese::kAcetalOf)
+        + JoinStems(pieces.subspan(1, pieces.size() - 2)) + std::u16string(chinese::kAlcohol);
 }
 
 // 甲基 苯甲酸酯 → 苯甲酸甲酯, 4-氯苯基 乙酸酯 → 乙酸4-氯苯酯; several groups
@@ -167,7 +170,7 @@ Name Ester(Pieces pieces)
 {
     const Pieces groups = pieces.first(pieces.size() - 1);
     const std::u16string alcohols = groups.size() == 1 ? std::u16string(GroupStem(groups[0].Text)) : Join(groups);
-    return std::u16string(AnionStem(pieces.back())) + alcohols + u"酯";
+    return std::u16string(AnionStem(pieces.back())) + alcohols + std::u16string(chinese::kEster);
 }
 
 // 乙酰基 氯化物 → 乙酰氯, 苯甲酰基 过氧化物 → 过氧化苯甲酰.
@@ -184,8 +187,9 @@ Name ClassName(Pieces groups, std::u16string_view word)
 {
     if (groups.size() == 1 && ClassWordDropsGroupEnding(word, groups[0].Text))
         return std::u16string(GroupStem(groups[0].Text)) + std::u16string(word);
-    if (word == u"醚" && EtherDropsGroupEnding(groups.back().Text))
-        return Join(groups.first(groups.size() - 1)) + std::u16string(GroupStem(groups.back().Text)) + u"醚";
+    if (word == chinese::kEther && EtherDropsGroupEnding(groups.back().Text))
+        return Join(groups.first(groups.size() - 1)) + std::u16string(GroupStem(groups.back().Text))
+            + std::u16string(chinese::kEther);
     return Join(groups) + std::u16string(word);
 }
 
@@ -390,7 +394,7 @@ bool DropsHyphen(std::u16string_view prefix, std::u16string_view parent)
 
 bool IsOnium(std::u16string_view parent)
 {
-    return !parent.empty() && std::u16string_view(u"铵鎓鏻锍").find(parent.back()) != std::u16string_view::npos;
+    return !parent.empty() && chinese::kOniumEndings.find(parent.back()) != std::u16string_view::npos;
 }
 
 // A CAS inverted name: the pieces in ReorderName's order, without the hyphen
@@ -500,14 +504,13 @@ std::u16string_view WithoutComma(std::u16string_view text)
 std::optional<PieceKind> KindFromEnglish(const ComposedPiece& piece)
 {
     auto english = WithoutComma(piece.English);
-    auto chinese = WithoutComma(piece.Chinese);
+    const auto written = WithoutComma(piece.Chinese);
     // The oxidation state of a complex anion: hexacyanoferrate(II) 六氰合铁(II)酸.
     if (english.ends_with(u')'))
         english = english.substr(0, english.rfind(u'('));
     while (!english.empty() && english.back() == u' ')
         english.remove_suffix(1);
-    if ((EndsWithFolded(english, u"ate") || EndsWithFolded(english, u"ite")) && !chinese.empty()
-        && chinese.back() == u'酸')
+    if ((EndsWithFolded(english, u"ate") || EndsWithFolded(english, u"ite")) && written.ends_with(chinese::kAcid))
         return PieceKind::OxoAnion;
     return std::nullopt;
 }
@@ -520,7 +523,7 @@ std::u16string WithoutGroupLocants(std::u16string text, bool multipliedOnly = tr
     const size_t hyphen = text.find(u'-');
     if (hyphen == std::u16string::npos || hyphen == 0 || hyphen + 1 >= text.size())
         return text;
-    if (multipliedOnly && std::u16string_view(u"二三四五六").find(text[hyphen + 1]) == std::u16string_view::npos)
+    if (multipliedOnly && chinese::kMultipliers.find(text[hyphen + 1]) == std::u16string_view::npos)
         return text;
     for (size_t i = 0; i < hyphen; ++i)
         if (!(text[i] >= u'0' && text[i] <= u'9') && text[i] != u',')
@@ -535,12 +538,12 @@ std::vector<Word> ToWords(std::span<const ComposedPiece> pieces)
 {
     std::vector<Word> words;
     for (const auto& piece : pieces) {
-        const bool ester = WithoutComma(piece.Chinese) == u"酯";
+        const bool ester = WithoutComma(piece.Chinese) == chinese::kEster;
         if (ester && !words.empty() && KindOf(words.back().Chinese) == PieceKind::Group) {
             auto& group = words.back();
             std::u16string stem = WithoutGroupLocants(std::u16string(GroupStem(group.Chinese)));
-            if (stem.starts_with(u"双("))
-                stem.replace(0, 1, u"二");
+            if (stem.starts_with(chinese::kBisBracket))
+                stem.replace(0, 1, chinese::kTwo);
             group.Chinese = stem + piece.Chinese;
             group.English += u' ' + piece.English;
             continue;
@@ -588,7 +591,7 @@ std::optional<std::vector<Word>> AsCasSalt(const std::vector<Word>& words)
     std::vector<Word> cations;
     for (size_t k = acid + 1; k < salt; ++k) {
         const auto text = WithoutComma(words[k].Chinese);
-        if (text.empty() || text == u"盐")
+        if (text.empty() || text == chinese::kSalt)
             continue;
         if (text.ends_with(u'-'))
             substituents = std::u16string(text) + substituents;
@@ -643,7 +646,7 @@ std::optional<std::u16string> AsCasAlcoholEster(const std::vector<Word>& words)
     if (words.size() < 2 || !words[0].Chinese.ends_with(u','))
         return std::nullopt;
     const auto parent = WithoutComma(words[0].Chinese);
-    if (!parent.ends_with(u'醇') && !parent.ends_with(u'酚'))
+    if (!parent.ends_with(chinese::kAlcohol) && !parent.ends_with(chinese::kPhenol))
         return std::nullopt;
     size_t acid = 0;
     for (size_t k = 1; k < words.size(); ++k)
@@ -660,7 +663,8 @@ std::optional<std::u16string> AsCasAlcoholEster(const std::vector<Word>& words)
     if (acid == words.size() - 1)
         alcohol.back().Chinese = std::u16string(WithoutComma(alcohol.back().Chinese));
     return OrderWords(std::move(alcohol))
-        + WithoutGroupLocants(std::u16string(WithoutComma(words[acid].Chinese)), false) + u"酯";
+        + WithoutGroupLocants(std::u16string(WithoutComma(words[acid].Chinese)), false)
+        + std::u16string(chinese::kEster);
 }
 
 // CAS names a compound of a class after the class word: "Disulfide,
