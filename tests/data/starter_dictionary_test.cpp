@@ -70,6 +70,22 @@ TEST_F(StarterDictionary, EveryEntryTranslatesToItsOwnChinese)
 TEST_F(StarterDictionary, ComposesSystematicFamiliesInNamingOrder)
 {
     const std::pair<const char*, const char*> names[]{
+        // Names the dictionary holds only in parts, composed and ordered.
+        {"Tripentylamine", "三戊胺"},
+        {"1,4-phenylenediboronic acid", "1,4-亚苯基二硼酸"},
+        {"Dodecamethylcyclohexasiloxane", "十二甲基环六硅氧烷"},
+        {"Dimethyl hexanedioate", "己二酸二甲酯"},
+        {"cyclopent-2-enol", "环戊-2-烯醇"},
+        {".beta.-Caryophyllene", "β-石竹烯"},
+        {"a-Humulene", "α-葎草烯"},
+        {"iso-butanol", "异丁醇"},
+        {"4-Bromophenylhydrazine hydrochloride", "4-溴苯肼盐酸盐"},
+        {"Pentanoic acid, 3-hexenyl ester, (Z)-", "(Z)-戊酸3-己烯酯"},
+        {"1,2-Benzenedicarboxylic acid, bis(2-methylbutyl) ester", "1,2-苯二甲酸二(2-甲基丁基)酯"},
+        {"Z-11-Tetradecen-1-ol propanoate", "Z-11-十四碳烯-1-醇丙酸酯"},
+        {"Sulfuric acid, cobalt(2+) salt (1:1), heptahydrate", "七水合硫酸钴"},
+        {"lithium perchlorate", "高氯酸锂"},
+        {"morphine sulfate", "硫酸吗啡"},
         {"3-thienylboronic acid pinacol ester", "3-噻吩硼酸频哪醇酯"},
         {"2,4-difluorophenylboronic acid", "2,4-二氟苯硼酸"},
         {"(R)-1-(2-naphthyl)ethylamine", "(R)-1-(2-萘基)乙胺"},
