@@ -256,7 +256,7 @@ void MainWindow::CreateMenus()
     connect(sortAction_, &QAction::triggered, this, &MainWindow::Sort);
 
     QMenu* const settings = AddMenu(bar, "settingsMenu", QStringLiteral("设置"));
-    displayAction_ = AddCommand(settings, "displayAction", messages::BilingualCaption());
+    displayAction_ = AddCommand(settings, "displayAction", messages::BilingualCaption(), messages::DisplayTip());
     connect(displayAction_, &QAction::triggered, this, &MainWindow::SwitchDisplay);
     sortByRulesAction_
         = AddCommand(settings, "sortByRulesAction", QStringLiteral("按命名规则排序"), messages::SortByRulesTip());
