@@ -42,12 +42,17 @@ inline QString EmptyDictionary()
     return QStringLiteral("词典 source.dat 中还没有任何词条，译文与原文相同。请先用“工具 → 数据添加”添加词条。");
 }
 inline QString TranslateFailed(const QString& reason) { return QStringLiteral("翻译失败：") + reason; }
+inline QString SortFailed(const QString& reason) { return QStringLiteral("排序失败：") + reason; }
 inline QString OutOfMemory() { return QStringLiteral("内存不足"); }
 inline QString ProgramFault(const QString& what) { return QStringLiteral("程序出错（%1）").arg(what); }
 
 // The line under the boxes.
 inline QString EnglishLeft(size_t lines) { return QStringLiteral("%1 行仍含英文").arg(lines); }
 inline QString StaleResult() { return QStringLiteral("英文已改动，译文已过时，请重新翻译"); }
+inline QString RulesWouldDiffer(size_t lines)
+{
+    return QStringLiteral("%1 行按命名规则排序会不同（设置 → 按命名规则排序）").arg(lines);
+}
 inline QString DisplayNeedsSort() { return QStringLiteral("排序后可选“中英文”对照"); }
 inline QString NoEnglishLeft() { return QStringLiteral("没有未译的英文"); }
 inline QString Exported(int rows, const QString& path)

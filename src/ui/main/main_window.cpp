@@ -1,11 +1,13 @@
 #include "ui/main/main_window.h"
 
 #include "dictionary/dictionary_change.h"
+#include "dictionary/dictionary_error.h"
 #include "dictionary/dictionary_file.h"
 #include "text/lines.h"
 #include "text/utf8.h"
 #include "translation/display_mode.h"
 #include "translation/english_left.h"
+#include "translation/name_composer.h"
 #include "translation/naming_order.h"
 #include "translation/pair_table.h"
 #include "translation/reorder.h"
@@ -366,6 +368,8 @@ void MainWindow::Translate()
         break;
     }
     translation_ = outcome.Result.Text;
+    translatedSource_ = source;
+    orderedOtherwise_ = 0;
     translated_ = true;
     sorted_ = false;
     sourceChanged_ = false;
@@ -391,19 +395,45 @@ void MainWindow::Sort()
 {
     const std::u16string shown = resultBox_->Text();
     const bool byRules = sortByRulesAction_->isChecked();
-    std::u16string sorted;
+    // A result the user edited is sorted as it stands; otherwise the naming
+    // rules compose each line afresh from its English.
+    const bool fromTranslation = !resultEdited_ && shown == translation_;
+    SortedTranslation sorted;
     BusyNotice notice(this, messages::SortBusy());
-    notice.Run([&] { sorted = byRules ? ReorderTextByRules(shown) : ReorderText(shown); });
-    notice.BeforeStep(BusyNotice::FillMilliseconds(sorted.size()));
+    if (!RunSort(notice, fromTranslation, byRules, shown, sorted))
+        return;
+    notice.BeforeStep(BusyNotice::FillMilliseconds(sorted.Text.size()));
     // The sorted lines keep their source lines while the result's lines are
     // still the translation's own, one for each English line.
-    sources_ = ReorderedLineSources(shown);
+    sources_ = std::move(sorted.Sources);
     if (resultEdited_ && LineCount(shown) != LineCount(translation_))
         sources_.clear();
+    orderedOtherwise_ = sorted.OrderedOtherwise;
     sorted_ = true;
     sortAction_->setEnabled(false);
     displayAction_->setEnabled(true);
-    ShowResult(sorted, sorted.size());
+    ShowResult(sorted.Text, sorted.Text.size());
+}
+
+bool MainWindow::RunSort(BusyNotice& notice, bool fromTranslation, bool byRules, const std::u16string& shown,
+                         SortedTranslation& sorted)
+{
+    try {
+        notice.Run([&] {
+            if (!fromTranslation) {
+                sorted.Text = byRules ? ReorderTextByRules(shown) : ReorderText(shown);
+                sorted.Sources = ReorderedLineSources(shown);
+                return;
+            }
+            const NameComposer composer(PrepareTerms(ReadDictionary(dictionary_)));
+            sorted = SortTranslation(translatedSource_, translation_, composer, byRules);
+        });
+    } catch (const DictionaryError& error) {
+        notice.Close();
+        ShowMessage(this, QMessageBox::Warning, messages::SortFailed(QString::fromUtf8(error.what())));
+        return false;
+    }
+    return true;
 }
 
 void MainWindow::SortByRulesToggled(bool checked)
@@ -413,22 +443,22 @@ void MainWindow::SortByRulesToggled(bool checked)
         return;
     // Sorted again from the translation: the sorted text has lost the
     // commas and spaces the other order needs.
-    std::u16string sorted;
+    SortedTranslation sorted;
     std::u16string bilingual;
     const std::u16string source = display_ == Display::Bilingual ? sourceBox_->Text() : std::u16string();
     BusyNotice notice(this, messages::SortBusy());
-    notice.Run([&] {
-        sorted = checked ? ReorderTextByRules(translation_) : ReorderText(translation_);
-        sources_ = ReorderedLineSources(translation_);
-        if (!source.empty())
-            bilingual = ToBilingual(PlaceOnSourceLines(sorted, sources_), source);
-    });
-    notice.BeforeStep(BusyNotice::FillMilliseconds(sorted.size() + bilingual.size()));
+    if (!RunSort(notice, true, checked, translation_, sorted))
+        return;
+    sources_ = std::move(sorted.Sources);
+    orderedOtherwise_ = sorted.OrderedOtherwise;
+    if (!source.empty())
+        bilingual = ToBilingual(PlaceOnSourceLines(sorted.Text, sources_), source);
+    notice.BeforeStep(BusyNotice::FillMilliseconds(sorted.Text.size() + bilingual.size()));
     if (display_ == Display::Bilingual) {
         ShowResult(bilingual, 0);
-        chinese_ = sorted;
+        chinese_ = sorted.Text;
     } else {
-        ShowResult(sorted, 0);
+        ShowResult(sorted.Text, 0);
     }
 }
 
@@ -523,6 +553,8 @@ void MainWindow::ShowStatus()
         parts << messages::EnglishLeft(englishLines_);
     if (translated_ && !sorted_)
         parts << messages::DisplayNeedsSort();
+    if (sorted_ && orderedOtherwise_ > 0 && !sortByRulesAction_->isChecked())
+        parts << messages::RulesWouldDiffer(orderedOtherwise_);
     statusBar()->showMessage(parts.join(QStringLiteral("；")));
 }
 

@@ -13,8 +13,13 @@ class QAction;
 class QMenu;
 class QTimer;
 
+namespace carbonym {
+struct SortedTranslation;
+}
+
 namespace carbonym::ui {
 
+class BusyNotice;
 class TextBox;
 
 // The program's window: the source box, the result box and the menu bar of
@@ -53,6 +58,11 @@ private:
 
     void Translate();
     void Sort();
+    // Sorts behind `notice`: from the kept translation and its English, or
+    // the text `shown` as it stands; false after a message when the
+    // dictionary cannot be read.
+    bool RunSort(BusyNotice& notice, bool fromTranslation, bool byRules, const std::u16string& shown,
+                 SortedTranslation& sorted);
     void SwitchDisplay();
     void SortByRulesToggled(bool checked);
     void SelectNextEnglish();
@@ -91,9 +101,11 @@ private:
     bool resultEdited_ = false; // the user changed the result box after the program did
     bool settingResult_ = false;
     std::u16string translation_; // the result of the last 翻译, before sorting
+    std::u16string translatedSource_; // the English that translation_ was made from
     std::u16string chinese_; // the Chinese-only result the program last showed
     std::vector<size_t> sources_; // after 排序: the source line of each result line
     size_t englishLines_ = 0; // result lines that still hold English
+    size_t orderedOtherwise_ = 0; // after a plain 排序: lines the naming rules would give otherwise
     QString report_; // the outcome of the last export, until the next change
 };
 
