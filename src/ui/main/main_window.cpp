@@ -277,6 +277,10 @@ void MainWindow::CreateMenus()
         = AddCommand(tools, "nextEnglishAction", QStringLiteral("下一处未译"), messages::NextEnglishTip());
     nextEnglish->setShortcut(QKeySequence(Qt::Key_F3));
     connect(nextEnglish, &QAction::triggered, this, &MainWindow::SelectNextEnglish);
+    // The menu bar shows no keys: the two commands stand in 工具 too, the
+    // same actions, with theirs.
+    tools->addAction(translate);
+    tools->addAction(sortAction_);
     // Whether there is a change to undo is seen when the menu opens.
     connect(tools, &QMenu::aboutToShow, this, &MainWindow::UpdateUndoAction);
     UpdateUndoAction();
