@@ -30,13 +30,18 @@ bool IsAllowedLatinRun(std::u16string_view text, size_t start, size_t length, Pr
     if (groups == ProtectingGroups::Kept && joined && std::find(kProtectingGroups.begin(), kProtectingGroups.end(), run) != kProtectingGroups.end())
         return true;
     // An abbreviation in brackets at the end of a line is an alias the name
-    // keeps as written: 二甲基亚砜 (DMSO), 四氢呋喃(THF).
+    // keeps as written: 二甲基亚砜 (DMSO), 四氢呋喃(THF); plain 排序 puts it at
+    // the start of the line ((DMSO)二甲基亚砜).
     if (run.find_first_not_of(u"ABCDEFGHIJKLMNOPQRSTUVWXYZ") == std::u16string_view::npos && start > 0
         && text[start - 1] == u'(' && after < text.size() && text[after] == u')') {
         size_t next = after + 1;
         while (next < text.size() && text[next] == u' ')
             ++next;
-        if (next == text.size() || text[next] == u'\r' || text[next] == u'\n')
+        size_t before = start - 1;
+        while (before > 0 && text[before - 1] == u' ')
+            --before;
+        if (next == text.size() || text[next] == u'\r' || text[next] == u'\n' || before == 0
+            || text[before - 1] == u'\n' || text[before - 1] == u'\r')
             return true;
     }
     // An oxidation state in brackets: the III of 六氰合铁(III)酸钾, the II

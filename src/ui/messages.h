@@ -25,6 +25,10 @@ inline QString SortByRulesTip()
                           "（甲基 4-氯苯甲酸酯 → 4-氯苯甲酸甲酯）；不勾选时按原样排序。"
                           "已排序的译文随勾选立即重排。");
 }
+inline QString DisplayTip()
+{
+    return QStringLiteral("在每行译文上方显示它的英文原文；排序之后才可以选择");
+}
 inline QString NextEnglishTip() { return QStringLiteral("选中译文中下一处仍是英文的地方（F3）"); }
 
 inline QString TranslateBusy() { return QStringLiteral("正在翻译，请稍候……"); }

@@ -169,12 +169,15 @@ QPoint DataWindow::PlaceBeside(const QRect& mainFrame, const QSize& size, const 
     const QRect left(QPoint(mainFrame.left() - kGap - size.width(), mainFrame.top()), size);
     if (screen.contains(left))
         return left.topLeft();
-    QRect laidDown(mainFrame.topLeft() + QPoint(Pixels(400), Pixels(800)), size);
-    laidDown.moveRight(std::min(laidDown.right(), screen.right()));
-    laidDown.moveBottom(std::min(laidDown.bottom(), screen.bottom()));
-    laidDown.moveLeft(std::max(laidDown.left(), screen.left()));
-    laidDown.moveTop(std::max(laidDown.top(), screen.top()));
-    return laidDown.topLeft();
+    // No room on either side: as far to the side with more room as the
+    // screen allows, below the main window's menu bar.
+    const bool rightRoomier = screen.right() - mainFrame.right() >= mainFrame.left() - screen.left();
+    QRect placed(QPoint(rightRoomier ? screen.right() + 1 - size.width() : screen.left(),
+                        mainFrame.top() + Pixels(800)),
+                 size);
+    placed.moveBottom(std::min(placed.bottom(), screen.bottom()));
+    placed.moveTop(std::max(placed.top(), screen.top()));
+    return placed.topLeft();
 }
 
 void DataWindow::ShowRecordCommand()

@@ -23,8 +23,9 @@ public:
 
     // Where a window of `size` goes when it is loaded: beside the main
     // window's frame, right of it where the screen has room, else left of
-    // it; where neither side has room, 400 twips right of and 800 twips
-    // below the main window's top-left corner, moved onto the screen.
+    // it; where neither side has room, at the screen's edge on the side
+    // with more room, 800 twips below the main window's top (under its menu
+    // bar).
     static QPoint PlaceBeside(const QRect& mainFrame, const QSize& size, const QRect& screen);
 
 private:

@@ -258,7 +258,7 @@ void MainWindow::CreateMenus()
     connect(sortAction_, &QAction::triggered, this, &MainWindow::Sort);
 
     QMenu* const settings = AddMenu(bar, "settingsMenu", QStringLiteral("设置"));
-    displayAction_ = AddCommand(settings, "displayAction", messages::BilingualCaption());
+    displayAction_ = AddCommand(settings, "displayAction", messages::BilingualCaption(), messages::DisplayTip());
     connect(displayAction_, &QAction::triggered, this, &MainWindow::SwitchDisplay);
     sortByRulesAction_
         = AddCommand(settings, "sortByRulesAction", QStringLiteral("按命名规则排序"), messages::SortByRulesTip());
@@ -277,6 +277,10 @@ void MainWindow::CreateMenus()
         = AddCommand(tools, "nextEnglishAction", QStringLiteral("下一处未译"), messages::NextEnglishTip());
     nextEnglish->setShortcut(QKeySequence(Qt::Key_F3));
     connect(nextEnglish, &QAction::triggered, this, &MainWindow::SelectNextEnglish);
+    // The menu bar shows no keys: the two commands stand in 工具 too, the
+    // same actions, with theirs.
+    tools->addAction(translate);
+    tools->addAction(sortAction_);
     // Whether there is a change to undo is seen when the menu opens.
     connect(tools, &QMenu::aboutToShow, this, &MainWindow::UpdateUndoAction);
     UpdateUndoAction();

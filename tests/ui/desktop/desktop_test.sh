@@ -179,6 +179,14 @@ sleep 0.3
 xdotool key Down Return
 data=$(new_window "$main" "$about") || fail "数据添加 opened no window"
 wait_until 5 viewable "$data" || fail "the data-entry window is not shown"
+sleep 0.3
+import -window root "$work/data-window.png"
+# Beside the main window as far as the screen allows (this screen has no
+# room for both side by side): clear of its menu bar and of most of its width.
+read -r mx my mw mh < <(geometry "$main")
+read -r dx dy dw dh < <(geometry "$data")
+((dx >= mx + mw * 9 / 10 && (dy >= my + 30 || dx >= mx + mw))) ||
+    fail "the data-entry window (${dx},${dy} ${dw}×${dh}) lies over the main window (${mx},${my} ${mw}×${mh})"
 xdotool windowminimize --sync "$data"
 wait_until 5 unmapped "$data" || fail "the data-entry window did not minimise"
 click $tools_at

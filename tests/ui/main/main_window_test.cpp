@@ -128,7 +128,7 @@ private slots:
                  (QStringList{"中英文", "按命名规则排序"}));
         QVERIFY(Action(window, "sortByRulesAction")->toolTip().contains(QStringLiteral("命名规则")));
         QCOMPARE(Captions(window.findChild<QMenu*>("toolsMenu")->actions()),
-                 (QStringList{"数据添加", "撤销上次词典修改", "导出中英文对照…", "下一处未译"}));
+                 (QStringList{"数据添加", "撤销上次词典修改", "导出中英文对照…", "下一处未译", "翻译", "排序"}));
         // The keys of the commands.
         QCOMPARE(bar[0]->shortcuts().value(0).toString(), QStringLiteral("F5"));
         QCOMPARE(bar[0]->shortcuts().value(1).toString(), QStringLiteral("Ctrl+Return"));
