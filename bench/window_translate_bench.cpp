@@ -63,9 +63,9 @@ int main(int argc, char** argv)
     ui::MainWindow window(dictionary);
     window.show();
     QCoreApplication::processEvents();
-    auto* const source = window.findChild<ui::TextBox*>(QStringLiteral("TextS"));
-    auto* const result = window.findChild<ui::TextBox*>(QStringLiteral("TextD"));
-    auto* const translate = window.findChild<QAction*>(QStringLiteral("Tw"));
+    auto* const source = window.findChild<ui::TextBox*>(QStringLiteral("sourceBox"));
+    auto* const result = window.findChild<ui::TextBox*>(QStringLiteral("resultBox"));
+    auto* const translate = window.findChild<QAction*>(QStringLiteral("translateAction"));
 
     QElapsedTimer timer;
     timer.start();

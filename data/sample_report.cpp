@@ -4,10 +4,12 @@
 #include "text/script.h"
 #include "text/utf8.h"
 #include "translation/english_left.h"
+#include "translation/naming_order.h"
 #include "translation/reorder.h"
 #include "translation/translate_command.h"
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 
 namespace carbonym {
@@ -182,13 +184,11 @@ bool HasUntranslatedLatin(std::u16string_view text, std::u16string_view accepted
     return false;
 }
 
-SampleResult EvaluateSample(const SampleName& name, std::u16string translation, NameOrder order)
+SampleResult EvaluateSample(const SampleName& name, std::u16string ordered)
 {
     SampleResult result;
     result.Name = &name;
-    result.Output = std::move(translation);
-    if (name.Ordered)
-        result.Output = order(result.Output);
+    result.Output = std::move(ordered);
     const auto comparable = [&](std::u16string_view text) {
         return name.Variants ? CanonicalChinese(text) : NormalizeChinese(text);
     };
@@ -243,10 +243,16 @@ SampleReport EvaluateSamples(const std::vector<SampleName>& names, const std::ve
             lines.push_back(Translate(name.English, terms).Text);
     }
 
+    std::optional<NameComposer> composer;
+    if (order == NameOrder::Rules)
+        composer.emplace(terms);
     SampleReport report;
     for (size_t i = 0; i < names.size(); ++i) {
         const auto& name = names[i];
-        report.Results.push_back(EvaluateSample(name, std::move(lines[i]), order));
+        std::u16string output = std::move(lines[i]);
+        if (name.Ordered)
+            output = composer ? ReorderComposedByRules(composer->Compose(name.English)) : ReorderName(output);
+        report.Results.push_back(EvaluateSample(name, std::move(output)));
         const auto& result = report.Results.back();
         report.Exact += result.Exact;
         report.LatinLeft += result.LatinLeft;

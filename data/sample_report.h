@@ -36,9 +36,10 @@ inline constexpr std::string_view kClassSampleHeader = "english\tchinese\tclass"
 // malformed line.
 std::vector<SampleName> ParseSampleTable(std::string_view utf8);
 
-// A word order for translated lines: ReorderName (排序) or ReorderByRules
-// (设置 → 按命名规则排序, `--sort=rules`).
-using NameOrder = std::u16string (*)(std::u16string_view line);
+// How names are ordered: 排序 on their translation, or the naming-rule
+// order, which composes each name from its parts (设置 → 按命名规则排序,
+// `--sort=rules`).
+enum class NameOrder { Plain, Rules };
 
 // The reordering leaves a hyphen between a CAS name's substituent prefixes
 // and its parent ("4-氨基-苯甲酸乙酯", "2-(乙酰氧基)-苯甲酸"), where a Chinese
@@ -74,7 +75,7 @@ struct SampleResult {
 // and compares it with every accepted name: in the second sample up to
 // CanonicalChinese, in the first up to NormalizeChinese alone, since that
 // sample holds the dictionary to one spelling.
-SampleResult EvaluateSample(const SampleName& name, std::u16string translation, NameOrder order);
+SampleResult EvaluateSample(const SampleName& name, std::u16string ordered);
 
 struct SampleTally {
     size_t Names = 0;
@@ -98,6 +99,6 @@ struct SampleReport {
 };
 
 SampleReport EvaluateSamples(const std::vector<SampleName>& names, const std::vector<Term>& terms,
-                             NameOrder order = ReorderName);
+                             NameOrder order = NameOrder::Plain);
 
 } // namespace carbonym

@@ -64,7 +64,7 @@ int main(int argc, char** argv)
     double minExact = -1;
     double maxEnglish = -1;
     bool quiet = false;
-    NameOrder order = ReorderByRules;
+    NameOrder order = NameOrder::Rules;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         if (option == "--dict" && i + 1 < argc)
@@ -78,7 +78,7 @@ int main(int argc, char** argv)
         else if (option == "--quiet")
             quiet = true;
         else if (option == "--plain-sort")
-            order = ReorderName;
+            order = NameOrder::Plain;
         else {
             std::cerr << "用法：carbonym-starter-report --dict 词典.dat --sample 样本.tsv [--sample 样本.tsv ...] "
                          "[--plain-sort] [--min-exact 百分比] [--max-english 百分比] [--quiet]\n";

@@ -5,6 +5,7 @@
 #include "cli/messages.h"
 #include "cli/options.h"
 #include "dictionary/dictionary_change.h"
+#include "dictionary/dictionary_file.h"
 #include "text/lines.h"
 #include "text/utf8.h"
 #include "translation/display_mode.h"
@@ -12,6 +13,7 @@
 #include "translation/naming_order.h"
 #include "translation/pair_table.h"
 #include "translation/reorder.h"
+#include "translation/name_composer.h"
 #include "translation/translate_command.h"
 
 #include <CLI/CLI.hpp>
@@ -52,9 +54,20 @@ void ReportEnglishLeft(std::u16string_view result)
         ErrorStream() << notice << "（--untranslated 列出未译的英文）\n";
 }
 
-// The translation of one input, sorted as asked.
+// One line on standard error when plain 排序 gave lines that the naming
+// rules would give otherwise.
+void ReportRulesWouldDiffer(size_t lines)
+{
+    if (lines > 0)
+        ErrorStream() << lines << " 行按命名规则排序会不同（用 --sort=rules 按命名规则排序）\n";
+}
+
+// The translation of one input, sorted as asked; `composer` is set for the
+// sorted outputs. `differing` counts the lines that plain 排序 orders
+// otherwise than the naming rules.
 std::u16string TranslateOne(const TranslateOptions& options, const std::filesystem::path& dictionary,
-                            const std::u16string& source, const std::string& file)
+                            const std::u16string& source, const std::string& file, const NameComposer* composer,
+                            size_t& differing)
 {
     const auto outcome = TranslateCommand(source, dictionary);
     const std::string where = file.empty() || file == "-" ? std::string() : "“" + file + "”：";
@@ -66,12 +79,16 @@ std::u16string TranslateOne(const TranslateOptions& options, const std::filesyst
     case TranslateStatus::Translated:
         break;
     }
-    std::u16string result = outcome.Result.Text;
-    if (options.sort == "plain")
-        result = ReorderText(result);
-    else if (options.sort == "rules")
-        result = ReorderTextByRules(result);
-    return result;
+    const std::u16string& result = outcome.Result.Text;
+    if (options.sort.empty())
+        return result;
+    SortedTranslation sorted = SortTranslation(source, result, *composer, options.sort == "rules");
+    differing += sorted.OrderedOtherwise;
+    // Two columns and the bilingual display pair by line: each sorted line
+    // goes back to the line it came from, so that a blank line shifts none.
+    if (FormatOf(options) || options.bilingual)
+        return PlaceOnSourceLines(sorted.Text, sorted.Sources);
+    return std::move(sorted.Text);
 }
 
 // The translation as written out: plain, bilingual or as a table of pairs.
@@ -118,13 +135,20 @@ int RunTranslate(const TranslateOptions& options)
     // Every input is read and translated before anything is written: a
     // failure leaves no half output.
     const std::vector<std::string> files = options.files.empty() ? std::vector<std::string>{""} : options.files;
+    // The naming rules compose names from the dictionary's terms and the
+    // parts of systematic names.
+    std::optional<NameComposer> composer;
+    if (!options.sort.empty())
+        composer.emplace(PrepareTerms(ReadDictionary(dictionary)));
+    size_t differing = 0;
     std::u16string results; // all inputs' translations, for the English left
     std::u16string output;
     if (options.byteOrderMark)
         output += kByteOrderMark;
     for (const std::string& file : files) {
         const std::u16string source = ToBoxLineBreaks(ReadTextInput(file));
-        const std::u16string result = TranslateOne(options, dictionary, source, file);
+        const std::u16string result =
+            TranslateOne(options, dictionary, source, file, composer ? &*composer : nullptr, differing);
         if (!results.empty() && !result.empty())
             results += kLineBreak;
         results += result;
@@ -134,6 +158,7 @@ int RunTranslate(const TranslateOptions& options)
         output += Present(options, result, source);
     }
     ReportEnglishLeft(results);
+    ReportRulesWouldDiffer(differing);
     if (options.untranslated) {
         std::u16string list;
         for (const auto& [fragment, count] : CountEnglishFragments(results))

@@ -5,11 +5,6 @@
 
 namespace carbonym {
 
-// The captions of the display-mode item: each names the display that
-// choosing it produces.
-inline constexpr const char* kBilingualCaption = "中英文";
-inline constexpr const char* kChineseOnlyCaption = "全中文";
-
 // The Chinese–English display: for each non-empty result line i, source line
 // i and then the result line, each ended by a line break. A result line
 // without a source line is paired with an empty line. An empty result stays

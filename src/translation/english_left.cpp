@@ -17,18 +17,33 @@ bool IsAllowedLatinRun(std::u16string_view text, size_t start, size_t length, Pr
     const auto run = text.substr(start, length);
     if (run.size() == 1 || std::find(kAllowed.begin(), kAllowed.end(), run) != kAllowed.end())
         return true;
+    // A fused ring's locant with its descriptor: the aS of (3aS,8aR).
+    if (run.size() == 2 && run[0] >= u'a' && run[0] <= u'z' && (run[1] == u'R' || run[1] == u'S') && start > 0
+        && text[start - 1] >= u'0' && text[start - 1] <= u'9')
+        return true;
     // Protecting groups keep their abbreviation in Chinese names, joined by a
     // hyphen or bracket to what they protect (Boc-甘氨酸, Fmoc-L-赖氨酸(Boc)).
-    static constexpr std::array<std::u16string_view, 30> kProtectingGroups{
-        u"Boc", u"Fmoc", u"Cbz", u"Alloc", u"Troc", u"Teoc", u"Trt", u"Pbf", u"Pmc", u"Mtt",
-        u"Mmt", u"Dde", u"ivDde", u"Tos", u"Bzl", u"Bn", u"tBu", u"OtBu", u"OMe", u"OEt",
-        u"OBzl", u"OSu", u"OAll", u"Acm", u"TBS", u"TBDMS", u"TBDPS", u"TIPS", u"TMS", u"PMB",
-    };
+#include "translation/protecting_groups.inc"
     const size_t after = start + length;
     const bool joined = (start > 0 && (text[start - 1] == u'-' || text[start - 1] == u'('))
         || (after < text.size() && (text[after] == u'-' || text[after] == u')'));
     if (groups == ProtectingGroups::Kept && joined && std::find(kProtectingGroups.begin(), kProtectingGroups.end(), run) != kProtectingGroups.end())
         return true;
+    // An abbreviation in brackets at the end of a line is an alias the name
+    // keeps as written: 二甲基亚砜 (DMSO), 四氢呋喃(THF); plain 排序 puts it at
+    // the start of the line ((DMSO)二甲基亚砜).
+    if (run.find_first_not_of(u"ABCDEFGHIJKLMNOPQRSTUVWXYZ") == std::u16string_view::npos && start > 0
+        && text[start - 1] == u'(' && after < text.size() && text[after] == u')') {
+        size_t next = after + 1;
+        while (next < text.size() && text[next] == u' ')
+            ++next;
+        size_t before = start - 1;
+        while (before > 0 && text[before - 1] == u' ')
+            --before;
+        if (next == text.size() || text[next] == u'\r' || text[next] == u'\n' || before == 0
+            || text[before - 1] == u'\n' || text[before - 1] == u'\r')
+            return true;
+    }
     // An oxidation state in brackets: the III of 六氰合铁(III)酸钾, the II
     // and III of (II,III).
     const size_t end = start + length;

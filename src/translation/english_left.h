@@ -10,8 +10,10 @@ namespace carbonym {
 
 // Latin letters stay in a Chinese name only as locants and descriptors: a
 // single letter (N-, O-, S-, the H of 1H-, E/Z/R/S, D/L, the fusion letters
-// of [2,3-b]), one of DL, RS, SR and the element symbols Se, Si, Te, or an
-// oxidation state in brackets (氯化铁(III), (II,III)). Any
+// of [2,3-b]), one of DL, RS, SR and the element symbols Se, Si, Te, an
+// oxidation state in brackets (氯化铁(III), (II,III)), or an abbreviation of
+// capitals in brackets at the end or the start of a line (二甲基亚砜 (DMSO),
+// (DMSO)二甲基亚砜). Any
 // other run of Latin letters is English the dictionary did not translate.
 struct EnglishRun {
     size_t Start = 0; // in UTF-16 units of the text, a line break counting two

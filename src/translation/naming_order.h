@@ -1,7 +1,12 @@
 #pragma once
 
+#include "translation/name_composer.h"
+
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace carbonym {
 
@@ -16,6 +21,40 @@ namespace carbonym {
 // rule recognises, and every line that still holds English, comes out as
 // ReorderName gives it.
 std::u16string ReorderByRules(std::u16string_view line);
+
+// The same for a line composed from its parts by NameComposer, where the
+// English tells what a piece is (乙酸 from "acetate" is an anion, 乙酸 from
+// "acetic acid" the acid), a group before the word ester becomes the
+// alcohol's part of the ester, and a trailing alias in brackets stays
+// whole at the end even with spaces inside.
+std::u16string ReorderComposedByRules(std::span<const ComposedPiece> pieces);
+
+// 翻译 and 排序 in naming order in one: every non-empty line of `source`
+// composed from its parts and ordered, ended by a line break; empty lines
+// are dropped as 排序 drops them.
+std::u16string TranslateTextByRules(std::u16string_view source, const NameComposer& composer);
+
+// How many lines of `source` the naming-rule order gives otherwise than
+// plain 排序 gives their translation `translated` (the 翻译 of `source`,
+// line for line): what the user would see change by switching.
+size_t CountLinesOrderedOtherwise(std::u16string_view source, std::u16string_view translated,
+                                  const NameComposer& composer);
+
+// 排序 of a translation, plain (ReorderText on `translation`) or in naming
+// order (`source` composed afresh from its parts), with where each sorted
+// line came from, and after a plain sort how many lines the naming rules
+// would give otherwise.
+struct SortedTranslation {
+    std::u16string Text; // each line ended by a line break, empty lines dropped
+    std::vector<size_t> Sources; // the index of the source line of each line of Text
+    size_t OrderedOtherwise = 0;
+};
+SortedTranslation SortTranslation(std::u16string_view source, std::u16string_view translation,
+                                  const NameComposer& composer, bool byRules);
+
+// The worked example of every naming rule: a translated line and the name
+// ReorderByRules gives it.
+std::vector<std::pair<std::u16string_view, std::u16string_view>> NamingRuleExamples();
 
 // ReorderText with ReorderByRules: every non-empty line ordered and ended by
 // a line break; empty lines are dropped.

@@ -32,6 +32,7 @@ constexpr std::array kExactPieces{
     ExactRow{u"醚", PieceKind::ClassWord, GroupEnding::DroppedWhenPlain},
     ExactRow{u"硫醚", PieceKind::ClassWord, GroupEnding::DroppedWhenPlain},
     ExactRow{u"二硫醚", PieceKind::ClassWord},
+    ExactRow{u"三硫醚", PieceKind::ClassWord},
     ExactRow{u"酮", PieceKind::ClassWord},
     ExactRow{u"醇", PieceKind::ClassWord, GroupEnding::Dropped},
     ExactRow{u"硫醇", PieceKind::ClassWord, GroupEnding::Dropped},
@@ -56,18 +57,13 @@ constexpr std::array<std::u16string_view, 18> kPlainGroups{
 };
 constexpr std::u16string_view kGlycidyl = u"缩水甘油基";
 
-// Elements and ions named as the second word of a binary or salt name:
-// metals, ammonium, phosphonium, sulfonium and the non-metals of binary compounds (二氧化硫,
-// 三氟化硼, 氯化氢). A piece may put a multiplier (二钠) or 亚 (亚铁) before
-// them.
-constexpr std::array<std::u16string_view, 82> kCations{
-    u"锂", u"钠", u"钾", u"铷", u"铯", u"铍", u"镁", u"钙", u"锶", u"钡", u"铝", u"镓", u"铟", u"铊",
-    u"锡", u"铅", u"铋", u"钪", u"钛", u"钒", u"铬", u"锰", u"铁", u"钴", u"镍", u"铜", u"锌", u"钇",
-    u"锆", u"铌", u"钼", u"钌", u"铑", u"钯", u"银", u"镉", u"铪", u"钽", u"钨", u"铼", u"锇", u"铱",
-    u"铂", u"金", u"汞", u"镧", u"铈", u"镨", u"钕", u"钐", u"铕", u"钆", u"铽", u"镝", u"钬", u"铒",
-    u"铥", u"镱", u"镥", u"钍", u"铀", u"锗", u"铵", u"氢", u"硼", u"碳", u"硅", u"氮", u"磷", u"砷",
-    u"锑", u"硫", u"硒", u"碲", u"氙", u"氧", u"氟", u"氯", u"鏻", u"锍",
+struct AlkylRow {
+    std::u16string_view Group;
+    AlkylParent Parent;
 };
+// kCations and kAlkyls, written by data/generate.py from data/vocabulary/.
+#include "translation/piece_lists.inc"
+
 constexpr std::u16string_view kMultipliers = u"一二三四五六七八九十";
 
 std::u16string_view WithoutMultiplier(std::u16string_view piece)
@@ -120,20 +116,6 @@ constexpr std::array kBinaryAnions{
     BinaryAnionRow{u"溴化物", {u"溴", true, {}}},    BinaryAnionRow{u"碘化物", {u"碘", true, {}}},
     BinaryAnionRow{u"氰化物", {u"氰", false, {}}},   BinaryAnionRow{u"叠氮化物", {u"叠氮", false, {}}},
     BinaryAnionRow{u"硫化物", {{}, false, u"硫醚"}}, BinaryAnionRow{u"二硫化物", {{}, false, u"二硫醚"}},
-};
-
-struct AlkylRow {
-    std::u16string_view Group;
-    AlkylParent Parent;
-};
-constexpr std::array kAlkyls{
-    AlkylRow{u"甲基", {u"", u"甲烷"}},      AlkylRow{u"乙基", {u"", u"乙烷"}},
-    AlkylRow{u"丙基", {u"1-", u"丙烷"}},    AlkylRow{u"丁基", {u"1-", u"丁烷"}},
-    AlkylRow{u"戊基", {u"1-", u"戊烷"}},    AlkylRow{u"己基", {u"1-", u"己烷"}},
-    AlkylRow{u"庚基", {u"1-", u"庚烷"}},    AlkylRow{u"辛基", {u"1-", u"辛烷"}},
-    AlkylRow{u"壬基", {u"1-", u"壬烷"}},    AlkylRow{u"癸基", {u"1-", u"癸烷"}},
-    AlkylRow{u"十二基", {u"1-", u"十二烷"}}, AlkylRow{u"十六基", {u"1-", u"十六烷"}},
-    AlkylRow{u"十八基", {u"1-", u"十八烷"}},
 };
 
 struct StoichiometryRow {

@@ -77,4 +77,31 @@ std::u16string ReorderText(std::u16string_view text)
     return ReorderLines(text, ReorderName);
 }
 
+std::vector<size_t> ReorderedLineSources(std::u16string_view text)
+{
+    // ReorderLines keeps exactly the lines that are not empty, in order.
+    std::vector<size_t> sources;
+    const auto lines = SplitLines(text);
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (!lines[i].empty())
+            sources.push_back(i);
+    return sources;
+}
+
+std::u16string PlaceOnSourceLines(std::u16string_view sorted, const std::vector<size_t>& sources)
+{
+    const auto lines = SplitLines(sorted);
+    std::u16string placed;
+    size_t next = 0; // the source line the text has reached
+    for (size_t k = 0; k < lines.size() && k < sources.size(); ++k) {
+        // Sources ascend; a line placed out of order goes on the next line.
+        for (; next < sources[k]; ++next)
+            placed += kLineBreak;
+        placed += lines[k];
+        placed += kLineBreak;
+        ++next;
+    }
+    return placed;
+}
+
 } // namespace carbonym

@@ -24,4 +24,15 @@ std::u16string ReorderText(std::u16string_view text);
 // The same with another order for each line.
 std::u16string ReorderLines(std::u16string_view text, std::u16string (*reorder)(std::u16string_view));
 
+// Where each line of a sorted text came from: for line k of ReorderText(text)
+// (or ReorderTextByRules, ReorderLines), the index of the line of `text` it
+// was made from. The empty lines the sort drops have no entry.
+std::vector<size_t> ReorderedLineSources(std::u16string_view text);
+
+// A sorted text put back on the lines it came from: line k of `sorted` at
+// line sources[k], the lines in between empty, each line ended by a line
+// break. Pairing the result by index (ToBilingual, FormatPairs) then pairs
+// every line with its own source line.
+std::u16string PlaceOnSourceLines(std::u16string_view sorted, const std::vector<size_t>& sources);
+
 } // namespace carbonym

@@ -21,12 +21,20 @@ public:
     template <typename Visit>
     void Scan(std::u16string_view folded, Visit&& visit) const
     {
+        ScanEnds(folded, [&](uint32_t index, size_t) { visit(index); });
+    }
+
+    // The same, with where each occurrence ends: visit(index, end), `end`
+    // being the position just after its last unit.
+    template <typename Visit>
+    void ScanEnds(std::u16string_view folded, Visit&& visit) const
+    {
         uint32_t node = kRoot;
-        for (const char16_t unit : folded) {
-            node = Next(node, unit);
+        for (size_t end = 1; end <= folded.size(); ++end) {
+            node = Next(node, folded[end - 1]);
             for (uint32_t hit = nodes_[node].Output; hit != kRoot; hit = nodes_[nodes_[hit].Fail].Output) {
                 for (uint32_t k = nodes_[hit].FirstIndex; k < nodes_[hit + 1].FirstIndex; ++k)
-                    visit(indexes_[k]);
+                    visit(indexes_[k], end);
             }
         }
     }

@@ -13,8 +13,6 @@
 namespace carbonym {
 
 inline constexpr const char* kEmptySourceMessage = "没有要翻译的英文内容！";
-inline constexpr const char* kEmptyDictionaryMessage =
-    "词典 source.dat 中还没有任何词条，译文与原文相同。请先用“工具 → 数据添加”添加词条。";
 
 enum class TranslateStatus { Translated, EmptySource, Failed };
 
@@ -23,7 +21,7 @@ struct TranslateOutcome {
     Translation Result; // valid when Translated
     bool DictionaryEmpty = false; // Translated with no record at all: nothing could change
     std::string Message; // UTF-8; set for EmptySource and Failed
-    std::optional<DictionaryError> Error; // Failed: why the dictionary could not be read
+    std::optional<DictionaryError> Error; // Failed: why the dictionary could not be read (none: out of memory)
 };
 
 // The translation engine the program uses.

@@ -68,10 +68,10 @@ int main(int argc, char** argv)
 
     carbonym::ui::MainWindow window(dictionary);
     window.show();
-    window.findChild<carbonym::ui::TextBox*>(QStringLiteral("TextS"))->SetText(kSource);
-    Trigger(window, "SortByRules");
-    Trigger(window, "Tw");
-    Trigger(window, "St");
+    window.findChild<carbonym::ui::TextBox*>(QStringLiteral("sourceBox"))->SetText(kSource);
+    Trigger(window, "sortByRulesAction");
+    Trigger(window, "translateAction");
+    Trigger(window, "sortAction");
     for (int i = 0; i < 20; ++i)
         app.processEvents();
     if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {

@@ -53,10 +53,10 @@ int main(int argc, char** argv)
 
     carbonym::ui::MainWindow window(dictionary);
     window.show();
-    window.findChild<carbonym::ui::TextBox*>(QStringLiteral("TextS"))->SetText(kSource);
-    Trigger(window, "Tw");
-    Trigger(window, "St");
-    Trigger(window, "CHA");
+    window.findChild<carbonym::ui::TextBox*>(QStringLiteral("sourceBox"))->SetText(kSource);
+    Trigger(window, "translateAction");
+    Trigger(window, "sortAction");
+    Trigger(window, "displayAction");
     for (int i = 0; i < 20; ++i)
         app.processEvents();
     if (!window.grab().save(QString::fromLocal8Bit(argv[1]))) {

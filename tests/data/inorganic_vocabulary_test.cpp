@@ -81,8 +81,22 @@ TEST_F(InorganicVocabulary, SaltNamesComeOutAsTheirPieces)
     ASSERT_GE(anions.size(), 250u);
     std::vector<std::u16string> names;
     std::vector<std::u16string> expected;
+    // A multiplied cation before an anion that takes no more than one
+    // ("disodium cyanide") names no compound: the generator writes a whole row
+    // for every multiplied salt that exists, and nothing for the others.
+    auto namesNoCompound = [&](const TermRow& cation, const TermRow& anion) {
+        if (whole.count(FoldCase(cation.English + u" " + anion.English)))
+            return false;
+        for (const std::u16string_view multiplier : {u"mono", u"di", u"tri", u"tetra"})
+            if (cation.English.starts_with(multiplier)
+                && whole.count(FoldCase(cation.English.substr(multiplier.size()) + u" " + anion.English)))
+                return true;
+        return false;
+    };
     for (size_t c = 0; c < cations.size(); ++c)
         for (size_t a = c % 7; a < anions.size(); a += 7) {
+            if (namesNoCompound(*cations[c], *anions[a]))
+                continue;
             const TermRow& hydrate = *hydrates[(c + a) % hydrates.size()];
             const bool withHydrate = (c + a) % 3 == 0 && hydrate.English.find(u'(') == std::u16string::npos;
             names.push_back(cations[c]->English + u" " + anions[a]->English
@@ -100,8 +114,8 @@ TEST_F(InorganicVocabulary, SaltNamesComeOutAsTheirPieces)
     // The oxidation state in each spelling a catalogue uses.
     EXPECT_EQ(TranslateLines({u"Iron(II) sulfate", u"iron (III) nitrate", u"copper(I) cyanide", u"tin(II) fluoride",
                               u"mercury(I) nitrate", u"cobalt(II) acetate", u"vanadium (III) chloride", u"lead(IV) acetate"}),
-              (std::vector<std::u16string>{U("亚铁 硫酸酯"), U("铁 硝酸酯"), U("亚铜 氰化物"), U("亚锡 氟化物"),
-                                           U("亚汞 硝酸酯"), U("钴 乙酸酯"), U("钒(III) 氯化物"), U("四乙酸铅")}));
+              (std::vector<std::u16string>{U("亚铁 硫酸"), U("铁 硝酸"), U("亚铜 氰化物"), U("亚锡 氟化物"),
+                                           U("亚汞 硝酸"), U("钴 乙酸"), U("钒(III) 氯化物"), U("四乙酸铅")}));
 }
 
 // The trap check: a term of this table may fire inside a longer word of the

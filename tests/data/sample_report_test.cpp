@@ -118,7 +118,7 @@ TEST(SampleReport, ReadsClassTablesWithSeveralAcceptedNames)
     EXPECT_EQ(report.ByClass.at("salt").Exact, 0u);
 
     // By naming rules the salts come out in Chinese order.
-    const auto byRules = EvaluateSamples(names, terms, ReorderByRules);
+    const auto byRules = EvaluateSamples(names, terms, NameOrder::Rules);
     EXPECT_EQ(byRules.Results[0].Output, U("二甲双胍盐酸盐"));
     EXPECT_EQ(byRules.Results[1].Output, U("氯化钠"));
     EXPECT_EQ(byRules.Exact, 3u);

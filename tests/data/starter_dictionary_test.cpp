@@ -7,6 +7,9 @@
 #include "dictionary/dictionary_file.h"
 #include "test_support.h"
 #include "text/lines.h"
+#include "translation/name_composer.h"
+#include "text/script.h"
+#include "text/case_fold.h"
 #include "translation/english_left.h"
 #include "translation/naming_order.h"
 #include "translation/reorder.h"
@@ -68,6 +71,22 @@ TEST_F(StarterDictionary, EveryEntryTranslatesToItsOwnChinese)
 TEST_F(StarterDictionary, ComposesSystematicFamiliesInNamingOrder)
 {
     const std::pair<const char*, const char*> names[]{
+        // Names the dictionary holds only in parts, composed and ordered.
+        {"Tripentylamine", "三戊胺"},
+        {"1,4-phenylenediboronic acid", "1,4-亚苯基二硼酸"},
+        {"Dodecamethylcyclohexasiloxane", "十二甲基环六硅氧烷"},
+        {"Dimethyl hexanedioate", "己二酸二甲酯"},
+        {"cyclopent-2-enol", "环戊-2-烯醇"},
+        {".beta.-Caryophyllene", "β-石竹烯"},
+        {"a-Humulene", "α-葎草烯"},
+        {"iso-butanol", "异丁醇"},
+        {"4-Bromophenylhydrazine hydrochloride", "4-溴苯肼盐酸盐"},
+        {"Pentanoic acid, 3-hexenyl ester, (Z)-", "(Z)-戊酸3-己烯酯"},
+        {"1,2-Benzenedicarboxylic acid, bis(2-methylbutyl) ester", "1,2-苯二甲酸二(2-甲基丁基)酯"},
+        {"Z-11-Tetradecen-1-ol propanoate", "Z-11-十四碳烯-1-醇丙酸酯"},
+        {"Sulfuric acid, cobalt(2+) salt (1:1), heptahydrate", "七水合硫酸钴"},
+        {"lithium perchlorate", "高氯酸锂"},
+        {"morphine sulfate", "硫酸吗啡"},
         {"3-thienylboronic acid pinacol ester", "3-噻吩硼酸频哪醇酯"},
         {"2,4-difluorophenylboronic acid", "2,4-二氟苯硼酸"},
         {"(R)-1-(2-naphthyl)ethylamine", "(R)-1-(2-萘基)乙胺"},
@@ -95,8 +114,9 @@ TEST_F(StarterDictionary, ComposesSystematicFamiliesInNamingOrder)
         {"tert-butyl ethyl ether", "叔丁基乙基醚"},
         {"isophorone diisocyanate", "异佛尔酮二异氰酸酯"},
     };
+    const NameComposer composer(*terms_);
     for (const auto& [english, chinese] : names)
-        EXPECT_EQ(Utf16ToUtf8(ReorderByRules(Translate(U(english), *terms_).Text)), chinese) << english;
+        EXPECT_EQ(Utf16ToUtf8(ReorderComposedByRules(composer.Compose(U(english)))), chinese) << english;
 }
 
 TEST_F(StarterDictionary, TranslatesTheReadmeExample)
@@ -126,14 +146,14 @@ TEST_F(StarterDictionary, ShortMorphemesDoNotDamageLongerWords)
 // give each derived word its own entry.
 TEST_F(StarterDictionary, ShieldsLongerWordsAndNames)
 {
-    EXPECT_EQ(Translated("ethyl glycolate"), "乙基 乙醇酸酯");
+    EXPECT_EQ(Translated("ethyl glycolate"), "乙基 乙醇酸");
     EXPECT_EQ(Translated("2-phenylethyl acetate"), "2-苯乙基 乙酸酯");
     EXPECT_EQ(Translated("terephthaloyl chloride"), "对苯二甲酰氯");
-    EXPECT_EQ(Translated("methyl linoleate"), "甲基 亚油酸酯");
+    EXPECT_EQ(Translated("methyl linoleate"), "甲基 亚油酸");
     EXPECT_EQ(Translated("n-butyllithium"), "正丁基锂");
     EXPECT_EQ(Translated("propan-2-ol"), "丙-2-醇");
     EXPECT_EQ(Translated("dibenzo-18-crown-6"), "二苯并-18-冠-6");
-    EXPECT_EQ(Translated("tris(2-chloroethyl) phosphate"), "三(2-氯乙基) 磷酸酯");
+    EXPECT_EQ(Translated("tris(2-chloroethyl) phosphate"), "三(2-氯乙基) 磷酸");
     EXPECT_EQ(Translated("N-acetyl-L-alanyl-glycine"), "N-乙酰-L-丙氨酰甘氨酸");
     EXPECT_EQ(Translated("gamma-aminobutyric acid"), "γ-氨基丁酸");
 }
@@ -190,6 +210,40 @@ TEST_F(StarterDictionary, OrganicReagentNamesComeOutWithoutEnglish)
             left.push_back(Utf16ToUtf8(names[i]) + " => " + Utf16ToUtf8(lines[i]));
     // Chrysene stays English: its Chinese name (䓛) has no GBK code.
     EXPECT_LE(left.size(), names.size() / 200) << ::testing::PrintToString(left);
+}
+
+// The trap audit of the naming-rule order: over every sample name, English
+// left in the composed Chinese is whole words of the name, never the rest of
+// a word a term fired inside.
+TEST_F(StarterDictionary, ComposedNamesLeaveOnlyWholeWords)
+{
+    const NameComposer composer(*terms_);
+    std::vector<std::string> bitten;
+    size_t names = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(CARBONYM_DATA_DIR)) {
+        const auto file = entry.path().filename().string();
+        if (!file.starts_with("sample-") || entry.path().extension() != ".tsv")
+            continue;
+        std::ifstream sample(entry.path());
+        for (std::string line; std::getline(sample, line);) {
+            if (line.starts_with('#') || line.find('\t') == std::string::npos)
+                continue;
+            const std::u16string english = U(line.substr(0, line.find('\t')));
+            ++names;
+            for (const auto& piece : composer.Compose(english))
+                for (const auto& run : FindEnglishLeft(piece.Chinese)) {
+                    const auto word = std::u16string_view(piece.Chinese).substr(run.Start, run.Length);
+                    const size_t at = FoldCase(english).find(FoldCase(word));
+                    const size_t end = at + word.size();
+                    const bool whole = at != std::u16string::npos && (at == 0 || !IsLatinLetter(english[at - 1]))
+                        && (end == english.size() || !IsLatinLetter(english[end]));
+                    if (!whole)
+                        bitten.push_back(Utf16ToUtf8(english) + " => " + Utf16ToUtf8(piece.Chinese));
+                }
+        }
+    }
+    EXPECT_GT(names, 5000u);
+    EXPECT_TRUE(bitten.empty()) << bitten.size() << " bitten: " << ::testing::PrintToString(bitten);
 }
 
 } // namespace

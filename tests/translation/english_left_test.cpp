@@ -23,6 +23,11 @@ TEST(EnglishLeft, FindsRunsButNotLocantsAndDescriptors)
     // names' own.
     EXPECT_EQ(Runs(U("N,N-二甲基-1H-吲哚-(2E)-丁烯 DL-丙氨酸 (RS)-[2,3-b]吡啶 Se Si Te SR")), Runs16{});
     EXPECT_EQ(Runs(U("二醇ate乙基 醚glycidyl丁基 DMSO")), (Runs16{u"ate", u"glycidyl", u"DMSO"}));
+    // An abbreviation in brackets ending or starting a line is an alias kept
+    // as written; inside a line, in lower case or mixed with others, it is
+    // English left.
+    EXPECT_EQ(Runs(U("二甲基亚砜 (DMSO)\r\n四氢呋喃(THF)  \r\n(DMF)乙醇\r\n乙醇(DMF)乙醇 (Dmso) (DMSO)xy")),
+              (Runs16{u"DMF", u"Dmso", u"DMSO", u"xy"}));
     // Stock numbers in brackets are Chinese names' own too; other capitals not.
     EXPECT_EQ(Runs(U("氯化铁(III) 溴化铜(I) 四氧化三铁(II,III) 铁(II 铁II) (VI)x(IVa)")),
               (Runs16{u"II", u"II", u"IVa"}));

@@ -204,3 +204,16 @@ TEST(ReorderByRules, LeavesWhatItDoesNotRecogniseToTheReorder)
 
 } // namespace
 } // namespace carbonym
+
+namespace carbonym {
+namespace {
+
+// Each naming rule's worked example, as its table gives it.
+TEST(NamingRules, EveryRuleNamesItsExample)
+{
+    for (const auto& [line, named] : NamingRuleExamples())
+        EXPECT_EQ(Utf16ToUtf8(ReorderByRules(line)), Utf16ToUtf8(named)) << Utf16ToUtf8(line);
+}
+
+} // namespace
+} // namespace carbonym

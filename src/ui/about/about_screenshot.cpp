@@ -37,7 +37,7 @@ int main(int argc, char** argv)
     main.show();
     Wait(500);
 
-    main.findChild<QAction*>(QStringLiteral("AboutQ"))->trigger();
+    main.findChild<QAction*>(QStringLiteral("aboutAction"))->trigger();
     Wait(4000); // the effect's 140 frames
 
     QScreen* screen = QGuiApplication::primaryScreen();

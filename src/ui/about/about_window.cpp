@@ -26,13 +26,6 @@ namespace carbonym::ui {
 
 namespace {
 
-// To the nearest pixel, for positions that may lie left of or above the
-// screen as well.
-int SignedPixels(int twips)
-{
-    return static_cast<int>(std::lround(twips / static_cast<double>(kTwipsPerPixel)));
-}
-
 QFont ArialFont(double points, bool bold)
 {
     QFont font(QStringLiteral("Arial"));
@@ -90,8 +83,8 @@ public:
         // The frame keeps its own size; the client area takes the rest, at
         // least one pixel, as a system keeps a captioned window taller than
         // asked.
-        const QPoint client = origin_ + QPoint(SignedPixels(geometry.left) + frame_.left(),
-                                               SignedPixels(geometry.top) + frame_.top());
+        const QPoint client = origin_ + QPoint(Pixels(geometry.left) + frame_.left(),
+                                               Pixels(geometry.top) + frame_.top());
         window_.setGeometry(QRect(client, QSize(std::max(1, Pixels(geometry.width) - frame_.left() - frame_.right()),
                                                 std::max(1, Pixels(geometry.height) - frame_.top() - frame_.bottom()))));
     }
@@ -128,15 +121,15 @@ AboutWindow::AboutWindow()
     setFont(SongFont(9));
     setFixedSize(Pixels(4680), Pixels(2655));
 
-    command1_ = new QPushButton(QStringLiteral("确定"), this);
-    command1_->setGeometry(TwipsRect(1800, 2160, 855, 375));
-    command1_->setFocus();
-    connect(command1_, &QPushButton::clicked, this, &QWidget::close);
+    okButton_ = new QPushButton(QStringLiteral("确定"), this);
+    okButton_->setGeometry(TwipsRect(1800, 2160, 855, 375));
+    okButton_->setFocus();
+    connect(okButton_, &QPushButton::clicked, this, &QWidget::close);
 
-    picture1_ = new QFrame(this);
-    picture1_->setGeometry(TwipsRect(0, 0, 4695, 75));
-    picture1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picture1_->setAttribute(Qt::WA_NoMousePropagation);
+    strip_ = new QFrame(this);
+    strip_->setGeometry(TwipsRect(0, 0, 4695, 75));
+    strip_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    strip_->setAttribute(Qt::WA_NoMousePropagation);
 
     MakeLabel(this, QStringLiteral("Carbonym 项目"), TwipsRect(945, 1890, 3165, 240),
               ArialFont(10.5, false), QColor(0, 128, 128));
@@ -207,7 +200,7 @@ void AboutWindow::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Enter:
     case Qt::Key_Space:
         if (!event->isAutoRepeat())
-            command1_->animateClick();
+            okButton_->animateClick();
         return;
     default:
         QWidget::keyPressEvent(event);
@@ -266,7 +259,7 @@ void AboutWindow::PlayClosingAnimation()
     setMinimumSize(1, 1);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     AnimatedAboutWindow window(*this);
-    if (!Collapse(window, picture1_->height() * kTwipsPerPixel))
+    if (!Collapse(window, strip_->height() * kTwipsPerPixel))
         return;
     setWindowTitle(ClosingCaption());
     if (!SlideUp(window))

@@ -39,8 +39,8 @@ private:
     void PlayEffect();
     void PlayClosingAnimation();
 
-    QPushButton* command1_; // 确定
-    QFrame* picture1_; // the strip the window collapses to
+    QPushButton* okButton_; // 确定
+    QFrame* strip_; // the strip the window collapses to
 
     // The program's window that had the focus last; another program taking
     // the focus leaves it as it was.

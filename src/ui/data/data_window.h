@@ -1,11 +1,10 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QWidget>
-#include "dictionary/dictionary_change.h"
 
 #include <filesystem>
-#include <optional>
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -14,7 +13,7 @@ namespace carbonym::ui {
 
 // The data-entry window "数据添加" (ForDat): shows a dictionary record by its
 // number and adds pairs, one from Text2 and Text3 or two parallel lists from
-// RTB1 and RTB2. It keeps nothing between commands but its boxes' texts.
+// the English list and RTB2. It keeps nothing between commands but its boxes' texts.
 class DataWindow : public QWidget {
     Q_OBJECT
 
@@ -22,25 +21,25 @@ public:
     // `directory` holds source.dat and the batch's work files.
     explicit DataWindow(std::filesystem::path directory, QWidget* parent = nullptr);
 
-    // Where the window goes when it is loaded: 400 twips right of and 800
-    // twips below the main window's top-left corner.
-    static QPoint PlaceBeside(QPoint mainWindowPosition);
+    // Where a window of `size` goes when it is loaded: beside the main
+    // window's frame, right of it where the screen has room, else left of
+    // it; where neither side has room, at the screen's edge on the side
+    // with more room, 800 twips below the main window's top (under its menu
+    // bar).
+    static QPoint PlaceBeside(const QRect& mainFrame, const QSize& size, const QRect& screen);
 
 private:
     void ShowRecordCommand();
     void AddCommand();
     void BatchAddCommand();
-    // The options of a change, after asking about a hard-linked dictionary;
-    // none when the user declines.
-    std::optional<ChangeOptions> AskChangeOptions();
 
     std::filesystem::path directory_;
-    QLineEdit* length_ = nullptr; // Text1
-    QLineEdit* english_ = nullptr; // Text2
-    QLineEdit* chinese_ = nullptr; // Text3
-    QLineEdit* recordNumber_ = nullptr; // Text4
-    QPlainTextEdit* englishList_ = nullptr; // RTB1
-    QPlainTextEdit* chineseList_ = nullptr; // RTB2
+    QLineEdit* length_ = nullptr; // the shown record's length
+    QLineEdit* english_ = nullptr; // the English term
+    QLineEdit* chinese_ = nullptr; // the Chinese term
+    QLineEdit* recordNumber_ = nullptr; // the record number to show
+    QPlainTextEdit* englishList_ = nullptr; // the English list
+    QPlainTextEdit* chineseList_ = nullptr; // the Chinese list
 };
 
 } // namespace carbonym::ui

@@ -13,13 +13,13 @@ DictionaryWindow::DictionaryWindow(const std::filesystem::path& directory, QWidg
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint)
 {
-    setObjectName(QStringLiteral("ForDat"));
+    setObjectName(QStringLiteral("dataWindow"));
     setWindowTitle(QStringLiteral("数据添加"));
     tabs_ = new QTabWidget(this);
-    tabs_->setObjectName(QStringLiteral("DataTabs"));
+    tabs_->setObjectName(QStringLiteral("dataTabs"));
     addPage_ = new DataWindow(directory);
     // The window's name belongs to the window; the page is one of its tabs.
-    addPage_->setObjectName(QStringLiteral("AddPage"));
+    addPage_->setObjectName(QStringLiteral("addPage"));
     records_ = new RecordsPage(DictionaryPathIn(directory));
     tabs_->addTab(addPage_, QStringLiteral("添加"));
     tabs_->addTab(records_, QStringLiteral("查找、修改与删除"));

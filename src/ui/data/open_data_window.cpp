@@ -6,6 +6,7 @@
 #include "ui/platform/bring_forward.h"
 
 #include <QPointer>
+#include <QScreen>
 
 namespace carbonym::ui {
 
@@ -26,8 +27,14 @@ void OpenDataWindow(QWidget* mainWindow, const std::filesystem::path& directory)
     if (!window) {
         window = new DictionaryWindow(directory);
         window->setAttribute(Qt::WA_DeleteOnClose);
-        if (mainWindow)
-            window->move(DataWindow::PlaceBeside(mainWindow->pos()));
+        if (mainWindow) {
+            // The frame the window manager will add is not known yet: room
+            // for a title bar and borders is kept.
+            const QSize frame = window->sizeHint() + QSize(8, 36);
+            const QScreen* screen = mainWindow->screen();
+            const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), frame * 4);
+            window->move(DataWindow::PlaceBeside(mainWindow->frameGeometry(), frame, available));
+        }
     }
     BringForward(window);
 }

@@ -5,10 +5,15 @@
 #include "ui/data/record_filter_model.h"
 #include "ui/data/record_table_model.h"
 #include "ui/data/run_dictionary_change.h"
+#include "ui/messages.h"
 #include "ui/platform/dictionary_messages.h"
 #include "ui/platform/message_box.h"
 
 #include <QEvent>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QStyledItemDelegate>
+#include <QTimer>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -42,6 +47,31 @@ QString NotDoneMessage(const QString& command, ChangeResult result, const QStrin
     return QStringLiteral("数据%1失败，%2：%3").arg(command, kUnchanged, failure);
 }
 
+// The editor of a Chinese cell saves on Enter only: Esc, or the focus
+// leaving the cell, closes it with the record as it was.
+class EnterSavesDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        auto* const editor = qobject_cast<QWidget*>(object);
+        if (editor && event->type() == QEvent::FocusOut) {
+            emit closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+            return false;
+        }
+        if (editor && event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+                emit closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+};
+
 const QString kStaleMessage = QStringLiteral("词典文件刚被其他程序修改过，表格中的数据已不是文件中的样子，"
                                              "词典没有任何改动。表格已按现在的文件刷新，请再试一次。");
 
@@ -70,6 +100,7 @@ RecordsPage::RecordsPage(std::filesystem::path dictionary, QWidget* parent)
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    table_->setItemDelegate(new EnterSavesDelegate(table_));
     table_->setWordWrap(false);
     table_->setAlternatingRowColors(true);
     // Rows of one height and columns of set widths: nothing is measured per
@@ -85,7 +116,7 @@ RecordsPage::RecordsPage(std::filesystem::path dictionary, QWidget* parent)
     remove_ = new QPushButton(QStringLiteral("删除选中的数据"), this);
     remove_->setObjectName(QStringLiteral("RemoveRecords"));
     remove_->setEnabled(false);
-    auto* const hint = new QLabel(QStringLiteral("双击中文可以修改，按回车键保存。"), this);
+    auto* const hint = new QLabel(messages::EditHint(), this);
 
     auto* const top = new QHBoxLayout;
     top->addWidget(searchLabel);
@@ -114,6 +145,32 @@ RecordsPage::RecordsPage(std::filesystem::path dictionary, QWidget* parent)
     connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, canRemove);
     connect(filter_, &QAbstractItemModel::modelReset, this, canRemove);
     connect(filter_, &QAbstractItemModel::layoutChanged, this, canRemove);
+
+    // Another program's change shows at once: the file and its folder are
+    // watched (a save replaces the file by renaming a new one over it), and
+    // the table is read again once the writes have settled.
+    watcher_ = new QFileSystemWatcher(this);
+    settle_ = new QTimer(this);
+    settle_->setSingleShot(true);
+    settle_->setInterval(200);
+    connect(settle_, &QTimer::timeout, this, [this] {
+        Watch();
+        if (isVisible())
+            ReloadIfChanged();
+    });
+    connect(watcher_, &QFileSystemWatcher::fileChanged, settle_, qOverload<>(&QTimer::start));
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, settle_, qOverload<>(&QTimer::start));
+    Watch();
+}
+
+void RecordsPage::Watch()
+{
+    const QString file = QString::fromStdU16String(dictionary_.u16string());
+    const QString folder = QString::fromStdU16String(dictionary_.parent_path().u16string());
+    if (!watcher_->files().contains(file) && QFileInfo::exists(file))
+        watcher_->addPath(file);
+    if (!watcher_->directories().contains(folder) && QFileInfo::exists(folder))
+        watcher_->addPath(folder);
 }
 
 RecordsPage::FileStamp RecordsPage::Stamp() const
@@ -188,7 +245,7 @@ void RecordsPage::SetChinese(int row, const QString& chinese)
     EditOutcome outcome;
     QString failure;
     const ChangeResult result = RunDictionaryChange(
-        this,
+        this, dictionary_,
         [&](const ChangeOptions& options) {
             outcome = SetChineseAt(dictionary_, record, chinese.toStdU16String(), options);
         },
@@ -241,7 +298,7 @@ void RecordsPage::RemoveSelected()
     EditOutcome outcome;
     QString failure;
     const ChangeResult result = RunDictionaryChange(
-        this, [&](const ChangeOptions& options) { outcome = RemoveRecordsAt(dictionary_, records, options); },
+        this, dictionary_, [&](const ChangeOptions& options) { outcome = RemoveRecordsAt(dictionary_, records, options); },
         failure);
     Reload();
     QString message;

@@ -9,6 +9,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+class QFileSystemWatcher;
+class QTimer;
 
 namespace carbonym::ui {
 
@@ -18,8 +20,9 @@ class RecordTableModel;
 // The data-entry window's second page: a search field over a table of the
 // dictionary's records. The table follows the text as it is typed; the
 // Chinese of a record is edited in place, and the selected records are
-// removed after a question. After each change, and whenever the page comes
-// into view after the file changed, the table shows the file as it now is.
+// removed after a question. After each change, whenever the page comes into
+// view after the file changed, and when another program changes the file,
+// the table shows the file as it now is.
 class RecordsPage : public QWidget {
     Q_OBJECT
 
@@ -44,6 +47,8 @@ private:
     };
     FileStamp Stamp() const;
     void ReloadIfChanged();
+    // Watches the dictionary and its folder, again after the file was replaced.
+    void Watch();
     void ShowCount();
     void SetChinese(int row, const QString& chinese);
     void RemoveSelected();
@@ -57,6 +62,8 @@ private:
     QPushButton* remove_ = nullptr;
     RecordTableModel* model_ = nullptr;
     RecordFilterModel* filter_ = nullptr;
+    QFileSystemWatcher* watcher_ = nullptr;
+    QTimer* settle_ = nullptr;
 };
 
 } // namespace carbonym::ui

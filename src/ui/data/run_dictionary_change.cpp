@@ -1,6 +1,7 @@
 #include "ui/data/run_dictionary_change.h"
 
 #include "dictionary/dictionary_error.h"
+#include "ui/messages.h"
 #include "ui/platform/dictionary_messages.h"
 #include "ui/platform/message_box.h"
 #include "ui/platform/run_with_progress.h"
@@ -9,20 +10,26 @@
 
 namespace carbonym::ui {
 
-ChangeResult RunDictionaryChange(QWidget* parent, const std::function<void(const ChangeOptions&)>& change,
-                                 QString& failure)
+ChangeResult RunDictionaryChange(QWidget* parent, const std::filesystem::path& dictionary,
+                                 const std::function<void(const ChangeOptions&)>& change, QString& failure)
 {
     ChangeOptions options;
+    if (HasOtherHardLinks(dictionary)) {
+        if (!AskQuestion(parent, messages::HardLinkQuestion(), messages::Title()))
+            return ChangeResult::Declined;
+        options.AllowHardLink = true;
+    }
     for (;;) {
         try {
-            RunWithProgress(parent, QString::fromUtf8(kChangeBusyNotice), [&] { change(options); });
+            RunWithProgress(parent, messages::ChangeBusy(), [&] { change(options); });
             return ChangeResult::Ran;
         } catch (const DictionaryHardLinked& linked) {
+            // A link made between the question and the save is asked about too.
             if (options.AllowHardLink) {
                 failure = Describe(linked);
                 return ChangeResult::Failed;
             }
-            if (!AskQuestion(parent, QString::fromUtf8(kHardLinkQuestion), QStringLiteral("提示")))
+            if (!AskQuestion(parent, messages::HardLinkQuestion(), messages::Title()))
                 return ChangeResult::Declined;
             options.AllowHardLink = true;
         } catch (const std::exception&) {

@@ -4,14 +4,12 @@
 
 #include <QString>
 
+#include <filesystem>
 #include <functional>
 
 class QWidget;
 
 namespace carbonym::ui {
-
-// The busy notice of a change that takes a while.
-inline constexpr const char* kChangeBusyNotice = "正在修改词典，请稍候（另一个程序正在修改时，会等它完成）……";
 
 enum class ChangeResult {
     Ran, // `change` ran to its end
@@ -19,12 +17,12 @@ enum class ChangeResult {
     Failed, // `change` threw; the dictionary is unchanged
 };
 
-// Runs one change of the dictionary from a window: in the background, with
-// the busy notice once it takes a while (another writer may hold the lock,
-// and the change waits for it). When the file has several hard links, asks
-// whether to save all the same, and runs the change again allowing it only
-// on 是. On Failed, `failure` holds the reason, in Chinese.
-ChangeResult RunDictionaryChange(QWidget* parent, const std::function<void(const ChangeOptions&)>& change,
-                                 QString& failure);
+// The one way a window changes the dictionary: when the file has other hard
+// links, asks first whether to save all the same (是 splits the links), then
+// runs `change` in the background, with the busy notice once it takes a
+// while (another writer may hold the lock, and the change waits for it).
+// On Failed, `failure` holds the reason, in Chinese.
+ChangeResult RunDictionaryChange(QWidget* parent, const std::filesystem::path& dictionary,
+                                 const std::function<void(const ChangeOptions&)>& change, QString& failure);
 
 } // namespace carbonym::ui

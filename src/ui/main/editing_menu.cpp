@@ -33,14 +33,14 @@ EditingMenu::EditingMenu(TextBox* source, TextBox* result, Clipboard& clipboard,
     , window_(window)
     , menu_(new QMenu(QStringLiteral("kuaiji"), window))
 {
-    menu_->setObjectName(QStringLiteral("KUAI"));
-    connect(AddEntry(menu_, "MenCut", QStringLiteral("剪切"), QKeySequence(Qt::CTRL | Qt::Key_X)),
+    menu_->setObjectName(QStringLiteral("editMenu"));
+    connect(AddEntry(menu_, "cutAction", QStringLiteral("剪切"), QKeySequence(Qt::CTRL | Qt::Key_X)),
             &QAction::triggered, this, &EditingMenu::Cut);
-    connect(AddEntry(menu_, "MenCop", QStringLiteral("复制"), QKeySequence(Qt::CTRL | Qt::Key_C)),
+    connect(AddEntry(menu_, "copyAction", QStringLiteral("复制"), QKeySequence(Qt::CTRL | Qt::Key_C)),
             &QAction::triggered, this, &EditingMenu::Copy);
-    paste_ = AddEntry(menu_, "MenpPos", QStringLiteral("粘贴"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    paste_ = AddEntry(menu_, "pasteAction", QStringLiteral("粘贴"), QKeySequence(Qt::CTRL | Qt::Key_V));
     connect(paste_, &QAction::triggered, this, &EditingMenu::Paste);
-    connect(AddEntry(menu_, "MenDel", QStringLiteral("删除"), QKeySequence(Qt::Key_Delete)),
+    connect(AddEntry(menu_, "deleteAction", QStringLiteral("删除"), QKeySequence(Qt::Key_Delete)),
             &QAction::triggered, this, &EditingMenu::Delete);
 
     for (TextBox* box : {source_, result_}) {

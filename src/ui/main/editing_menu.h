@@ -42,7 +42,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class PasteTarget : int16_t { None = 0, Source = 119, Result = 911 };
+    // The box over which a mouse button was last released.
+    enum class PasteTarget { None, Source, Result };
 
     void OnMouseReleased(TextBox* box, Qt::MouseButton button, const QPoint& globalPosition);
     TextBox* BoxWithSelection() const;

@@ -4,22 +4,24 @@
 #include "ui/platform/program_title.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QThread>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <exception>
-#include <memory>
 
 namespace carbonym::ui {
 
 namespace {
 
-constexpr int kQuietMilliseconds = 500;
+constexpr qint64 kQuietMilliseconds = 500;
 
 // A modal notice with a busy bar that the user cannot dismiss: the work
 // cannot be stopped half-way, and its result is needed.
@@ -48,7 +50,36 @@ protected:
 
 } // namespace
 
-void RunWithProgress(QWidget* parent, const QString& label, const std::function<void()>& work)
+BusyNotice::BusyNotice(QWidget* parent, QString label)
+    : parent_(parent)
+    , label_(std::move(label))
+{
+    elapsed_.start();
+}
+
+BusyNotice::~BusyNotice() = default;
+
+void BusyNotice::Close()
+{
+    dialog_.reset();
+}
+
+qint64 BusyNotice::FillMilliseconds(size_t characters)
+{
+    // About 8,000 characters a millisecond measured with marks; half that
+    // for slower machines.
+    return static_cast<qint64>(characters / 4000);
+}
+
+void BusyNotice::Show()
+{
+    if (dialog_)
+        return;
+    dialog_ = std::make_unique<BusyDialog>(parent_, label_);
+    dialog_->show();
+}
+
+void BusyNotice::Run(const std::function<void()>& work)
 {
     std::exception_ptr failure;
     const std::unique_ptr<QThread> thread(QThread::create([&] {
@@ -59,12 +90,12 @@ void RunWithProgress(QWidget* parent, const QString& label, const std::function<
         }
     }));
     thread->start();
-    if (!thread->wait(QDeadlineTimer(kQuietMilliseconds))) {
-        BusyDialog dialog(parent, label);
+    const qint64 quiet = dialog_ ? 0 : std::max<qint64>(0, kQuietMilliseconds - elapsed_.elapsed());
+    if (!thread->wait(QDeadlineTimer(quiet))) {
         QEventLoop loop;
         QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
         if (!thread->isFinished()) {
-            dialog.show();
+            Show();
             loop.exec();
         }
         // The loop also returns when the application quits (the session
@@ -75,6 +106,31 @@ void RunWithProgress(QWidget* parent, const QString& label, const std::function<
     thread->wait();
     if (failure)
         std::rethrow_exception(failure);
+}
+
+void BusyNotice::BeforeStep(qint64 milliseconds)
+{
+    if (dialog_ || elapsed_.elapsed() + milliseconds <= kQuietMilliseconds)
+        return;
+    Show();
+    // The step lets no event through: the notice is mapped by the window
+    // manager and drawn now, or the user would see an empty frame. A tenth
+    // of a second at most is spent waiting for it.
+    QElapsedTimer waited;
+    waited.start();
+    QWindow* const window = dialog_->windowHandle();
+    while (window && !window->isExposed() && waited.elapsed() < 100) {
+        QGuiApplication::sync();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    }
+    dialog_->repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QGuiApplication::sync();
+}
+
+void RunWithProgress(QWidget* parent, const QString& label, const std::function<void()>& work)
+{
+    BusyNotice(parent, label).Run(work);
 }
 
 } // namespace carbonym::ui

@@ -102,6 +102,23 @@ void TextBox::SetMarks(const std::vector<std::pair<size_t, size_t>>& ranges)
     ShowMarksInView();
 }
 
+bool TextBox::SelectNextMark()
+{
+    if (marks_.empty())
+        return false;
+    const int from = textCursor().selectionStart();
+    auto next = std::upper_bound(marks_.begin(), marks_.end(), from,
+                                 [](int position, const std::pair<int, int>& mark) { return position < mark.first; });
+    if (next == marks_.end())
+        next = marks_.begin();
+    QTextCursor cursor(document());
+    cursor.setPosition(next->first);
+    cursor.setPosition(next->second, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+    ensureCursorVisible();
+    return true;
+}
+
 void TextBox::ShowMarksInView()
 {
     // Creating an extra selection lays its lines out: only those in view

@@ -42,6 +42,10 @@ public:
     // text with hundreds of thousands of them stays quick.
     void SetMarks(const std::vector<std::pair<size_t, size_t>>& ranges);
     size_t MarkCount() const { return marks_.size(); }
+    // Selects the first mark that begins after the selection start (or the
+    // first of all, when none does) and scrolls it into view; false when the
+    // box has no mark.
+    bool SelectNextMark();
 
     // Paints the box now rather than at the next pass of the event loop.
     void Repaint();

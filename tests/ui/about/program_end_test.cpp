@@ -57,7 +57,7 @@ int RunChild(const QString& scenario)
 {
     MainWindow window(std::filesystem::path("unused.dat"));
     ShowAndActivate(window);
-    Choose(window, "AboutQ");
+    Choose(window, "aboutAction");
     AboutWindow* about = nullptr;
     for (QWidget* widget : QApplication::topLevelWidgets())
         about = about ? about : qobject_cast<AboutWindow*>(widget);

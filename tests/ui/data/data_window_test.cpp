@@ -72,73 +72,67 @@ void DataWindowTest::cleanup()
     dir_.reset();
 }
 
+// What a user sees of the add page: each box with its caption to its left,
+// the buttons in a column at the right, the two lists side by side below,
+// nothing covering anything else, the texts in their faces, and the focus
+// moving through the boxes in the order laid down.
 void DataWindowTest::layout()
 {
     DataWindow window(dir_->Path());
-    QCOMPARE(window.objectName(), QStringLiteral("ForDat"));
     QCOMPARE(window.windowTitle(), QStringLiteral("数据添加"));
-    QCOMPARE(window.minimumSize(), QSize(629, 391)); // 9,435 x 5,865 twips
-    QCOMPARE(window.maximumSize(), QSize(629, 391));
-    const auto flags = window.windowFlags();
-    QVERIFY(flags & Qt::WindowCloseButtonHint);
-    QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
     QVERIFY(window.parentWidget() == nullptr);
+    window.show();
 
-    struct Expected {
-        const char* name;
-        QRect geometry; // pixels: twips / 15
-        QString caption;
-        QString family;
-        int points;
+    const auto at = [&](const char* name) {
+        auto* const control = window.findChild<QWidget*>(QLatin1String(name));
+        if (!control)
+            qFatal("no control %s", name);
+        return control;
     };
-    const QString song = QStringLiteral("宋体");
-    const QString none;
-    const std::vector<Expected> controls = {
-        {"Text1", {64, 8, 97, 25}, none, song, 12},
-        {"Text2", {64, 48, 345, 25}, none, QStringLiteral("Times New Roman"), 12},
-        {"Text3", {64, 80, 345, 25}, none, song, 12},
-        {"Command1", {456, 8, 65, 25}, QStringLiteral("显示"), song, 12},
-        {"Text4", {352, 8, 57, 25}, none, song, 12},
-        {"Label2", {8, 56, 49, 17}, QStringLiteral("英文："), song, 12},
-        {"Label3", {8, 88, 49, 17}, QStringLiteral("中文："), song, 12},
-        {"Command2", {456, 48, 65, 25}, QStringLiteral("添加"), song, 12},
-        {"Command3", {456, 80, 65, 25}, QStringLiteral("批量添加"), none, 0},
-        {"Label4", {24, 112, 49, 17}, QStringLiteral("英文"), none, 0},
-        {"Label5", {384, 112, 49, 17}, QStringLiteral("中文"), none, 0},
-        {"RTB1", {8, 128, 353, 257}, none, song, 9},
-        {"RTB2", {368, 128, 257, 257}, none, none, 0},
+    const auto captionLeftOf = [&](const char* label, const char* box, const QString& caption) {
+        const QRect l = at(label)->geometry();
+        const QRect b = at(box)->geometry();
+        return qobject_cast<QLabel*>(at(label))->text() == caption && l.right() < b.left() && l.bottom() >= b.top()
+            && l.top() <= b.bottom();
     };
-    for (const auto& expected : controls) {
-        auto* control = window.findChild<QWidget*>(expected.name);
-        QVERIFY2(control, expected.name);
-        QCOMPARE(control->geometry(), expected.geometry);
-        if (auto* button = qobject_cast<QPushButton*>(control))
-            QCOMPARE(button->text(), expected.caption);
-        if (auto* label = qobject_cast<QLabel*>(control))
-            QCOMPARE(label->text(), expected.caption);
-        if (!expected.family.isEmpty()) {
-            QCOMPARE(control->font().family(), expected.family);
-            QCOMPARE(control->font().pointSize(), expected.points);
-        }
+    QVERIFY(captionLeftOf("lengthLabel", "lengthBox", QStringLiteral("长度：")));
+    QVERIFY(captionLeftOf("englishLabel", "englishBox", QStringLiteral("英文：")));
+    QVERIFY(captionLeftOf("chineseLabel", "chineseBox", QStringLiteral("中文：")));
+    QVERIFY(captionLeftOf("recordNumberLabel", "recordNumberBox", QStringLiteral("记录号：")));
+    QStringList captions;
+    for (const char* button : {"showButton", "addButton", "batchAddButton"}) {
+        captions << qobject_cast<QPushButton*>(at(button))->text();
+        QCOMPARE(at(button)->x(), at("showButton")->x());
+        QVERIFY(at(button)->x() > at("englishBox")->geometry().right());
     }
-    const auto labels = window.findChildren<QLabel*>(QStringLiteral("Label1"));
-    QCOMPARE(labels.size(), 2);
-    QCOMPARE(labels[0]->property("index").toInt(), 0);
-    QCOMPARE(labels[0]->text(), QStringLiteral("长度："));
-    QCOMPARE(labels[0]->geometry(), QRect(8, 16, 49, 17));
-    QCOMPARE(labels[1]->property("index").toInt(), 1);
-    QCOMPARE(labels[1]->text(), QStringLiteral("记录号："));
-    QCOMPARE(labels[1]->geometry(), QRect(280, 16, 65, 17));
+    QCOMPARE(captions, (QStringList{"显示", "添加", "批量添加"}));
+    QVERIFY(at("englishList")->geometry().right() < at("chineseList")->x());
+    QVERIFY(at("englishList")->y() > at("batchAddButton")->geometry().bottom());
+    QVERIFY(at("englishListLabel")->geometry().bottom() <= at("englishList")->y());
+
+    const QList<QWidget*> controls = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* a : controls) {
+        QVERIFY2(window.rect().contains(a->geometry()), qPrintable(a->objectName()));
+        for (QWidget* b : controls)
+            // (A heading may touch the list below it by a pixel, as laid down.)
+            QVERIFY2(a == b || a->geometry().intersected(b->geometry()).height() <= 1,
+                     qPrintable(a->objectName() + QLatin1Char(' ') + b->objectName()));
+    }
+    QCOMPARE(at("englishBox")->font().family(), QStringLiteral("Times New Roman"));
+    for (const char* song : {"lengthBox", "chineseBox", "recordNumberBox", "showButton", "addButton", "englishList"})
+        QCOMPARE(at(song)->font().family(), QStringLiteral("宋体"));
 
     QStringList tabOrder;
-    QWidget* first = window.findChild<QWidget*>(QStringLiteral("Text1"));
+    QWidget* first = at("lengthBox");
     for (QWidget* widget = first; tabOrder.size() < 20; widget = widget->nextInFocusChain()) {
         if (widget->focusPolicy() & Qt::TabFocus && !widget->objectName().isEmpty())
             tabOrder << widget->objectName();
         if (widget->nextInFocusChain() == first)
             break;
     }
-    QCOMPARE(tabOrder, QStringList({"Text1", "Text2", "Text3", "Command1", "Text4", "Command2", "Command3", "RTB1", "RTB2"}));
+    QCOMPARE(tabOrder, QStringList({"lengthBox", "englishBox", "chineseBox", "showButton", "recordNumberBox",
+                                    "addButton", "batchAddButton", "englishList", "chineseList"}));
 }
 
 void DataWindowTest::placedOnceAndSingle()
@@ -146,26 +140,29 @@ void DataWindowTest::placedOnceAndSingle()
     auto find = [] {
         QPointer<QWidget> found;
         for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->objectName() == QStringLiteral("ForDat"))
+            if (widget->objectName() == QStringLiteral("dataWindow"))
                 found = widget;
         }
         return found;
     };
     QWidget mainWindow;
-    mainWindow.move(100, 200);
+    mainWindow.setGeometry(100, 200, 400, 300);
     OpenDataWindow(&mainWindow);
     const QPointer<QWidget> window = find();
     QVERIFY(window && window->isVisible());
-    QCOMPARE(window->pos(), QPoint(127, 253)); // + 400 and + 800 twips
+    // Beside the main window, not over it.
+    const QPoint placed = window->pos();
+    QVERIFY(!mainWindow.frameGeometry().intersects(QRect(placed, window->size())));
+    QCOMPARE(placed.y(), mainWindow.frameGeometry().top());
     QVERIFY(window->parentWidget() == nullptr && !window->isModal());
-    Box(*window, "Text2")->setText(QStringLiteral("kept"));
+    Box(*window, "englishBox")->setText(QStringLiteral("kept"));
 
     // Opening again brings the same window forward, where it is.
-    mainWindow.move(300, 300);
+    mainWindow.move(800, 300); // no room to the right now: to the left
     OpenDataWindow(&mainWindow);
     QCOMPARE(find(), window);
-    QCOMPARE(window->pos(), QPoint(127, 253));
-    QCOMPARE(Box(*window, "Text2")->text(), QStringLiteral("kept"));
+    QCOMPARE(window->pos(), placed);
+    QCOMPARE(Box(*window, "englishBox")->text(), QStringLiteral("kept"));
 
     // Closing discards it; the next opening loads it afresh.
     window->close();
@@ -174,8 +171,9 @@ void DataWindowTest::placedOnceAndSingle()
     OpenDataWindow(&mainWindow);
     const QPointer<QWidget> again = find();
     QVERIFY(again);
-    QCOMPARE(again->pos(), QPoint(327, 353));
-    QCOMPARE(Box(*again, "Text2")->text(), QString());
+    QCOMPARE(again->pos().y(), 300);
+    QVERIFY(again->pos().x() + again->width() < 800);
+    QCOMPARE(Box(*again, "englishBox")->text(), QString());
     again->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -188,61 +186,64 @@ void DataWindowTest::showCommand()
     test::WriteDictionaryFile(Dictionary(), pairs);
     DataWindow window(dir_->Path());
 
-    Box(window, "Text4")->setText(QStringLiteral("12"));
-    Click(window, "Command1");
-    QCOMPARE(Box(window, "Text1")->text(), QStringLiteral("7"));
-    QCOMPARE(Box(window, "Text2")->text(), QStringLiteral("term112"));
-    QCOMPARE(Box(window, "Text3")->text(), QStringLiteral("词12"));
+    Box(window, "recordNumberBox")->setText(QStringLiteral("12"));
+    Click(window, "showButton");
+    QCOMPARE(Box(window, "lengthBox")->text(), QStringLiteral("7"));
+    QCOMPARE(Box(window, "englishBox")->text(), QStringLiteral("term112"));
+    QCOMPARE(Box(window, "chineseBox")->text(), QStringLiteral("词12"));
 
-    Box(window, "Text2")->setText(QStringLiteral("typed"));
-    Box(window, "Text4")->setText(QStringLiteral(" 1"));
-    Click(window, "Command1");
-    QCOMPARE(Box(window, "Text1")->text(), QStringLiteral("70"));
-    QCOMPARE(Box(window, "Text2")->text(), QString(64, u'x'));
-    Box(window, "Text4")->setText(QStringLiteral("3.5"));
-    Click(window, "Command1");
-    QCOMPARE(Box(window, "Text2")->text(), QStringLiteral("term104"));
+    Box(window, "englishBox")->setText(QStringLiteral("typed"));
+    Box(window, "recordNumberBox")->setText(QStringLiteral(" 1"));
+    Click(window, "showButton");
+    QCOMPARE(Box(window, "lengthBox")->text(), QStringLiteral("70"));
+    QCOMPARE(Box(window, "englishBox")->text(), QString(64, u'x'));
+    Box(window, "recordNumberBox")->setText(QStringLiteral("3.5"));
+    Click(window, "showButton");
+    QCOMPARE(Box(window, "englishBox")->text(), QStringLiteral("term104"));
     QVERIFY(TakeMessages().isEmpty());
 
     // The shown pair, added again, is refused as present.
-    Click(window, "Command2");
-    QCOMPARE(TakeMessages(), QStringList({"数据已经存在     "})); // the refusal alone
+    Click(window, "addButton");
+    QCOMPARE(TakeMessages(), QStringList({"数据已经存在"})); // the refusal alone
 
-    Box(window, "Text4")->clear();
-    Click(window, "Command1");
+    Box(window, "recordNumberBox")->clear();
+    Click(window, "showButton");
     QCOMPARE(TakeMessages(), QStringList{"没有记录号为 0 的数据：请输入 1 到 12 之间的记录号"});
-    QCOMPARE(Box(window, "Text2")->text(), QStringLiteral("term104"));
+    QCOMPARE(Box(window, "englishBox")->text(), QStringLiteral("term104"));
 }
 
 void DataWindowTest::addMessages()
 {
     DataWindow window(dir_->Path());
-    Click(window, "Command2");
-    QCOMPARE(TakeMessages(), QStringList{"没有要添加的英文  "});
-    Box(window, "Text2")->setText(QStringLiteral("methyl"));
-    Click(window, "Command2");
-    QCOMPARE(TakeMessages(), QStringList{"没有要添加的中文  "});
+    Click(window, "addButton");
+    QCOMPARE(TakeMessages(), QStringList{"没有要添加的英文"});
+    Box(window, "englishBox")->setText(QStringLiteral("methyl"));
+    Click(window, "addButton");
+    QCOMPARE(TakeMessages(), QStringList{"没有要添加的中文"});
     QVERIFY(!std::filesystem::exists(Dictionary()));
 
-    Box(window, "Text3")->setText(QStringLiteral("甲基"));
-    Click(window, "Command2");
+    Box(window, "chineseBox")->setText(QStringLiteral("甲基"));
+    Click(window, "addButton");
     QCOMPARE(TakeMessages(), QStringList()); // the first record goes unannounced
-    Box(window, "Text2")->setText(QStringLiteral("ethyl"));
-    Box(window, "Text3")->setText(QStringLiteral("乙基"));
-    Click(window, "Command2");
-    QCOMPARE(TakeMessages(), QStringList{"数据添加完毕    "});
-    Click(window, "Command2");
-    QCOMPARE(TakeMessages(), QStringList({"数据已经存在     "})); // the refusal alone
-    QCOMPARE(Box(window, "Text2")->text(), QStringLiteral("ethyl"));
-    QCOMPARE(Box(window, "Text3")->text(), QStringLiteral("乙基"));
+    Box(window, "englishBox")->setText(QStringLiteral("ethyl"));
+    Box(window, "chineseBox")->setText(QStringLiteral("乙基"));
+    Click(window, "addButton");
+    // The message names the new record, and the boxes show it.
+    QCOMPARE(TakeMessages(), QStringList{"“ethyl”已添加为第 2 条数据。"});
+    QCOMPARE(Box(window, "recordNumberBox")->text(), QStringLiteral("2"));
+    QCOMPARE(Box(window, "lengthBox")->text(), QStringLiteral("5"));
+    Click(window, "addButton");
+    QCOMPARE(TakeMessages(), QStringList({"数据已经存在"})); // the refusal alone
+    QCOMPARE(Box(window, "englishBox")->text(), QStringLiteral("ethyl"));
+    QCOMPARE(Box(window, "chineseBox")->text(), QStringLiteral("乙基"));
     QCOMPARE(test::Entries(Dictionary()), std::vector<std::string>({"6:methyl", "5:ethyl"}));
 
     // A text pasted from a Linux program breaks its lines with LF alone: its
     // first line is added.
-    Box(window, "Text2")->setText(QStringLiteral("propyl\nsecond line"));
-    Box(window, "Text3")->setText(QStringLiteral("丙基\n第二行"));
-    Click(window, "Command2");
-    QCOMPARE(TakeMessages(), QStringList{"数据添加完毕    "});
+    Box(window, "englishBox")->setText(QStringLiteral("propyl\nsecond line"));
+    Box(window, "chineseBox")->setText(QStringLiteral("丙基\n第二行"));
+    Click(window, "addButton");
+    QCOMPARE(TakeMessages(), QStringList{"“propyl”已添加为第 1 条数据。"});
     QCOMPARE(test::Entries(Dictionary()), std::vector<std::string>({"6:propyl", "6:methyl", "5:ethyl"}));
     QCOMPARE(QString::fromStdU16String(std::u16string(Trim(ReadDictionary(Dictionary())[0].Chinese))),
              QStringLiteral("丙基"));
@@ -253,25 +254,25 @@ void DataWindowTest::failedAddSaysSo()
     test::WriteDictionaryFile(Dictionary(), {{"methyl", "甲基"}});
     const std::string before = test::ReadBytes(Dictionary());
     DataWindow window(dir_->Path());
-    Box(window, "Text2")->setText(QStringLiteral("smile"));
-    Box(window, "Text3")->setText(QStringLiteral("😀"));
-    Click(window, "Command2");
+    Box(window, "englishBox")->setText(QStringLiteral("smile"));
+    Box(window, "chineseBox")->setText(QStringLiteral("😀"));
+    Click(window, "addButton");
     QCOMPARE(TakeMessages(), QStringList{"数据添加失败，词典没有任何改动：字符“😀”(U+1F600)无法用 GBK 编码保存"});
 
     // A pasted term too long for the 16-bit Length reaches the add whole.
-    Box(window, "Text2")->setText(QString(40000, u'a'));
-    Box(window, "Text3")->setText(QStringLiteral("长"));
-    Click(window, "Command2");
+    Box(window, "englishBox")->setText(QString(40000, u'a'));
+    Box(window, "chineseBox")->setText(QStringLiteral("长"));
+    Click(window, "addButton");
     auto messages = TakeMessages();
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages[0].startsWith(QStringLiteral("数据添加失败，词典没有任何改动：英文词条超过 32767 个字符")),
              qPrintable(messages[0]));
 
 #ifndef _WIN32
-    Box(window, "Text2")->setText(QStringLiteral("ethyl"));
+    Box(window, "englishBox")->setText(QStringLiteral("ethyl"));
     {
         test::FileSizeLimit full(64);
-        Click(window, "Command2");
+        Click(window, "addButton");
     }
     messages = TakeMessages();
     QCOMPARE(messages.size(), 1);
@@ -284,27 +285,28 @@ void DataWindowTest::batchAdd()
 {
     test::WriteDictionaryFile(Dictionary(), {{"methyl", "甲基"}});
     DataWindow window(dir_->Path());
-    Click(window, "Command3");
-    QCOMPARE(TakeMessages(), QStringList{"没有要添加的英文  "});
+    Click(window, "batchAddButton");
+    QCOMPARE(TakeMessages(), QStringList{"没有要添加的英文"});
 
-    List(window, "RTB1")->setPlainText(QStringLiteral("ethyl\nbutyl\nmethyl"));
-    Click(window, "Command3");
-    QCOMPARE(TakeMessages(), QStringList{"没有要添加的中文  "});
+    List(window, "englishList")->setPlainText(QStringLiteral("ethyl\nbutyl\nmethyl"));
+    Click(window, "batchAddButton");
+    QCOMPARE(TakeMessages(), QStringList{"没有要添加的中文"});
 
-    List(window, "RTB2")->setPlainText(QStringLiteral("乙基\n丁基\n甲基"));
-    Click(window, "Command3");
-    QCOMPARE(TakeMessages(), QStringList{"数据添加完毕，已经有  1  个数据存在"});
+    List(window, "chineseList")->setPlainText(QStringLiteral("乙基\n丁基\n甲基"));
+    Click(window, "batchAddButton");
+    // The message says how many were added.
+    QCOMPARE(TakeMessages(), QStringList{"数据添加完毕，已经有  1  个数据存在\n共添加 2 条数据。\n已经存在、没有添加的 1 条：methyl"});
     QCOMPARE(test::Entries(Dictionary()), std::vector<std::string>({"6:methyl", "5:butyl", "5:ethyl"}));
     QVERIFY(!std::filesystem::exists(dir_->Path() / kEnglishWorkFile));
     QVERIFY(!std::filesystem::exists(dir_->Path() / kChineseWorkFile));
-    QCOMPARE(List(window, "RTB1")->toPlainText(), QStringLiteral("ethyl\nbutyl\nmethyl"));
+    QCOMPARE(List(window, "englishList")->toPlainText(), QStringLiteral("ethyl\nbutyl\nmethyl"));
 }
 
 void DataWindowTest::fontRule()
 {
     DataWindow window(dir_->Path());
-    auto* english = List(window, "RTB1");
-    auto* chinese = List(window, "RTB2");
+    auto* english = List(window, "englishList");
+    auto* chinese = List(window, "chineseList");
     QCOMPARE(english->font().pointSize(), 9);
     QTest::keyClicks(english, QStringLiteral("ab"));
     QCOMPARE(english->font().pointSize(), 8);
@@ -324,21 +326,21 @@ void DataWindowTest::asksBeforeSplittingAHardLinkAndWaitsForTheLock()
     const auto other = dir_->Path() / "other.dat";
     std::filesystem::create_hard_link(Dictionary(), other);
     DataWindow window(dir_->Path());
-    Box(window, "Text2")->setText(QStringLiteral("ethyl"));
-    Box(window, "Text3")->setText(QStringLiteral("乙基"));
+    Box(window, "englishBox")->setText(QStringLiteral("ethyl"));
+    Box(window, "chineseBox")->setText(QStringLiteral("乙基"));
 
     // 否: nothing changes; 是: saved, and the other link keeps the old file.
-    Click(window, "Command2");
+    Click(window, "addButton");
     QCOMPARE(recorder_->Messages().size(), 1);
     QCOMPARE(recorder_->Messages().front().Icon, QMessageBox::Question);
     recorder_->Clear();
     QCOMPARE(test::Entries(Dictionary()), std::vector<std::string>{"6:methyl"});
     recorder_->AnswerQuestions(true);
-    List(window, "RTB1")->setPlainText(QStringLiteral("propyl"));
-    List(window, "RTB2")->setPlainText(QStringLiteral("丙基"));
-    Click(window, "Command3");
+    List(window, "englishList")->setPlainText(QStringLiteral("propyl"));
+    List(window, "chineseList")->setPlainText(QStringLiteral("丙基"));
+    Click(window, "batchAddButton");
     QCOMPARE(recorder_->Messages().size(), 2);
-    QCOMPARE(recorder_->Messages().back().Text, QStringLiteral("数据添加完毕     "));
+    QCOMPARE(recorder_->Messages().back().Text, QStringLiteral("数据添加完毕\n共添加 1 条数据。"));
     recorder_->Clear();
     QCOMPARE(test::Entries(Dictionary()), std::vector<std::string>({"6:propyl", "6:methyl"}));
     QCOMPARE(test::Entries(other), std::vector<std::string>{"6:methyl"});
@@ -346,9 +348,9 @@ void DataWindowTest::asksBeforeSplittingAHardLinkAndWaitsForTheLock()
     // Another writer holds the dictionary: the add waits for it, then goes on.
     auto held = std::make_unique<FileLock>(LockPathFor(Dictionary()), std::chrono::milliseconds(0));
     QTimer::singleShot(300, [&] { held.reset(); });
-    Click(window, "Command2");
+    Click(window, "addButton");
     QVERIFY(!held);
-    QCOMPARE(TakeMessages(), QStringList{"数据添加完毕    "});
+    QCOMPARE(TakeMessages(), QStringList{"“ethyl”已添加为第 3 条数据。"});
     QCOMPARE(test::Entries(Dictionary()), std::vector<std::string>({"6:propyl", "6:methyl", "5:ethyl"}));
 }
 

@@ -249,13 +249,17 @@ void RecordsPageTest::showsTheFileAsItNowIs()
     QCOMPARE(Shown(*window), QStringList({"1:methyl", "2:ethyl"}));
 
     window->Tabs()->setCurrentWidget(window->AddPage());
-    window->findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("ethylene"));
-    window->findChild<QLineEdit*>(QStringLiteral("Text3"))->setText(QStringLiteral("乙烯"));
-    window->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
-    QCOMPARE(TakeMessages(), QStringList{"数据添加完毕    "});
+    window->findChild<QLineEdit*>(QStringLiteral("englishBox"))->setText(QStringLiteral("ethylene"));
+    window->findChild<QLineEdit*>(QStringLiteral("chineseBox"))->setText(QStringLiteral("乙烯"));
+    window->findChild<QPushButton*>(QStringLiteral("addButton"))->click();
+    QCOMPARE(TakeMessages(), QStringList{"“ethylene”已添加为第 1 条数据。"});
     window->Tabs()->setCurrentWidget(window->Records());
     QCOMPARE(Shown(*window), QStringList({"1:ethylene", "2:methyl", "3:ethyl"}));
     QCOMPARE(Count(*window), QStringLiteral("找到 3 条，共 3 条数据"));
+
+    // Another program's change shows without a click.
+    WriteRecords(Dictionary(), {{"methyl", "甲基"}});
+    QTRY_COMPARE(Shown(*window), QStringList({"1:methyl"}));
 }
 
 // Set through the editor of the table: what is saved is what an add would
@@ -300,6 +304,26 @@ void RecordsPageTest::editsTheChineseInPlace()
                                          "词典没有任何改动。表格已按现在的文件刷新，请再试一次。"});
     QCOMPARE(test::ReadBytes(Dictionary()), rewritten);
     QCOMPARE(Shown(*window), QStringList({"1:methyl", "2:ethyl"}));
+
+    // Only Enter saves: leaving the cell, or Esc, puts the record back.
+    QTableView* const table = Table(*window);
+    for (const bool escape : {false, true}) {
+        const QModelIndex index = table->model()->index(1, RecordTableModel::ChineseColumn);
+        table->setCurrentIndex(index);
+        table->edit(index);
+        auto* const editor = table->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->setText(QStringLiteral("不存"));
+        if (escape)
+            QTest::keyClick(editor, Qt::Key_Escape);
+        else
+            Search(*window)->setFocus();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(TakeMessages(), QStringList());
+        QCOMPARE(test::ReadBytes(Dictionary()), rewritten);
+        QCOMPARE(table->model()->index(1, RecordTableModel::ChineseColumn).data().toString(), QStringLiteral("乙基"));
+    }
 }
 
 void RecordsPageTest::removesTheSelectedRecordsAfterAsking()
@@ -352,17 +376,14 @@ void RecordsPageTest::undoFromTheMainWindow()
     MainWindow main(Dictionary());
     const auto choose = [&](const char* name) { main.findChild<QAction*>(QLatin1String(name))->trigger(); };
 
-    choose("UndoChange"); // answered 否
-    QCOMPARE(TakeMessages().size(), 1);
-    recorder_->Answer(true);
-    choose("UndoChange");
-    QCOMPARE(TakeMessages().last(), QStringLiteral("没有可以撤销的词典修改（找不到上次修改前的备份“source.dat.bak”），词典没有任何改动。"));
-    QCOMPARE(test::ReadBytes(Dictionary()), before);
+    // Nothing to undo yet: the item is greyed.
+    QAction* const undo = main.findChild<QAction*>(QStringLiteral("undoChangeAction"));
+    QVERIFY(!undo->isEnabled());
 
-    choose("Datadd1");
+    choose("dataEntryAction");
     QWidget* window = nullptr;
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->objectName() == QStringLiteral("ForDat") && widget->isVisible())
+        if (widget->objectName() == QStringLiteral("dataWindow") && widget->isVisible())
             window = widget;
     QVERIFY(window);
     window->findChild<QTabWidget*>()->setCurrentIndex(1);
@@ -373,10 +394,15 @@ void RecordsPageTest::undoFromTheMainWindow()
     QCOMPARE(TakeMessages().last(), QStringLiteral("已删除 1 条数据。"));
     QCOMPARE(Shown(*window), QStringList({"1:ethyl"}));
 
+    // Opening 工具 finds the backup; the question says what undoing does.
+    emit main.findChild<QMenu*>(QStringLiteral("toolsMenu"))->aboutToShow();
+    QVERIFY(undo->isEnabled());
     recorder_->Answer(true);
-    choose("UndoChange");
+    choose("undoChangeAction");
     const QStringList undone = TakeMessages();
-    QVERIFY(undone.first().startsWith(QStringLiteral("? 要撤销上次词典修改吗？")));
+    QVERIFY2(undone.first().startsWith(QStringLiteral("? 要撤销 "))
+                 && undone.first().contains(QStringLiteral("由现在的 1 条数据恢复为修改前的 2 条")),
+             qPrintable(undone.first()));
     QCOMPARE(undone.last(), QStringLiteral("已撤销上次词典修改，词典已恢复为修改前的样子。"));
     QCOMPARE(test::ReadBytes(Dictionary()), before);
     QCOMPARE(Shown(*window), QStringList({"1:methyl", "2:ethyl"}));

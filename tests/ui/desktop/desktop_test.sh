@@ -32,16 +32,21 @@ export DISPLAY=:$(head -1 "$work/display")
 export QT_QPA_PLATFORM=xcb LANG=C.UTF-8 # not the tests' offscreen platform
 cp "$bin/carbonym" "$work/"
 # A dictionary of 400,000 terms, so that a translation lasts seconds: long
-# enough to close the window while it runs.
-python3 - "$work/source.dat" <<'PYTHON'
+# enough to close the window while it runs; the first 150,000 of them make a
+# translation of about a second.
+python3 - "$work/source-long.dat" "$work/source-second.dat" <<'PYTHON'
 import random, sys
 random.seed(14)
 chinese = "甲基".encode("gbk").ljust(45, b" ")
-with open(sys.argv[1], "wb") as out:
-    for _ in range(400000):
+with open(sys.argv[1], "wb") as out, open(sys.argv[2], "wb") as second:
+    for i in range(400000):
         english = "".join(random.choices("abcdefghijklmnopqrstuvwxyz", k=24)).encode()
-        out.write(len(english).to_bytes(2, "little") + english.ljust(64, b" ") + chinese)
+        record = len(english).to_bytes(2, "little") + english.ljust(64, b" ") + chinese
+        out.write(record)
+        if i < 150000:
+            second.write(record)
 PYTHON
+cp "$work/source-second.dat" "$work/source.dat"
 
 fail() {
     echo "FAILED: $*"
@@ -174,6 +179,14 @@ sleep 0.3
 xdotool key Down Return
 data=$(new_window "$main" "$about") || fail "数据添加 opened no window"
 wait_until 5 viewable "$data" || fail "the data-entry window is not shown"
+sleep 0.3
+import -window root "$work/data-window.png"
+# Beside the main window as far as the screen allows (this screen has no
+# room for both side by side): clear of its menu bar and of most of its width.
+read -r mx my mw mh < <(geometry "$main")
+read -r dx dy dw dh < <(geometry "$data")
+((dx >= mx + mw * 9 / 10 && (dy >= my + 30 || dx >= mx + mw))) ||
+    fail "the data-entry window (${dx},${dy} ${dw}×${dh}) lies over the main window (${mx},${my} ${mw}×${mh})"
 xdotool windowminimize --sync "$data"
 wait_until 5 unmapped "$data" || fail "the data-entry window did not minimise"
 click $tools_at
@@ -205,11 +218,75 @@ echo "closing animation: ${#seen[@]} distinct geometries over $duration_ms ms"
 read -r lx ly lw lh <<<"$last"
 ((ly - ft == 0)) || fail "the closing animation's last place has the frame's top at $((ly - ft)), not 0"
 
-# 6. Closing the main window during a long translation ends the program at once.
+# 6. The window resized to 1200 × 900: both boxes grow with it. A click at
+# x = 1100 lands in a box only if the box reaches there; what is typed there
+# comes back through the clipboard.
+xdotool windowminimize --sync "$data" # it lies beside the main window
+xdotool windowsize --sync "$main" 1200 900
+sleep 0.5
+read -r mx my mw mh < <(geometry "$main")
+((mw == 1200 && mh == 900)) || fail "the main window is ${mw}×${mh} after resizing to 1200×900"
+import -window root "$work/resized.png"
+typed_at() { # X Y TEXT: clicks, types TEXT, and prints what Ctrl+A, Ctrl+C copy there
+    click $((mx + $1)) $((my + $2))
+    xdotool key ctrl+a
+    xdotool type --delay 20 "$3"
+    xdotool key ctrl+a ctrl+c
+    sleep 0.3
+    xclip -selection clipboard -o
+}
+[[ $(typed_at 1100 300 grown) == grown ]] || fail "the source box did not grow to the right of the window"
+[[ $(typed_at 1100 820 grown) == grown ]] || fail "the result box did not grow to the bottom of the window"
+echo "resized to 1200×900: both boxes reach x = 1100"
+
+# 7. Translated and sorted by their keys, then the English changed: the
+# export is refused with a message, before any file is asked for.
+printf 'ethanol\nmethanol\n' | xclip -selection clipboard -i
+click $((mx + 300)) $((my + 200)) # into the source box
+xdotool key ctrl+a ctrl+v F5
+sleep 3 # the translation of about a second, its notice gone
+xdotool key F6
+sleep 1
+click $((mx + 300)) $((my + 200))
+xdotool key ctrl+Home
+xdotool type "x"
+click $tools_at
+sleep 0.3
+xdotool key Down Down Return # 数据添加, (撤销上次词典修改 is greyed), 导出中英文对照…
+refusal=$(new_window "$main" "$data" "$about") || fail "导出 after a change of the English opened nothing"
+sleep 0.3
+import -window root "$work/export-refused.png"
+name=$(xdotool getwindowname "$refusal")
+[[ $name == Carbonym ]] || fail "导出 after a change of the English opened “$name”, not a message"
+xdotool windowactivate --sync "$refusal" key Return
+wait_until 5 unmapped "$refusal" || fail "Enter did not close the export's message"
+echo "export after a change of the English: refused with a message"
+xdotool windowsize --sync "$main" 685 500
+
+# 8. A job of about a second shows the busy notice, drawn, while it runs.
+for ((i = 0; i < 300; i++)); do
+    echo "Benzoic acid, 4-amino-, ethyl ester $i; 2-chloro-N-methylbenzamide; ethyl acetoacetate"
+done | xclip -selection clipboard -i
+read -r mx my mw mh < <(geometry "$main")
+click $((mx + 100)) $((my + 80))
+xdotool key ctrl+a ctrl+v
+started=$(date +%s%N)
+click $translate_at
+busy=$(new_window "$main" "$data" "$about") || fail "a job of a second showed no busy notice"
+sleep 0.1
+import -window root "$work/busy-short.png"
+viewable "$busy" || fail "the busy notice was gone before it could be seen"
+read -r bx by bw bh < <(geometry "$busy")
+colours=$(convert "$work/busy-short.png" -crop "${bw}x${bh}+${bx}+${by}" +repage -unique-colors -format '%w' info:)
+((colours >= 4)) || fail "the busy notice is not drawn (${colours} colours)"
+wait_until 20 unmapped "$busy" || fail "the busy notice stayed up"
+echo "busy notice seen, drawn in $colours colours; the job took $((($(date +%s%N) - started) / 1000000)) ms"
+
+# 9. Closing the main window during a long translation ends the program at once.
+cp "$work/source-long.dat" "$work/source.dat"
 for ((i = 0; i < 6000; i++)); do
     echo "Benzoic acid, 4-amino-, ethyl ester $i; 2-chloro-N-methylbenzamide; ethyl acetoacetate"
 done | xclip -selection clipboard -i
-xdotool windowminimize --sync "$data" # it lies over the source box
 read -r mx my mw mh < <(geometry "$main")
 click $((mx + 100)) $((my + 80)) # into the source box
 xdotool key ctrl+v
@@ -224,5 +301,21 @@ click $((mx + mw + fr - 10)) $((my - ft / 2)) # the frame's close button
 wait_until 3 ended "$program" || fail "the program still runs 3 s after its window was closed"
 echo "the program ended $((($(date +%s%N) - closed_at) / 1000000)) ms after the close button"
 program=""
-rm -f "$work/source.dat" "$work/carbonym" # 45 MB; the screenshots stay
+
+# 10. At twice the scale, on a screen of 1600 × 1200 pixels, the window fits
+# the screen whole, its frame and the line under the boxes too.
+QT_SCALE_FACTOR=2 "$work/carbonym" >"$work/carbonym-scaled.log" 2>&1 &
+program=$!
+scaled=$(new_window) || fail "the main window did not appear at twice the scale"
+wait_until 10 viewable "$scaled" || fail "the main window is not shown at twice the scale"
+sleep 0.5
+import -window root "$work/scaled.png"
+read -r sx sy sw sh < <(geometry "$scaled")
+read -r fl fr ft fb < <(xprop -id "$scaled" _NET_FRAME_EXTENTS | tr -dc '0-9 ' | xargs)
+((sx - fl >= 0 && sy - ft >= 0 && sx + sw + fr <= 1600 && sy + sh + fb <= 1200)) ||
+    fail "at twice the scale the window lies at ${sx},${sy} ${sw}×${sh}, off the 1600×1200 screen"
+echo "at twice the scale: ${sw}×${sh} at ${sx},${sy}, on the screen"
+kill "$program"
+program=""
+rm -f "$work"/source*.dat "$work/carbonym" # 50 MB; the screenshots stay
 echo "PASSED"

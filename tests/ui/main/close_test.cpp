@@ -28,9 +28,9 @@ int RunChild(const QString& scenario)
     MainWindow window(std::filesystem::path("unused.dat"));
     window.show();
     if (scenario == QLatin1String("exit")) {
-        Choose(window, "Datadd1");
-        Choose(window, "AboutQ");
-        Choose(window, "Mexit");
+        Choose(window, "dataEntryAction");
+        Choose(window, "aboutAction");
+        Choose(window, "exitAction");
         Survived("exit");
     } else if (scenario == QLatin1String("close-in-nested-loop")) {
         // Another window runs a nested event loop (an animation, say) when

@@ -44,7 +44,7 @@ private:
     TextBox* source_ = nullptr;
     TextBox* result_ = nullptr;
 
-    QAction* Paste() { return Action(*window_, "MenpPos"); }
+    QAction* Paste() { return Action(*window_, "pasteAction"); }
 
     // A left click: the mouse button is released over the box.
     void Click(TextBox* box)
@@ -59,8 +59,8 @@ private slots:
         messages_.Clear();
         window_ = std::make_unique<MainWindow>(std::filesystem::path("unused.dat"), clipboard_);
         ShowAndActivate(*window_);
-        source_ = Box(*window_, "TextS");
-        result_ = Box(*window_, "TextD");
+        source_ = Box(*window_, "sourceBox");
+        result_ = Box(*window_, "resultBox");
         source_->SetText(u"alpha\r\nbeta");
         result_->SetText(u"gamma delta");
     }
@@ -71,16 +71,16 @@ private slots:
     {
         Select(source_, 2, 5);
         Select(result_, 0, 5);
-        Choose(*window_, "MenCop");
+        Choose(*window_, "copyAction");
         QVERIFY(clipboard_.Content == u"pha\r\n");
 
-        Choose(*window_, "MenCut");
+        Choose(*window_, "cutAction");
         QVERIFY(source_->Text() == u"albeta");
         QCOMPARE(source_->SelectionStart(), size_t(2));
         QVERIFY(result_->Text() == u"gamma delta");
 
         // The source has no selection now: the result's is next.
-        Choose(*window_, "MenDel");
+        Choose(*window_, "deleteAction");
         QVERIFY(result_->Text() == u" delta");
         QVERIFY(clipboard_.Content == u"pha\r\n");
         QVERIFY(messages_.Messages().isEmpty());
@@ -95,7 +95,7 @@ private slots:
         QVERIFY(source_->Text() == u"alpha\r\nbeta");
 
         Select(result_, 6, 5);
-        Choose(*window_, "MenCut");
+        Choose(*window_, "cutAction");
         QVERIFY(clipboard_.Content == u"delta");
         QVERIFY(result_->Text() == u"gamma ");
         QVERIFY(source_->Text() == u"alpha\r\nbeta");
@@ -107,7 +107,7 @@ private slots:
         Select(result_, 0, 5);
         source_->setFocus(Qt::MouseFocusReason);
         QCOMPARE(result_->SelectionLength(), size_t(5));
-        Choose(*window_, "MenCop");
+        Choose(*window_, "copyAction");
         QVERIFY(clipboard_.Content == u"gamma");
 
         // A return from a menu or another window is no move into the box.
@@ -123,16 +123,16 @@ private slots:
         QVERIFY(!Paste()->isEnabled());
 
         clipboard_.Content = u"kept";
-        Choose(*window_, "MenCut");
+        Choose(*window_, "cutAction");
         QVERIFY(Paste()->isEnabled());
         QVERIFY(clipboard_.Content == u"kept");
 
         clipboard_.Content = u"";
         Click(result_);
-        Choose(*window_, "MenCop");
+        Choose(*window_, "copyAction");
         QVERIFY(Paste()->isEnabled());
 
-        Choose(*window_, "MenDel");
+        Choose(*window_, "deleteAction");
         QVERIFY(source_->Text() == u"alpha\r\nbeta");
         QVERIFY(result_->Text() == u"gamma delta");
     }
@@ -189,7 +189,7 @@ private slots:
         Click(result_);
         QVERIFY(!Paste()->isEnabled());
         Select(source_, 0, 1);
-        Choose(*window_, "MenCop");
+        Choose(*window_, "copyAction");
         QVERIFY(Paste()->isEnabled());
     }
 
@@ -197,7 +197,7 @@ private slots:
     {
         clipboard_.Content = u"new";
         Select(source_, 0, 5);
-        Choose(*window_, "MenpPos");
+        Choose(*window_, "pasteAction");
         QVERIFY(source_->Text() == u"alpha\r\nbeta");
         QVERIFY(result_->Text() == u"gamma delta");
     }
@@ -209,20 +209,20 @@ private slots:
         source_->setFocus(Qt::MouseFocusReason);
         Select(source_, 0, 5);
         Select(result_, 0, 5);
-        Choose(*window_, "MenpPos");
+        Choose(*window_, "pasteAction");
         QVERIFY(result_->Text() == u"one\r\ntwo delta");
         QCOMPARE(result_->SelectionStart(), size_t(8));
         QVERIFY(source_->Text() == u"alpha\r\nbeta");
 
         Click(source_);
         source_->SetSelectionStart(7);
-        Choose(*window_, "MenpPos");
+        Choose(*window_, "pasteAction");
         QVERIFY(source_->Text() == u"alpha\r\none\r\ntwobeta");
 
         // An empty clipboard: the selection goes.
         clipboard_.Content = u"";
         Select(source_, 0, 7);
-        Choose(*window_, "MenpPos");
+        Choose(*window_, "pasteAction");
         QVERIFY(source_->Text() == u"one\r\ntwobeta");
     }
 
@@ -234,10 +234,10 @@ private slots:
         QPoint menuAt;
         QTimer::singleShot(0, this, [&] {
             auto* const menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            QVERIFY(menu && menu->objectName() == QLatin1String("KUAI"));
+            QVERIFY(menu && menu->objectName() == QLatin1String("editMenu"));
             pasteEnabled = Paste()->isEnabled();
             menuAt = menu->pos();
-            QAction* const copy = Action(*window_, "MenCop");
+            QAction* const copy = Action(*window_, "copyAction");
             QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(copy).center());
         });
         const QPoint at(300, 50);
@@ -254,12 +254,12 @@ private slots:
         Click(source_);
         clipboard_.Busy = true;
         Select(source_, 0, 5);
-        Choose(*window_, "MenCut");
+        Choose(*window_, "cutAction");
         QVERIFY(source_->Text() == u"alpha\r\nbeta");
         QCOMPARE(messages_.Messages().size(), 1);
         QCOMPARE(messages_.Messages().front().Icon, QMessageBox::Warning);
 
-        Choose(*window_, "MenpPos");
+        Choose(*window_, "pasteAction");
         QVERIFY(source_->Text() == u"alpha\r\nbeta");
         QCOMPARE(messages_.Messages().size(), 2);
 
@@ -272,14 +272,14 @@ private slots:
     {
         MainWindow window(std::filesystem::path("unused.dat"));
         ShowAndActivate(window);
-        TextBox* const source = Box(window, "TextS");
+        TextBox* const source = Box(window, "sourceBox");
         source->SetText(u"one\r\ntwo");
         QTest::mouseClick(source->viewport(), Qt::LeftButton, {}, QPoint(200, 100));
         Select(source, 0, 8);
-        Choose(window, "MenCut");
+        Choose(window, "cutAction");
         QVERIFY(source->Text().empty());
-        Choose(window, "MenpPos");
-        Choose(window, "MenpPos");
+        Choose(window, "pasteAction");
+        Choose(window, "pasteAction");
         QVERIFY(source->Text() == u"one\r\ntwoone\r\ntwo");
     }
 };

@@ -42,30 +42,30 @@ private slots:
 
         MainWindow window(dictionary_);
         ShowAndActivate(window);
-        TextBox* const source = Box(window, "TextS");
-        TextBox* const result = Box(window, "TextD");
+        TextBox* const source = Box(window, "sourceBox");
+        TextBox* const result = Box(window, "resultBox");
         source->SetText(pasted);
         const std::u16string held = source->Text();
 
-        Choose(window, "Tw");
+        Choose(window, "translateAction");
         const auto translated = TranslateCommand(held, dictionary_);
         QCOMPARE(translated.Status, TranslateStatus::Translated);
         QVERIFY(result->Text() == translated.Result.Text);
         QCOMPARE(result->SelectionStart(), translated.Result.Caret);
 
-        Choose(window, "St");
+        Choose(window, "sortAction");
         const std::u16string reordered = ReorderText(translated.Result.Text);
         QVERIFY(result->Text() == reordered);
 
-        Choose(window, "CHA");
+        Choose(window, "displayAction");
         QVERIFY(result->Text() == ToBilingual(reordered, held));
-        Choose(window, "CHA");
+        Choose(window, "displayAction");
         QVERIFY(result->Text() == ToChineseOnly(ToBilingual(reordered, held)));
         QVERIFY(messages_.Messages().isEmpty());
 
         // Still usable: a short list right after.
         source->SetText(name);
-        Choose(window, "Tw");
+        Choose(window, "translateAction");
         QVERIFY(result->Text() == u"苯甲酸, 4-氨基-, 乙酯");
     }
 };

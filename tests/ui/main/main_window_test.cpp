@@ -10,6 +10,9 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QDir>
+
+#include <algorithm>
 
 namespace carbonym::ui {
 
@@ -47,7 +50,7 @@ private:
     };
     static State MenuState(QWidget& window)
     {
-        return {Action(window, "St")->isEnabled(), Action(window, "CHA")->isEnabled(), Action(window, "CHA")->text()};
+        return {Action(window, "sortAction")->isEnabled(), Action(window, "displayAction")->isEnabled(), Action(window, "displayAction")->text()};
     }
 
 private slots:
@@ -68,22 +71,26 @@ private slots:
     {
         MainWindow window(dictionary_);
         ShowAndActivate(window);
-        QCOMPARE(window.objectName(), QStringLiteral("dier"));
+        QCOMPARE(window.objectName(), QStringLiteral("mainWindow"));
         QCOMPARE(window.windowTitle(), QStringLiteral("Carbonym"));
         QVERIFY(window.windowIcon().availableSizes().contains(QSize(32, 32)));
         QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
 
-        // The client area below the menu bar: size and place on the screen.
+        // The client area below the menu bar at its size and place on the
+        // screen (10275 × 6795 twips at 4455, 4185).
         QWidget* const client = window.centralWidget();
         QCOMPARE(client->size(), QSize(685, 453));
         QCOMPARE(client->mapToGlobal(QPoint(0, 0)), QPoint(297, 279));
 
-        TextBox* const source = Box(window, "TextS");
-        TextBox* const result = Box(window, "TextD");
-        QCOMPARE(source->geometry(), QRect(8, 40, 665, 169));
-        QCOMPARE(result->geometry(), QRect(8, 232, 665, 217));
-        QCOMPARE(window.findChild<QWidget*>(QStringLiteral("Line1"))->geometry(), QRect(0, 8, 680, 1));
+        // The source box above the result box, each across the window, the
+        // result box the taller, neither running out of the window.
+        TextBox* const source = Box(window, "sourceBox");
+        TextBox* const result = Box(window, "resultBox");
+        QVERIFY(client->rect().contains(source->geometry()) && client->rect().contains(result->geometry()));
+        QVERIFY(source->geometry().bottom() < result->geometry().top());
+        QVERIFY(source->width() > client->width() * 9 / 10 && result->width() == source->width());
+        QVERIFY(result->height() > source->height());
         for (TextBox* box : {source, result}) {
             QVERIFY(box->Text().empty());
             QCOMPARE(box->font().family(), QStringLiteral("宋体"));
@@ -101,13 +108,13 @@ private slots:
         for (const QLabel* label : labels) {
             QVERIFY(label->font().bold());
             QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-            QCOMPARE(label->font().pointSize(), label->objectName() == QLatin1String("Label2") ? 9 : 12);
+            QCOMPARE(label->font().pointSize(), label->objectName() == QLatin1String("hint") ? 9 : 12);
             QCOMPARE(label->focusPolicy(), Qt::NoFocus);
         }
         QCOMPARE(labels[0]->text(), QStringLiteral("英文："));
         QCOMPARE(labels[2]->text(), QStringLiteral("译文："));
-        QCOMPARE(labels[0]->objectName(), QStringLiteral("Label1"));
-        QCOMPARE(labels[2]->objectName(), QStringLiteral("Label1"));
+        // The hint names the keys of the two commands.
+        QVERIFY(labels[1]->text().contains(QStringLiteral("F5")) && labels[1]->text().contains(QStringLiteral("F6")));
     }
 
     void hasTheMenusInOrder()
@@ -115,36 +122,35 @@ private slots:
         MainWindow window(dictionary_);
         const auto bar = window.menuBar()->actions();
         QCOMPARE(Captions(bar), (QStringList{"翻译", "排序", "设置", "工具", "字体", "关于", "退出"}));
-        QStringList names;
-        for (const QAction* action : bar)
-            names << action->objectName();
-        QCOMPARE(names, (QStringList{"Tw", "St", "Sets", "ToolT", "zit", "AboutQ", "Mexit"}));
         QVERIFY(!bar[0]->menu() && !bar[1]->menu() && !bar[5]->menu() && !bar[6]->menu());
 
-        QCOMPARE(Captions(window.findChild<QMenu*>("Sets")->actions()), (QStringList{"中英文", "按命名规则排序"}));
-        QCOMPARE(Captions(window.findChild<QMenu*>("ToolT")->actions()),
-                 (QStringList{"数据添加", "撤销上次词典修改", "导出中英文对照…"}));
-        const auto sizes = window.findChild<QMenu*>("zit")->actions();
-        QCOMPARE(Captions(sizes), (QStringList{"9", "10", "11", "12"}));
-        for (int i = 0; i < sizes.size(); ++i) {
-            QCOMPARE(sizes[i]->objectName(), QStringLiteral("menSize"));
-            QCOMPARE(sizes[i]->data().toInt(), i);
-        }
+        QCOMPARE(Captions(window.findChild<QMenu*>("settingsMenu")->actions()),
+                 (QStringList{"中英文", "按命名规则排序"}));
+        QVERIFY(Action(window, "sortByRulesAction")->toolTip().contains(QStringLiteral("命名规则")));
+        QCOMPARE(Captions(window.findChild<QMenu*>("toolsMenu")->actions()),
+                 (QStringList{"数据添加", "撤销上次词典修改", "导出中英文对照…", "下一处未译", "翻译", "排序"}));
+        // The keys of the commands.
+        QCOMPARE(bar[0]->shortcuts().value(0).toString(), QStringLiteral("F5"));
+        QCOMPARE(bar[0]->shortcuts().value(1).toString(), QStringLiteral("Ctrl+Return"));
+        QCOMPARE(bar[1]->shortcuts().value(0).toString(), QStringLiteral("F6"));
+        QCOMPARE(bar[1]->shortcuts().value(1).toString(), QStringLiteral("Ctrl+R"));
+        QCOMPARE(Action(window, "nextEnglishAction")->shortcut().toString(), QStringLiteral("F3"));
 
-        QMenu* const kuai = window.findChild<QMenu*>("KUAI");
-        QCOMPARE(kuai->title(), QStringLiteral("kuaiji"));
-        QVERIFY(!bar.contains(kuai->menuAction()));
-        QCOMPARE(Captions(kuai->actions()), (QStringList{"剪切", "复制", "粘贴", "删除"}));
+        QMenu* const editMenu = window.findChild<QMenu*>("editMenu");
+        QVERIFY(!bar.contains(editMenu->menuAction()));
+        QCOMPARE(Captions(editMenu->actions()), (QStringList{"剪切", "复制", "粘贴", "删除"}));
         QStringList shortcuts;
-        for (const QAction* action : kuai->actions())
+        for (const QAction* action : editMenu->actions())
             shortcuts << action->shortcut().toString();
         QCOMPARE(shortcuts, (QStringList{"Ctrl+X", "Ctrl+C", "Ctrl+V", "Del"}));
 
-        // After start only reorder and display mode wait for their turn.
+        // After start only reorder and display mode wait for their turn, and
+        // undo for a change to undo.
         for (QAction* action : window.findChildren<QAction*>()) {
-            const bool waits = action->objectName() == QLatin1String("St") || action->objectName() == QLatin1String("CHA");
-            QVERIFY2(action->isEnabled() != waits, qPrintable(action->objectName()));
-            QVERIFY(action->isCheckable() == (action->objectName() == QLatin1String("SortByRules")));
+            const QString name = action->objectName();
+            const bool waits = name == QLatin1String("sortAction") || name == QLatin1String("displayAction")
+                || name == QLatin1String("undoChangeAction");
+            QVERIFY2(action->isEnabled() != waits, qPrintable(name));
             QVERIFY(!action->text().contains(QLatin1Char('&')));
         }
     }
@@ -152,32 +158,32 @@ private slots:
     void translatesSortsAndSwitchesTheDisplay()
     {
         MainWindow window(dictionary_);
-        TextBox* const source = Box(window, "TextS");
-        TextBox* const result = Box(window, "TextD");
+        TextBox* const source = Box(window, "sourceBox");
+        TextBox* const result = Box(window, "resultBox");
         source->SetText(U("Benzoic acid, 4-amino-, ethyl ester"));
 
-        Choose(window, "Tw");
+        Choose(window, "translateAction");
         QVERIFY(result->Text() == U("苯甲酸, 4-氨基-, 乙酯"));
         // After the term of the last record that matched.
         QCOMPARE(result->SelectionStart(), size_t(9));
         QVERIFY((MenuState(window) == State{true, false, "中英文"}));
 
-        Choose(window, "St");
+        Choose(window, "sortAction");
         QVERIFY(result->Text() == U("4-氨基-苯甲酸乙酯\r\n"));
         QCOMPARE(result->SelectionStart(), result->Text().size());
         QVERIFY((MenuState(window) == State{false, true, "中英文"}));
 
-        Choose(window, "CHA");
+        Choose(window, "displayAction");
         QVERIFY(result->Text() == U("Benzoic acid, 4-amino-, ethyl ester\r\n4-氨基-苯甲酸乙酯\r\n"));
         QVERIFY((MenuState(window) == State{false, true, "全中文"}));
 
-        Choose(window, "CHA");
+        Choose(window, "displayAction");
         QVERIFY(result->Text() == U("4-氨基-苯甲酸乙酯\r\n"));
         QVERIFY((MenuState(window) == State{false, true, "中英文"}));
 
         // A new translation starts the sequence afresh, from either display.
-        Choose(window, "CHA");
-        Choose(window, "Tw");
+        Choose(window, "displayAction");
+        Choose(window, "translateAction");
         QVERIFY(result->Text() == U("苯甲酸, 4-氨基-, 乙酯"));
         QVERIFY((MenuState(window) == State{true, false, "中英文"}));
         QVERIFY(source->Text() == U("Benzoic acid, 4-amino-, ethyl ester"));
@@ -195,71 +201,153 @@ private slots:
         const auto notice = [](MainWindow& window) { return window.statusBar()->currentMessage(); };
         {
             MainWindow window(dictionary_);
-            QAction* const rules = Action(window, "SortByRules");
+            QAction* const rules = Action(window, "sortByRulesAction");
             QVERIFY(!rules->isChecked());
-            TextBox* const result = Box(window, "TextD");
-            Box(window, "TextS")->SetText(U("Benzoic acid, 4-amino-, ethyl ester\r\nglycidyl amino\r\nbenzoic ACID"));
+            TextBox* const result = Box(window, "resultBox");
+            Box(window, "sourceBox")->SetText(U("Benzoic acid, 4-amino-, ethyl ester\r\nglycidyl amino\r\nbenzoic ACID"));
 
-            Choose(window, "Tw");
+            Choose(window, "translateAction");
             QVERIFY(result->Text() == U("苯甲酸, 4-氨基-, 乙酯\r\nglycidyl 氨基\r\n苯甲酸"));
             QCOMPARE(marked(result), QStringList{"glycidyl"});
-            QCOMPARE(notice(window), QStringLiteral("1 行仍含英文"));
+            QCOMPARE(notice(window), QStringLiteral("1 行仍含英文；排序后可选“中英文”对照"));
 
+            Choose(window, "sortAction");
+            QVERIFY(result->Text() == U("4-氨基-苯甲酸乙酯\r\n氨基glycidyl\r\n苯甲酸\r\n"));
+            // Ticking the rule re-orders the sorted result on the screen, from
+            // the translation; unticking brings the plain order back.
             rules->trigger();
-            Choose(window, "St");
             QVERIFY(result->Text() == U("4-氨基苯甲酸乙酯\r\n氨基glycidyl\r\n苯甲酸\r\n"));
             QCOMPARE(marked(result), QStringList{"glycidyl"});
             QCOMPARE(notice(window), QStringLiteral("1 行仍含英文"));
 
-            // The source lines of the bilingual display are not marked; back
-            // in Chinese the marks return.
-            Choose(window, "CHA");
-            QVERIFY(marked(result).isEmpty());
-            Choose(window, "CHA");
+            // The Chinese lines of the bilingual display keep their marks,
+            // the English lines get none; the rule re-orders there too.
+            Choose(window, "displayAction");
+            QCOMPARE(marked(result), QStringList{"glycidyl"});
+            QCOMPARE(notice(window), QStringLiteral("1 行仍含英文"));
+            rules->trigger();
+            QVERIFY(result->Text().starts_with(U("Benzoic acid, 4-amino-, ethyl ester\r\n4-氨基-苯甲酸乙酯\r\n")));
+            rules->trigger();
+            Choose(window, "displayAction");
+            QVERIFY(result->Text() == U("4-氨基苯甲酸乙酯\r\n氨基glycidyl\r\n苯甲酸\r\n"));
             QCOMPARE(marked(result), QStringList{"glycidyl"});
 
-            Box(window, "TextS")->SetText(U("Benzoic acid, 4-amino-, ethyl ester"));
-            Choose(window, "Tw");
+            // 下一处未译 selects the marked run.
+            Choose(window, "nextEnglishAction");
+            QVERIFY(result->SelectedText() == u"glycidyl");
+
+            // Emptied by hand, the result has no English left to count.
+            result->selectAll();
+            QTest::keyClick(result, Qt::Key_Delete);
+            QTRY_COMPARE(notice(window), QString());
+
+            Box(window, "sourceBox")->SetText(U("Benzoic acid, 4-amino-, ethyl ester"));
+            Choose(window, "translateAction");
             QVERIFY(marked(result).isEmpty());
-            QCOMPARE(notice(window), QString());
         }
         {
             MainWindow window(dictionary_);
-            QVERIFY(Action(window, "SortByRules")->isChecked());
-            Action(window, "SortByRules")->trigger();
-            Box(window, "TextS")->SetText(U("Benzoic acid, 4-amino-, ethyl ester"));
-            Choose(window, "Tw");
-            Choose(window, "St");
-            QVERIFY(Box(window, "TextD")->Text() == U("4-氨基-苯甲酸乙酯\r\n"));
+            QVERIFY(Action(window, "sortByRulesAction")->isChecked());
+            Action(window, "sortByRulesAction")->trigger();
+            Box(window, "sourceBox")->SetText(U("Benzoic acid, 4-amino-, ethyl ester"));
+            Choose(window, "translateAction");
+            Choose(window, "sortAction");
+            QVERIFY(Box(window, "resultBox")->Text() == U("4-氨基-苯甲酸乙酯\r\n"));
         }
         MainWindow window(dictionary_);
-        QVERIFY(!Action(window, "SortByRules")->isChecked());
+        QVERIFY(!Action(window, "sortByRulesAction")->isChecked());
         QVERIFY(ProgramSettings()->fileName().startsWith(QString::fromStdString(directory_.Path().string())));
+    }
+
+    // 中英文 and the export pair each sorted line with its own English line,
+    // across blank lines, from either display.
+    void pairsSortedLinesWithTheirOwnEnglish()
+    {
+        MainWindow window(dictionary_);
+        TextBox* const result = Box(window, "resultBox");
+        Box(window, "sourceBox")->SetText(U("amino\r\n\r\nBenzoic acid, 4-amino-, ethyl ester\r\n\r\nbenzoic acid"));
+        Choose(window, "translateAction");
+        Choose(window, "sortAction");
+        QVERIFY(result->Text() == U("氨基\r\n4-氨基-苯甲酸乙酯\r\n苯甲酸\r\n"));
+        Choose(window, "displayAction");
+        QVERIFY(result->Text()
+                == U("amino\r\n氨基\r\nBenzoic acid, 4-amino-, ethyl ester\r\n4-氨基-苯甲酸乙酯\r\nbenzoic acid\r\n苯甲酸\r\n"));
+        const QString path = QString::fromStdString((directory_ / "对照.csv").string());
+        QVERIFY(window.ExportPairs(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        QCOMPARE(QString::fromUtf8(bytes.mid(3)),
+                 QStringLiteral("\"amino\",\"氨基\"\r\n\"Benzoic acid, 4-amino-, ethyl ester\",\"4-氨基-苯甲酸乙酯\"\r\n"
+                                "\"benzoic acid\",\"苯甲酸\"\r\n"));
+        // After a plain 排序 the line also says how many lines the naming
+        // rules would give otherwise (4-氨基苯甲酸乙酯).
+        QCOMPARE(window.statusBar()->currentMessage(),
+                 QStringLiteral("已导出 3 行到“%1”；1 行按命名规则排序会不同（设置 → 按命名规则排序）")
+                     .arg(QDir::toNativeSeparators(path)));
+        Choose(window, "displayAction");
+        QVERIFY(result->Text() == U("氨基\r\n4-氨基-苯甲酸乙酯\r\n苯甲酸\r\n"));
+    }
+
+    // A result that is no longer the English box's translation, or whose
+    // lines no longer match it, is refused, and the line says why.
+    void refusesToExportAStaleOrMispairedResult()
+    {
+        MainWindow window(dictionary_);
+        TextBox* const source = Box(window, "sourceBox");
+        TextBox* const result = Box(window, "resultBox");
+        const QString path = QString::fromStdString((directory_ / "对照.csv").string());
+        QFile::remove(path);
+        QVERIFY(!window.ExportPairs(path)); // nothing translated yet
+        QVERIFY(messages_.Messages().back().Text.contains(QStringLiteral("请先翻译")));
+
+        source->SetText(U("amino\r\nbenzoic acid"));
+        Choose(window, "translateAction");
+        Choose(window, "sortAction");
+        source->moveCursor(QTextCursor::Start);
+        source->insertPlainText(QStringLiteral("methanol\n"));
+        QVERIFY(window.statusBar()->currentMessage().contains(QStringLiteral("译文已过时")));
+        QVERIFY(!window.ExportPairs(path));
+        QVERIFY(messages_.Messages().back().Text.contains(QStringLiteral("重新翻译")));
+        QVERIFY(!QFile::exists(path));
+
+        Choose(window, "translateAction");
+        QVERIFY(!window.statusBar()->currentMessage().contains(QStringLiteral("过时")));
+        Choose(window, "sortAction");
+        // A line of the result deleted by hand.
+        QTextCursor cursor(result->document());
+        cursor.select(QTextCursor::BlockUnderCursor);
+        cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+        QVERIFY(!window.ExportPairs(path));
+        QVERIFY(messages_.Messages().back().Text.contains(QStringLiteral("应有 3 行")));
+        QVERIFY(!QFile::exists(path));
     }
 
     void displayWithAnEmptyResultOnlyTogglesTheCaption()
     {
         MainWindow window(dictionary_);
-        Box(window, "TextS")->SetText(u"x");
-        Choose(window, "Tw");
-        Choose(window, "St");
-        Box(window, "TextD")->SetText(u"");
-        Choose(window, "CHA");
-        QVERIFY(Box(window, "TextD")->Text().empty());
-        QCOMPARE(Action(window, "CHA")->text(), QStringLiteral("全中文"));
+        Box(window, "sourceBox")->SetText(u"x");
+        Choose(window, "translateAction");
+        Choose(window, "sortAction");
+        Box(window, "resultBox")->SetText(u"");
+        Choose(window, "displayAction");
+        QVERIFY(Box(window, "resultBox")->Text().empty());
+        QCOMPARE(Action(window, "displayAction")->text(), QStringLiteral("全中文"));
     }
 
     void leavesTheCaretAfterTheLastInsertedTerm()
     {
         MainWindow window(dictionary_);
-        TextBox* const result = Box(window, "TextD");
-        Box(window, "TextS")->SetText(u"amino x AMINO\r\nfoo");
-        Choose(window, "Tw");
+        TextBox* const result = Box(window, "resultBox");
+        Box(window, "sourceBox")->SetText(u"amino x AMINO\r\nfoo");
+        Choose(window, "translateAction");
         QVERIFY(result->Text() == U("氨基 x 氨基\r\nfoo"));
         QCOMPARE(result->SelectionStart(), size_t(7));
 
-        Box(window, "TextS")->SetText(u"nothing\r\nhere");
-        Choose(window, "Tw");
+        Box(window, "sourceBox")->SetText(u"nothing\r\nhere");
+        Choose(window, "translateAction");
         QVERIFY(result->Text() == u"nothing\r\nhere");
         QCOMPARE(result->SelectionStart(), size_t(0));
     }
@@ -267,14 +355,14 @@ private slots:
     void refusesAnEmptySource()
     {
         MainWindow window(dictionary_);
-        Box(window, "TextS")->SetText(u"x y");
-        Choose(window, "Tw");
-        Choose(window, "St");
+        Box(window, "sourceBox")->SetText(u"x y");
+        Choose(window, "translateAction");
+        Choose(window, "sortAction");
         const State before = MenuState(window);
 
-        Box(window, "TextS")->SetText(u"");
-        Choose(window, "Tw");
-        QVERIFY(Box(window, "TextD")->Text().empty());
+        Box(window, "sourceBox")->SetText(u"");
+        Choose(window, "translateAction");
+        QVERIFY(Box(window, "resultBox")->Text().empty());
         QCOMPARE(messages_.Messages().size(), 1);
         const ShownMessage message = messages_.Messages().front();
         QCOMPARE(message.Text, QStringLiteral("没有要翻译的英文内容！"));
@@ -286,10 +374,10 @@ private slots:
     void translatesASourceOfBlanksAndLineBreaks()
     {
         MainWindow window(dictionary_);
-        Box(window, "TextS")->SetText(u"  \r\n");
-        Choose(window, "Tw");
-        QVERIFY(Box(window, "TextD")->Text() == u"  \r\n");
-        QVERIFY(Action(window, "St")->isEnabled());
+        Box(window, "sourceBox")->SetText(u"  \r\n");
+        Choose(window, "translateAction");
+        QVERIFY(Box(window, "resultBox")->Text() == u"  \r\n");
+        QVERIFY(Action(window, "sortAction")->isEnabled());
         QVERIFY(messages_.Messages().isEmpty());
     }
 
@@ -297,16 +385,16 @@ private slots:
     {
         std::filesystem::remove(dictionary_);
         MainWindow window(dictionary_);
-        Box(window, "TextS")->SetText(u"Benzoic acid");
-        Choose(window, "Tw");
-        QVERIFY(Box(window, "TextD")->Text() == u"Benzoic acid");
+        Box(window, "sourceBox")->SetText(u"Benzoic acid");
+        Choose(window, "translateAction");
+        QVERIFY(Box(window, "resultBox")->Text() == u"Benzoic acid");
         QVERIFY(std::filesystem::exists(dictionary_));
-        QVERIFY(Action(window, "St")->isEnabled());
+        QVERIFY(Action(window, "sortAction")->isEnabled());
         // Translating with no entry at all says so, for a missing file and
         // then for the empty one it made.
         QCOMPARE(messages_.Messages().size(), 1);
         QVERIFY(messages_.Messages().back().Text.contains(QStringLiteral("没有任何词条")));
-        Choose(window, "Tw");
+        Choose(window, "translateAction");
         QCOMPARE(messages_.Messages().size(), 2);
         QVERIFY(messages_.Messages().back().Text.contains(QStringLiteral("没有任何词条")));
     }
@@ -315,68 +403,111 @@ private slots:
     {
         // A directory where the dictionary should be.
         MainWindow window(directory_.Path());
-        Box(window, "TextS")->SetText(u"Benzoic acid\r\namino");
-        Box(window, "TextD")->SetText(u"old");
-        Choose(window, "Tw");
-        QVERIFY(Box(window, "TextD")->Text() == u"Benzoic acid\r\namino");
+        Box(window, "sourceBox")->SetText(u"Benzoic acid\r\namino");
+        Box(window, "resultBox")->SetText(u"old");
+        Choose(window, "translateAction");
+        QVERIFY(Box(window, "resultBox")->Text() == u"Benzoic acid\r\namino");
         QCOMPARE(messages_.Messages().size(), 1);
         QVERIFY(messages_.Messages().front().Text.startsWith(QStringLiteral("翻译失败")));
         QCOMPARE(messages_.Messages().front().Icon, QMessageBox::Warning);
         QVERIFY((MenuState(window) == State{false, false, "中英文"}));
     }
 
-    void setsTheFontSizeOfBothBoxes()
+    void setsTheFontSizeOfBothBoxesAndRemembersIt()
     {
-        MainWindow window(dictionary_);
-        TextBox* const source = Box(window, "TextS");
-        TextBox* const result = Box(window, "TextD");
-        source->SetText(u"alpha\r\nbeta");
-        Select(source, 2, 5);
-        const auto sizes = window.findChild<QMenu*>("zit")->actions();
+        {
+            MainWindow window(dictionary_);
+            TextBox* const source = Box(window, "sourceBox");
+            TextBox* const result = Box(window, "resultBox");
+            source->SetText(u"alpha\r\nbeta");
+            Select(source, 2, 5);
+            const auto sizes = window.findChild<QMenu*>("fontMenu")->actions();
+            QVERIFY(sizes.size() > 4);
+            QAction* const twelve = *std::find_if(sizes.begin(), sizes.end(),
+                                                  [](QAction* size) { return size->text() == QStringLiteral("12"); });
+            QVERIFY(std::count_if(sizes.begin(), sizes.end(), [](QAction* size) { return size->isChecked(); }) == 1);
+            QCOMPARE(sizes[1]->text(), QStringLiteral("9"));
+            QVERIFY(sizes[1]->isChecked());
 
-        sizes[3]->trigger();
-        for (TextBox* box : {source, result}) {
-            QCOMPARE(box->font().pointSize(), 12);
-            QCOMPARE(box->font().family(), QStringLiteral("宋体"));
-            QVERIFY(!box->font().bold());
+            twelve->trigger();
+            QVERIFY(twelve->isChecked() && !sizes[1]->isChecked());
+            for (TextBox* box : {source, result}) {
+                QCOMPARE(box->font().pointSize(), 12);
+                QCOMPARE(box->font().family(), QStringLiteral("宋体"));
+                QVERIFY(!box->font().bold());
+            }
+            QVERIFY(source->Text() == u"alpha\r\nbeta");
+            QVERIFY(source->SelectedText() == u"pha\r\n");
+            for (const QLabel* label : window.findChildren<QLabel*>())
+                QCOMPARE(label->font().pointSize(), label->objectName() == QLatin1String("hint") ? 9 : 12);
         }
-        QVERIFY(source->Text() == u"alpha\r\nbeta");
-        QVERIFY(source->SelectedText() == u"pha\r\n");
-        for (const QLabel* label : window.findChildren<QLabel*>())
-            QCOMPARE(label->font().pointSize(), label->objectName() == QLatin1String("Label2") ? 9 : 12);
-
-        sizes[0]->trigger();
-        QCOMPARE(source->font().pointSize(), 9);
-        QCOMPARE(result->font().pointSize(), 9);
+        {
+            // The next start begins at the size chosen last.
+            MainWindow window(dictionary_);
+            QCOMPARE(Box(window, "sourceBox")->font().pointSize(), 12);
+            QCOMPARE(Box(window, "resultBox")->font().pointSize(), 12);
+            window.findChild<QMenu*>("fontMenu")->actions()[1]->trigger();
+        }
+        MainWindow window(dictionary_);
+        QCOMPARE(Box(window, "resultBox")->font().pointSize(), 9);
     }
 
-    void keepsTheControlsInPlaceWhenResized()
+    // Both boxes follow the window, and a new translation is read from the
+    // top.
+    void growsTheBoxesWithTheWindowAndShowsANewResultFromTheTop()
     {
         MainWindow window(dictionary_);
         ShowAndActivate(window);
-        TextBox* const result = Box(window, "TextD");
-        const QRect before = result->geometry();
-        window.resize(300, 200);
-        QCoreApplication::processEvents();
-        QCOMPARE(result->geometry(), before);
-        window.resize(1000, 800);
-        QCoreApplication::processEvents();
-        QCOMPARE(result->geometry(), before);
+        TextBox* const source = Box(window, "sourceBox");
+        TextBox* const result = Box(window, "resultBox");
+        const QSize sourceBefore = source->size();
+        const QSize resultBefore = result->size();
+        window.resize(1200, 900);
+        QTRY_VERIFY(source->width() > sourceBefore.width() + 400 && result->width() == source->width());
+        QVERIFY(source->height() > sourceBefore.height() + 100 && result->height() > resultBefore.height() + 100);
+        QVERIFY(window.centralWidget()->rect().contains(result->geometry()));
+        // Smaller than its least size, the window keeps a few lines of each.
+        window.resize(100, 100);
+        QTRY_VERIFY(window.centralWidget()->width() >= 360);
+        QVERIFY(source->height() > 40 && result->height() > 40);
+
+        window.resize(1200, 900);
+        std::u16string names;
+        for (int i = 0; i < 2000; ++i)
+            names += u"amino x\r\n";
+        source->SetText(names);
+        Choose(window, "translateAction");
+        result->verticalScrollBar()->setValue(result->verticalScrollBar()->maximum());
+        Choose(window, "translateAction");
+        QCOMPARE(result->verticalScrollBar()->value(), 0);
+    }
+
+    // The keys of 翻译 and 排序 run them.
+    void translatesAndSortsByKey()
+    {
+        MainWindow window(dictionary_);
+        ShowAndActivate(window);
+        TextBox* const source = Box(window, "sourceBox");
+        source->SetText(U("Benzoic acid, 4-amino-, ethyl ester"));
+        QTest::keyClick(source, Qt::Key_F5);
+        QVERIFY(Box(window, "resultBox")->Text() == U("苯甲酸, 4-氨基-, 乙酯"));
+        QTest::keyClick(source, Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(Box(window, "resultBox")->Text() == U("4-氨基-苯甲酸乙酯\r\n"));
+        Box(window, "sourceBox")->SetText(u"amino");
+        QTest::keyClick(source, Qt::Key_Return, Qt::ControlModifier);
+        QVERIFY(Box(window, "resultBox")->Text() == U("氨基"));
     }
 
     void exportsTheTableTheCommandLineWrites()
     {
         MainWindow window(dictionary_);
-        Box(window, "TextS")->SetText(u"Benzoic acid, 4-amino-, ethyl ester\r\n\"amino\", x\r\n");
-        const QString path = QString::fromStdString((directory_ / "对照.csv").string());
-        QVERIFY(!window.ExportPairs(path)); // nothing translated yet
-        QCOMPARE(messages_.Messages().size(), 1);
-        QVERIFY(!QFile::exists(path));
+        Box(window, "sourceBox")->SetText(u"Benzoic acid, 4-amino-, ethyl ester\r\n\"amino\", x\r\n");
 
         // From either display, the Chinese lines beside their source lines.
-        Choose(window, "Tw");
-        Choose(window, "St");
-        Choose(window, "CHA");
+        Choose(window, "translateAction");
+        Choose(window, "sortAction");
+        Choose(window, "displayAction");
+        const QString path = QString::fromStdString((directory_ / "对照.csv").string());
         QVERIFY(window.ExportPairs(path));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -384,7 +515,7 @@ private slots:
                                     "\"\"\"amino\"\", x\",\"\"\"氨基\"\"x\"\r\n";
         QCOMPARE(file.readAll(), expected);
         file.close();
-        Choose(window, "CHA");
+        Choose(window, "displayAction");
         QVERIFY(window.ExportPairs(path));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), expected);
@@ -401,7 +532,7 @@ private slots:
     {
         MainWindow window(dictionary_);
         ShowAndActivate(window);
-        for (const char* item : {"Datadd1", "AboutQ"}) {
+        for (const char* item : {"dataEntryAction", "aboutAction"}) {
             Choose(window, item);
             QWidget* const opened = QApplication::activeWindow() != &window ? QApplication::activeWindow() : nullptr;
             QWidget* shown = opened;
@@ -429,11 +560,11 @@ private slots:
             return count;
         };
         const int before = others();
-        Choose(window, "Datadd1");
-        Choose(window, "Datadd1");
+        Choose(window, "dataEntryAction");
+        Choose(window, "dataEntryAction");
         QCOMPARE(others(), before + 1);
-        Choose(window, "AboutQ");
-        Choose(window, "AboutQ");
+        Choose(window, "aboutAction");
+        Choose(window, "aboutAction");
         QCOMPARE(others(), before + 2);
         for (QWidget* widget : QApplication::topLevelWidgets())
             if (widget != &window)

@@ -61,6 +61,29 @@ private slots:
         QVERIFY(survivedEscape);
         QVERIFY(!QApplication::activeModalWidget());
     }
+
+    // A command whose work was quick but whose last step on this thread will
+    // be long shows the notice before that step, drawn, and keeps it until
+    // the command ends; a short step shows nothing.
+    void showsTheNoticeBeforeALongStepUntilTheCommandEnds()
+    {
+        {
+            BusyNotice notice(nullptr, QStringLiteral("正在翻译"));
+            notice.Run([] {});
+            notice.BeforeStep(BusyNotice::FillMilliseconds(1000));
+            QVERIFY(!QApplication::activeModalWidget());
+        }
+        {
+            BusyNotice notice(nullptr, QStringLiteral("正在翻译"));
+            notice.Run([] {});
+            notice.BeforeStep(BusyNotice::FillMilliseconds(8000000)); // a text of 300,000 names
+            QWidget* const shown = QApplication::activeModalWidget();
+            QVERIFY(shown && shown->objectName() == QLatin1String("BusyDialog") && shown->isVisible());
+            QCOMPARE(shown->findChild<QLabel*>()->text(), QStringLiteral("正在翻译"));
+        }
+        QCoreApplication::processEvents();
+        QVERIFY(!QApplication::activeModalWidget());
+    }
 };
 
 } // namespace carbonym::ui

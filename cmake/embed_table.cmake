@@ -1,0 +1,32 @@
+# Turns a tab-separated table of data/ into C++ initialisers, one
+# {u"column", …} per row, so that the core carries its vocabulary without
+# reading files at run time. The header line and "#" comments are left out.
+#
+#     cmake -DTABLE=parts.tsv -DOUTPUT=parts.inc -DCOLUMNS=3 -P embed_table.cmake
+cmake_policy(SET CMP0007 NEW)
+file(STRINGS "${TABLE}" lines ENCODING UTF-8)
+set(rows "")
+set(first TRUE)
+foreach(line IN LISTS lines)
+    if(first)
+        set(first FALSE)
+        continue()
+    endif()
+    if(line MATCHES "^#" OR line STREQUAL "")
+        continue()
+    endif()
+    string(REPLACE "\\" "\\\\" line "${line}")
+    string(REPLACE "\"" "\\\"" line "${line}")
+    string(REPLACE "\t" ";" fields "${line}")
+    set(row "")
+    foreach(index RANGE 0 ${COLUMNS})
+        if(index EQUAL COLUMNS)
+            break()
+        endif()
+        list(GET fields ${index} field)
+        string(APPEND row "u\"${field}\", ")
+    endforeach()
+    string(APPEND rows "    {${row}},\n")
+endforeach()
+file(WRITE "${OUTPUT}.new" "// Written from ${TABLE} at build time.\n${rows}")
+file(COPY_FILE "${OUTPUT}.new" "${OUTPUT}" ONLY_IF_DIFFERENT)
