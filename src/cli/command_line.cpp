@@ -20,6 +20,8 @@ int RunCommandLine(std::span<const std::string> arguments, std::istream& in, std
     app.formatter(ChineseFormatter());
     app.failure_message(DescribeParseError);
     app.option_defaults()->group("选项");
+    // A flag takes no value ("--bilingual=3" is refused), but for --sort.
+    app.option_defaults()->disable_flag_override();
     // Options are written --dict everywhere: on Windows too, a path such as
     // "/data/source.dat" is an argument, not a "/d" option.
     app.allow_windows_style_options(false);

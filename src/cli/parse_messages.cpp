@@ -153,8 +153,11 @@ const CLI::Option* FindOption(const CLI::App* app, const std::string& name)
     return nullptr;
 }
 
-std::string Named(const CLI::App* app, const std::string& name)
+std::string Named(const CLI::App* app, const std::string& given)
 {
+    // CLI11 names a flag without its dashes in some messages.
+    const bool bare = !given.empty() && given[0] != '-' && !FindOption(app, given);
+    const std::string name = bare && FindOption(app, "--" + given) ? "--" + given : given;
     const auto* option = FindOption(app, name);
     if (option && option->get_positional())
         return "参数 " + name + "（" + option->get_description() + "）";
@@ -213,6 +216,8 @@ std::string Sentence(const CLI::App* app, const CLI::Error& error)
                + (colon == std::string::npos ? std::string() : "：只接受 " + Alternatives(AllowedValues(option)));
     }
     if (kind == "ArgumentMismatch") {
+        if (std::regex_match(what, match, std::regex("(\\S+) was given a disallowed flag override")))
+            return Named(app, match[1]) + "不带值";
         if (std::regex_search(what, match, std::regex("arguments to (\\S+), got 0")) ||
             std::regex_match(what, match, std::regex("(\\S+): \\d+ required .* missing")))
             return Named(app, match[1]) + "缺少值";

@@ -180,7 +180,8 @@ void AddTranslateCommand(CLI::App& app, int& status)
     // A bare --sort is plain 排序; a value needs the "=" (--sort=rules), so
     // that the word after --sort stays a file name.
     command->add_flag("--sort{plain}", options->sort, "翻译后按中文词序排序（排序）；--sort=rules 按命名规则排序")
-        ->option_text("[=plain|rules]");
+        ->option_text("[=plain|rules]")
+        ->disable_flag_override(false);
     auto* bilingual = command->add_flag("--bilingual", options->bilingual, "以中英文对照方式输出（中英文）");
     command->add_flag("--untranslated", options->untranslated, "不输出译文，改为列出未译的英文片段及其次数，最多的在前");
     auto* format = command

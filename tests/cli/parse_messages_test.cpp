@@ -54,6 +54,7 @@ TEST(ParseMessages, WrongCommandLinesAreNamedInChinese)
         {"dict show 1 2", "多余的参数“2”：“carbonym-cli dict show”不接受它"},
         {"dict add methyl", "缺少参数 CHINESE（中文）"},
         {"translate -o", "选项“--output”缺少值", false},
+        {"translate --bilingual=3", "选项“--bilingual”不带值"},
         {"translate --sort=wrong", "“--sort=wrong”不对：--sort 不带值时按中文词序排序，--sort=rules 按命名规则排序（--sort=plain 同不带值）"},
     };
     for (const auto& [arguments, said, withDictionary] : cases) {
