@@ -173,8 +173,6 @@ std::string Sentence(const CLI::App* app, const CLI::Error& error)
 {
     const std::string kind = error.get_name();
     const std::string what = error.what();
-    if (HasChinese(what))
-        return what; // the program's own words
     std::smatch match;
     const CLI::App* top = app;
     while (top->get_parent())
@@ -225,6 +223,8 @@ std::string Sentence(const CLI::App* app, const CLI::Error& error)
             std::regex_match(what, match, std::regex("(\\S+)[: ].*")))
             return Named(app, match[1]) + "的值的个数不对";
     }
+    if (HasChinese(what))
+        return what; // the program's own words (a command's check of its arguments)
     if (!left.empty())
         return Unexpected(app, left.front(), left.size());
     return "无法理解这个命令行";

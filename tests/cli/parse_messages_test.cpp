@@ -50,6 +50,7 @@ TEST(ParseMessages, WrongCommandLinesAreNamedInChinese)
         {"translate --bom", "选项“--bom”只能与选项“--format”一起使用"},
         {"dict import --tsv a.tsv en.txt", "参数 ENGLISH_LIST（英文列表文件）不能与选项“--tsv”同时使用"},
         {"dict show three", "“three”不是参数 N（记录号（从 1 开始））能接受的值：应是整数"},
+        {"dict show 三", "“三”不是参数 N（记录号（从 1 开始））能接受的值：应是整数"},
         {"dict show", "缺少参数 N（记录号（从 1 开始））"},
         {"dict show 1 2", "多余的参数“2”：“carbonym-cli dict show”不接受它"},
         {"dict add methyl", "缺少参数 CHINESE（中文）"},
