@@ -164,7 +164,7 @@ void CompileTermTable(const std::vector<TermRow>& rows, const std::filesystem::p
     // half-written dictionary behind.
     DictionaryImage image;
     for (const auto& row : rows) {
-        if (image.Insert(row.English, row.Chinese) == InsertStatus::Duplicate)
+        if (image.Insert(row.English, row.Chinese).Status != InsertStatus::Inserted)
             throw std::runtime_error(row.Table + " 第 " + std::to_string(row.Line) + " 行：有序插入认为英文词条“"
                                      + Utf16ToUtf8(row.English) + "”已经存在");
     }

@@ -1,6 +1,7 @@
 #include "cli/cli_io.h"
 
 #include "cli/console.h"
+#include "cli/messages.h"
 #include "dictionary/dictionary_error.h"
 #include "dictionary/dictionary_file.h"
 #include "dictionary/dictionary_path.h"
@@ -53,11 +54,15 @@ std::u16string ReadTextInput(const std::string& path)
             throw CliFailure(kExitFailed, "无法读取文件“" + path + "”");
         bytes = std::move(content).str();
     }
+    std::u16string text;
     try {
-        return Utf8ToUtf16(bytes);
+        text = Utf8ToUtf16(bytes);
     } catch (const std::invalid_argument& error) {
         throw CliFailure(kExitFailed, error.what());
     }
+    if (!text.empty() && text.front() == u'\uFEFF')
+        text.erase(0, 1);
+    return text;
 }
 
 std::u16string ToUnixLineBreaks(std::u16string_view text)
@@ -128,16 +133,14 @@ std::filesystem::path ExistingDictionary(const std::string& option)
     try {
         RequireExistingDictionary(path);
     } catch (const DictionaryError& error) {
-        throw CliFailure(kExitFailed, error.what());
+        throw CliFailure(kExitFailed, Describe(error));
     }
     return path;
 }
 
-std::string ChangeFailureMessage(const std::string& message, const std::exception& error)
+std::string ChangeFailureMessage(const char* what)
 {
-    if (dynamic_cast<const DictionaryHardLinked*>(&error))
-        return message + "。确实要保存（把它与其他链接分开）时，请加上 --force 再运行一次";
-    return message;
+    return std::string(what) + "，词典没有任何改动：" + DescribeCurrentException();
 }
 
 } // namespace carbonym::cli

@@ -26,7 +26,8 @@ inline constexpr int kExitRefused = 1;
 inline constexpr int kExitFailed = 2;
 
 // Reads UTF-8 text from `path`, or standard input when it is empty or "-".
-// Throws CliFailure on an unreadable file or invalid UTF-8.
+// A byte order mark an editor put first is not part of the text. Throws
+// CliFailure on an unreadable file or invalid UTF-8.
 std::u16string ReadTextInput(const std::string& path);
 
 // Writes `text` as UTF-8 with every CR LF written as "\n". Throws
@@ -56,8 +57,23 @@ std::filesystem::path ResolveDictionary(const std::string& option);
 // when the file is missing, so that reading never creates a dictionary.
 std::filesystem::path ExistingDictionary(const std::string& option);
 
-// The message for a change of the dictionary that failed; a dictionary with
-// several hard links gets the hint to repeat the command with --force.
-std::string ChangeFailureMessage(const std::string& message, const std::exception& error);
+// "修改失败，词典没有任何改动：" and the exception being handled, described.
+std::string ChangeFailureMessage(const char* what);
+
+// Runs a change of the dictionary; a failure (an exception) becomes
+// CliFailure (kExitFailed) with `what` ("修改失败"), the words saying that
+// the dictionary is unchanged, and why.
+template <typename Change>
+auto RunChange(const char* what, Change change) -> decltype(change())
+{
+    try {
+        return change();
+    } catch (const CliFailure&) {
+        throw;
+    } catch (...) {
+        throw CliFailure(kExitFailed, ChangeFailureMessage(what));
+    }
+}
+
 
 } // namespace carbonym::cli

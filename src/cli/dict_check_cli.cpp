@@ -1,6 +1,8 @@
 #include "cli/dict_check_cli.h"
 
 #include "cli/cli_io.h"
+#include "cli/messages.h"
+#include "dictionary/dictionary_error.h"
 #include "dictionary/dictionary_check.h"
 #include "text/utf8.h"
 
@@ -13,9 +15,14 @@ namespace {
 
 int RunCheck(const std::string& option)
 {
-    const auto check = CheckDictionary(ResolveDictionary(option));
+    DictionaryCheck check;
+    try {
+        check = CheckDictionary(ResolveDictionary(option));
+    } catch (const DictionaryError& error) {
+        throw CliFailure(kExitFailed, Describe(error));
+    }
     for (const auto& problem : check.Problems)
-        WriteLine(Utf8ToUtf16(problem.Message));
+        WriteLine(Describe(problem));
     const std::string count = std::to_string(check.RecordCount);
     if (check.Problems.empty()) {
         WriteLine(Utf8ToUtf16("共 " + count + " 条记录，没有发现问题。"));

@@ -40,7 +40,7 @@ int RunShow(const std::string& dictionary, int64_t number)
     DictionaryFile file(ExistingDictionary(dictionary));
     const int64_t count = file.RecordCount();
     if (number < 1 || number > count)
-        throw CliFailure(kExitFailed, "记录号 " + std::to_string(number) + " 不存在：词典共有 "
+        throw CliFailure(kExitRefused, "记录号 " + std::to_string(number) + " 不存在：词典共有 "
                                           + std::to_string(count) + " 条记录");
     const TermRecord record = file.Read(number);
     file.Close();

@@ -1,7 +1,7 @@
 #include "cli/dict_write_cli.h"
 
 #include "cli/cli_io.h"
-#include "dictionary/add_commands.h"
+#include "cli/messages.h"
 #include "dictionary/add_terms.h"
 #include "dictionary/dictionary_file.h"
 #include "dictionary/dictionary_image.h"
@@ -32,42 +32,41 @@ std::u16string Argument(const std::string& utf8)
 
 int RunAdd(const std::string& dictionary, const std::string& english, const std::string& chinese, bool force)
 {
-    AddStatus status;
-    try {
-        status = AddTerm(ResolveDictionary(dictionary), Argument(english), Argument(chinese),
-                         ChangeOptions{.AllowHardLink = force});
-    } catch (const std::exception& error) {
-        throw CliFailure(kExitFailed, ChangeFailureMessage(AddFailedMessage(error), error));
-    }
-    switch (status) {
+    const AddOutcome outcome = RunChange("数据添加失败", [&] {
+        return AddTerm(ResolveDictionary(dictionary), Argument(english), Argument(chinese),
+                       ChangeOptions{.AllowHardLink = force});
+    });
+    switch (outcome.Status) {
     case AddStatus::Inserted:
     case AddStatus::FirstRecord:
         break;
     case AddStatus::Duplicate:
-        throw CliFailure(kExitRefused, kDuplicateMessage);
+    case AddStatus::CaseDuplicate:
+        throw CliFailure(kExitRefused,
+                         DuplicateMessage(outcome.Status == AddStatus::Duplicate ? InsertStatus::Duplicate
+                                                                                 : InsertStatus::CaseDuplicate,
+                                          outcome.English, outcome.Stored));
     case AddStatus::NoEnglish:
-    case AddStatus::NothingToAdd:
         throw CliFailure(kExitRefused, kNoEnglishMessage);
     case AddStatus::NoChinese:
         throw CliFailure(kExitRefused, kNoChineseMessage);
+    case AddStatus::Refused:
+        throw CliFailure(kExitRefused, Describe(outcome.Fault, outcome.English, Argument(chinese)));
     }
     WriteLine(std::string_view(kAddDoneMessage));
     return 0;
 }
 
-// A list file as the batch reads it: "\n" or "\r\n" end a line, and a
-// byte-order mark that an editor put first is not part of the first term.
+// A list file as the batch reads it: "\n" or "\r\n" end a line.
 std::u16string ReadList(const std::string& file)
 {
-    std::u16string text = ReadTextInput(file);
-    if (!text.empty() && text.front() == u'\uFEFF')
-        text.erase(0, 1);
-    return ToBoxLineBreaks(text);
+    return ToBoxLineBreaks(ReadTextInput(file));
 }
 
 struct Lists {
     std::vector<std::u16string> English;
     std::vector<std::u16string> Chinese;
+    std::vector<int64_t> FileLines; // the file's line number of each pair, when it is not its place in the lists
 };
 
 // English and Chinese from the first two columns. The batch cuts each line
@@ -89,6 +88,7 @@ Lists SplitColumns(std::u16string_view text)
                                                + " 行没有中文：英文和中文之间应以制表符分隔。没有添加任何数据。");
         lists.English.push_back(line);
         lists.Chinese.push_back(line.substr(tab + 1));
+        lists.FileLines.push_back(static_cast<int64_t>(number));
     }
     return lists;
 }
@@ -120,22 +120,31 @@ int RunImport(const ImportOptions& options)
             throw CliFailure(kExitRefused, kNoEnglishMessage);
         if (chinese.empty())
             throw CliFailure(kExitRefused, kNoChineseMessage);
-        lists = {SplitWorkFileLines(english), SplitWorkFileLines(chinese)};
+        lists = {SplitWorkFileLines(english), SplitWorkFileLines(chinese), {}};
     }
-    BatchOutcome outcome;
-    try {
-        outcome = AddBatch(ResolveDictionary(options.dictionary), lists.English, lists.Chinese,
-                           ChangeOptions{.AllowHardLink = options.force});
-    } catch (const std::exception& error) {
-        throw CliFailure(kExitFailed, ChangeFailureMessage(AddFailedMessage(error), error));
+    const BatchOutcome outcome = RunChange("数据添加失败", [&] {
+        return AddBatch(ResolveDictionary(options.dictionary), lists.English, lists.Chinese,
+                        ChangeOptions{.AllowHardLink = options.force});
+    });
+    if (outcome.Status == BatchOutcome::Status::LineRefused && !lists.FileLines.empty()) {
+        BatchOutcome named = outcome;
+        named.Line = lists.FileLines[static_cast<size_t>(outcome.Line - 1)];
+        throw CliFailure(kExitRefused, BatchMessage(named));
     }
     if (outcome.Status != BatchOutcome::Status::Done)
         throw CliFailure(kExitRefused, BatchMessage(outcome));
-    // A list whose first English line is blank adds nothing: that is no success.
+    // Lists of blank lines add nothing: that is no success.
     if (outcome.Added == 0 && outcome.DuplicateCount == 0)
         throw CliFailure(kExitRefused, kNoEnglishMessage);
-    for (const auto& duplicate : outcome.Duplicates)
-        std::cerr << "已经存在，没有添加：" << Utf16ToUtf8(duplicate) << '\n';
+    for (const auto& duplicate : outcome.Duplicates) {
+        if (duplicate.Status == InsertStatus::Duplicate && duplicate.English == duplicate.Stored)
+            std::cerr << "已经存在，没有添加：" << Utf16ToUtf8(duplicate.English) << '\n';
+        else
+            std::cerr << DuplicateMessage(duplicate.Status, duplicate.English, duplicate.Stored) << '\n';
+    }
+    // An import that adds nothing, everything being there already, is refused.
+    if (outcome.Added == 0)
+        throw CliFailure(kExitRefused, "没有添加任何数据：" + std::to_string(outcome.DuplicateCount) + " 个数据都已经存在");
     WriteLine(BatchMessage(outcome));
     return 0;
 }

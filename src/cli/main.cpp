@@ -7,15 +7,20 @@
 #include "cli/dict_edit_cli.h"
 #include "cli/dict_write_cli.h"
 #include "cli/translate_cli.h"
-#include "dictionary/dictionary_error.h"
-#include "dictionary/gbk_codec.h"
+#include "cli/messages.h"
 
 #include <CLI/CLI.hpp>
+#include <csignal>
 #include <iostream>
 
 int main(int argc, char** argv)
 {
     using namespace carbonym;
+#ifndef _WIN32
+    // A reader that goes away (`| head`) makes the next write fail, which
+    // ends the program with status 2 as any lost output does, not a signal.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     cli::UseUtf8Streams();
     cli::Utf8Arguments arguments(argc, argv);
     CLI::App app("Carbonym " CARBONYM_VERSION "：把有机化合物的英文名称译成中文", "carbonym-cli");
@@ -48,14 +53,8 @@ int main(int argc, char** argv)
     } catch (const cli::CliFailure& failure) {
         std::cerr << failure.what() << '\n';
         return failure.Status();
-    } catch (const DictionaryError& error) {
-        std::cerr << error.what() << '\n';
-        return cli::kExitFailed;
-    } catch (const GbkError& error) {
-        std::cerr << error.what() << '\n';
-        return cli::kExitFailed;
-    } catch (const std::exception& error) {
-        std::cerr << "出错：" << error.what() << '\n';
+    } catch (const std::exception&) {
+        std::cerr << cli::DescribeCurrentException() << '\n';
         return cli::kExitFailed;
     }
     return status;

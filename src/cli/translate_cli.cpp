@@ -1,6 +1,8 @@
 #include "cli/translate_cli.h"
 
 #include "cli/cli_io.h"
+#include "cli/messages.h"
+#include "dictionary/dictionary_change.h"
 #include "dictionary/dictionary_file.h"
 #include "text/lines.h"
 #include "text/utf8.h"
@@ -13,6 +15,7 @@
 #include "translation/translate_command.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -68,9 +71,10 @@ std::u16string TranslateOne(const TranslateOptions& options, const std::filesyst
     const std::string where = file.empty() || file == "-" ? std::string() : "“" + file + "”：";
     switch (outcome.Status) {
     case TranslateStatus::EmptySource:
-        throw CliFailure(kExitRefused, where + outcome.Message);
+        throw CliFailure(kExitRefused, where + kEmptySourceMessage);
     case TranslateStatus::Failed:
-        throw CliFailure(kExitFailed, where + outcome.Message);
+        throw CliFailure(kExitFailed,
+                         where + kTranslateFailed + (outcome.Error ? Describe(*outcome.Error) : kOutOfMemory));
     case TranslateStatus::Translated:
         break;
     }
@@ -94,13 +98,29 @@ std::u16string Present(const TranslateOptions& options, const std::u16string& re
     return ToUnixLineBreaks(options.bilingual ? ToBilingual(result, source) : result);
 }
 
-// An output file that is the dictionary would destroy it.
-void RefuseOutputOverDictionary(const std::string& output, const std::filesystem::path& dictionary)
+std::filesystem::path Resolved(const std::filesystem::path& path)
 {
     std::error_code error;
-    if (!output.empty() && output != "-"
-        && std::filesystem::equivalent(std::filesystem::u8path(output), dictionary, error))
-        throw CliFailure(kExitRefused, "输出文件“" + output + "”就是词典文件，已拒绝写入，以免覆盖词典");
+    auto resolved = std::filesystem::weakly_canonical(path, error);
+    return error ? std::filesystem::absolute(path, error).lexically_normal() : resolved;
+}
+
+// An output file that is the dictionary, or one of the files kept beside it
+// (its backup, the lock, a save's work file), would destroy or poison it.
+void RefuseOutputOverDictionary(const std::string& output, const std::filesystem::path& dictionary)
+{
+    if (output.empty() || output == "-")
+        return;
+    const auto file = Resolved(std::filesystem::u8path(output));
+    const auto target = Resolved(dictionary);
+    std::vector<std::filesystem::path> kept = FilesBeside(dictionary);
+    kept.push_back(dictionary);
+    bool refused = std::any_of(kept.begin(), kept.end(), [&](const auto& path) { return Resolved(path) == file; });
+    const auto name = file.filename().u8string();
+    const auto workPrefix = (target.filename().u8string() + u8".tmp-");
+    refused = refused || (file.parent_path() == target.parent_path() && name.rfind(workPrefix, 0) == 0);
+    if (refused)
+        throw CliFailure(kExitRefused, "输出文件“" + output + "”是词典或词典旁的备份、锁或临时文件，已拒绝写入，以免覆盖它");
 }
 
 int RunTranslate(const TranslateOptions& options)

@@ -38,7 +38,7 @@ public:
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.close();
         if (!written_ || !out)
-            throw DictionaryError("无法写入临时文件“" + DisplayPath(path_) + "”");
+            throw DictionaryError(DictionaryFault::WorkFileUnwritable, path_);
     }
 
     std::string Read() const
@@ -46,7 +46,7 @@ public:
         std::ifstream in(path_, std::ios::binary);
         std::string bytes(std::istreambuf_iterator<char>(in), {});
         if (!in.is_open() || in.bad())
-            throw DictionaryError("无法读取临时文件“" + DisplayPath(path_) + "”");
+            throw DictionaryError(DictionaryFault::WorkFileUnreadable, path_);
         return bytes;
     }
 
@@ -55,67 +55,30 @@ private:
     bool written_ = false;
 };
 
-std::vector<std::string> AddMessages(AddStatus status)
-{
-    switch (status) {
-    case AddStatus::Inserted:
-        return {kAddDoneMessage};
-    case AddStatus::Duplicate:
-        return {kDuplicateMessage}; // a refusal is not followed by a completion notice
-    case AddStatus::NoEnglish:
-        return {kNoEnglishMessage};
-    case AddStatus::NoChinese:
-        return {kNoChineseMessage};
-    case AddStatus::FirstRecord:
-    case AddStatus::NothingToAdd:
-        break;
-    }
-    return {};
-}
-
 } // namespace
 
-std::string AddFailedMessage(const std::exception& error)
+BoxBatchOutcome RunBatchAdd(const std::filesystem::path& directory, std::u16string_view englishText,
+                            std::u16string_view chineseText, const ChangeOptions& options)
 {
-    return std::string("数据添加失败，词典没有任何改动：") + error.what();
-}
-
-std::vector<std::string> RunAddTerm(const std::filesystem::path& dictionary, std::u16string english,
-                                    std::u16string chinese, const ChangeOptions& options)
-{
-    try {
-        return AddMessages(AddTerm(dictionary, std::move(english), std::move(chinese), options));
-    } catch (const std::exception& error) {
-        return {AddFailedMessage(error)};
+    BoxBatchOutcome outcome;
+    if (englishText.empty()) {
+        outcome.Status = BoxBatchOutcome::Status::NoEnglish;
+        return outcome;
     }
-}
-
-std::string RunBatchAdd(const std::filesystem::path& directory, std::u16string_view englishText,
-                        std::u16string_view chineseText, const ChangeOptions& options, BatchOutcome* result)
-{
-    if (englishText.empty())
-        return kNoEnglishMessage;
-    if (chineseText.empty())
-        return kNoChineseMessage;
-    try {
-        GbkCodec codec;
-        const std::string englishBytes = codec.Encode(ToBoxLineBreaks(englishText));
-        const std::string chineseBytes = codec.Encode(ToBoxLineBreaks(chineseText));
-        BatchOutcome outcome;
-        {
-            WorkFile englishFile(directory / kEnglishWorkFile);
-            WorkFile chineseFile(directory / kChineseWorkFile);
-            englishFile.Write(englishBytes);
-            chineseFile.Write(chineseBytes);
-            outcome = AddBatch(DictionaryPathIn(directory), SplitWorkFileLines(codec.Decode(englishFile.Read())),
-                               SplitWorkFileLines(codec.Decode(chineseFile.Read())), options);
-        }
-        if (result)
-            *result = outcome;
-        return BatchMessage(outcome);
-    } catch (const std::exception& error) {
-        return AddFailedMessage(error);
+    if (chineseText.empty()) {
+        outcome.Status = BoxBatchOutcome::Status::NoChinese;
+        return outcome;
     }
+    GbkCodec codec;
+    const std::string englishBytes = codec.Encode(ToBoxLineBreaks(englishText));
+    const std::string chineseBytes = codec.Encode(ToBoxLineBreaks(chineseText));
+    WorkFile englishFile(directory / kEnglishWorkFile);
+    WorkFile chineseFile(directory / kChineseWorkFile);
+    englishFile.Write(englishBytes);
+    chineseFile.Write(chineseBytes);
+    outcome.Batch = AddBatch(DictionaryPathIn(directory), SplitWorkFileLines(codec.Decode(englishFile.Read())),
+                             SplitWorkFileLines(codec.Decode(chineseFile.Read())), options);
+    return outcome;
 }
 
 } // namespace carbonym

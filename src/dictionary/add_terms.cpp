@@ -6,51 +6,43 @@
 
 namespace carbonym {
 
-std::string BatchDuplicatesMessage(int64_t duplicateCount)
+AddOutcome AddTerm(const std::filesystem::path& dictionary, std::u16string english, std::u16string chinese,
+                   const ChangeOptions& options)
 {
-    return "数据添加完毕，已经有  " + std::to_string(duplicateCount) + "  个数据存在";
-}
-
-AddStatus AddTerm(const std::filesystem::path& dictionary, std::u16string english, std::u16string chinese,
-                  const ChangeOptions& options)
-{
-    // Only an empty text is refused here: a box of spaces passes.
-    if (english.empty())
-        return AddStatus::NoEnglish;
-    if (chinese.empty())
-        return AddStatus::NoChinese;
-    AddStatus status = AddStatus::Inserted;
-    ChangeDictionary(dictionary, options, [&](DictionaryImage& image) {
-        if (image.RecordCount() == 0) {
-            if (Trim(english).empty()) {
-                status = AddStatus::NothingToAdd;
-                return false;
-            }
-            CutAtLineBreak(english, chinese);
-            image.Append(english, chinese);
-            status = AddStatus::FirstRecord;
-            return true;
-        }
-        CutAtLineBreak(english, chinese);
-        if (image.Insert(english, chinese) == InsertStatus::Duplicate) {
-            status = AddStatus::Duplicate;
-            return false;
-        }
-        return true;
-    });
-    return status;
-}
-
-std::string BatchMessage(const BatchOutcome& outcome)
-{
-    switch (outcome.Status) {
-    case BatchOutcome::Status::ChineseListShorter:
-        return "中文列表的行数少于英文列表：英文 " + std::to_string(outcome.EnglishLines) + " 行，中文 "
-               + std::to_string(outcome.ChineseLines) + " 行。没有添加任何数据。";
-    case BatchOutcome::Status::Done:
-        break;
+    AddOutcome outcome;
+    if (english.empty()) {
+        outcome.Status = AddStatus::NoEnglish;
+        return outcome;
     }
-    return outcome.DuplicateCount == 0 ? std::string(kBatchDoneMessage) : BatchDuplicatesMessage(outcome.DuplicateCount);
+    if (chinese.empty()) {
+        outcome.Status = AddStatus::NoChinese;
+        return outcome;
+    }
+    CutAtLineBreak(english, chinese);
+    outcome.English = Trim(english);
+    if (const auto faults = TermFaults(english, chinese); !faults.empty()) {
+        outcome.Status = AddStatus::Refused;
+        outcome.Fault = faults.front();
+        return outcome;
+    }
+    ChangeDictionary(dictionary, options, [&](DictionaryImage& image) {
+        const bool first = image.RecordCount() == 0;
+        const InsertResult result = image.Insert(english, chinese);
+        outcome.Stored = result.Stored;
+        switch (result.Status) {
+        case InsertStatus::Inserted:
+            outcome.Status = first ? AddStatus::FirstRecord : AddStatus::Inserted;
+            return true;
+        case InsertStatus::Duplicate:
+            outcome.Status = AddStatus::Duplicate;
+            break;
+        case InsertStatus::CaseDuplicate:
+            outcome.Status = AddStatus::CaseDuplicate;
+            break;
+        }
+        return false;
+    });
+    return outcome;
 }
 
 std::vector<std::u16string> SplitWorkFileLines(std::u16string_view text)
@@ -73,10 +65,9 @@ BatchOutcome AddBatch(const std::filesystem::path& dictionary, const std::vector
                       const std::vector<std::u16string>& chinese, const ChangeOptions& options)
 {
     BatchOutcome outcome;
-    // The test for a blank line comes before the cut at the tab.
-    size_t count = 0;
-    while (count < english.size() && !Trim(english[count]).empty())
-        ++count;
+    size_t count = english.size();
+    while (count > 0 && Trim(english[count - 1]).empty())
+        --count;
     outcome.EnglishLines = static_cast<int64_t>(count);
     outcome.ChineseLines = static_cast<int64_t>(chinese.size());
     if (chinese.size() < count) {
@@ -84,30 +75,47 @@ BatchOutcome AddBatch(const std::filesystem::path& dictionary, const std::vector
         return outcome;
     }
 
+    // Every line of the English list is checked before the dictionary is
+    // opened: a batch with a bad line adds nothing, and the message names
+    // the line. Chinese lines past the English list are not read.
+    std::vector<std::pair<std::u16string, std::u16string>> pairs;
+    pairs.reserve(count);
+    for (size_t i = 0; i < english.size(); ++i) {
+        std::u16string englishLine = english[i];
+        std::u16string chineseLine = i < chinese.size() ? chinese[i] : std::u16string();
+        CutAtTab(englishLine, chineseLine);
+        if (Trim(englishLine).empty() && Trim(chineseLine).empty())
+            continue; // a blank line in both lists keeps them in step
+        if (const auto faults = TermFaults(englishLine, chineseLine); !faults.empty()) {
+            outcome.Status = BatchOutcome::Status::LineRefused;
+            outcome.Line = static_cast<int64_t>(i) + 1;
+            outcome.Fault = faults.front();
+            outcome.English = Trim(englishLine);
+            outcome.Chinese = Trim(chineseLine);
+            return outcome;
+        }
+        pairs.emplace_back(std::move(englishLine), std::move(chineseLine));
+    }
+
     ChangeDictionary(dictionary, options, [&](DictionaryImage& image) {
         outcome.Added = 0;
         outcome.DuplicateCount = 0;
         outcome.Duplicates.clear();
-        std::vector<std::pair<std::u16string, std::u16string>> pairs;
-        pairs.reserve(count);
-        for (size_t i = 0; i < count; ++i) {
-            pairs.emplace_back(english[i], chinese[i]);
-            CutAtTab(pairs.back().first, pairs.back().second);
-        }
+        std::vector<InsertResult> results;
         if (image.RecordCount() == 0) {
+            // Into an empty dictionary the list's order stands.
             for (const auto& [englishLine, chineseLine] : pairs)
-                image.Append(englishLine, chineseLine);
-            outcome.Added = static_cast<int64_t>(pairs.size());
+                results.push_back(image.AppendUnlessStored(englishLine, chineseLine));
         } else {
-            const auto statuses = image.InsertAll(pairs);
-            for (size_t i = 0; i < statuses.size(); ++i) {
-                if (statuses[i] == InsertStatus::Inserted) {
-                    ++outcome.Added;
-                } else {
-                    ++outcome.DuplicateCount;
-                    outcome.Duplicates.emplace_back(Trim(pairs[i].first));
-                }
+            results = image.InsertAll(pairs);
+        }
+        for (size_t i = 0; i < results.size(); ++i) {
+            if (results[i].Status == InsertStatus::Inserted) {
+                ++outcome.Added;
+                continue;
             }
+            ++outcome.DuplicateCount;
+            outcome.Duplicates.push_back({std::u16string(Trim(pairs[i].first)), results[i].Status, results[i].Stored});
         }
         return outcome.Added > 0;
     });

@@ -3,9 +3,11 @@
 #include "dictionary/dictionary_error.h"
 #include "dictionary/dictionary_file.h"
 
+#include <algorithm>
 #include <atomic>
 #include <charconv>
 #include <fstream>
+#include <optional>
 #include <string>
 
 namespace carbonym {
@@ -19,25 +21,27 @@ std::filesystem::path FolderOf(const std::filesystem::path& file)
     return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
 }
 
-// The writer's process id in a work file name "NAME.tmp-PID-N", or 0 when the
-// name holds none (an older program's "NAME.tmp-RANDOM" reads as a process id
-// that is most likely gone).
-uint64_t WriterOf(std::string_view rest)
+// The writer's process id in a work file name "NAME.tmp-PID-N" (`rest` is
+// "PID-N"), or nothing when the name is not of that exact form: a file the
+// user or another program put there is not ours to remove.
+std::optional<uint64_t> WriterOf(std::string_view rest)
 {
+    const auto dash = rest.find('-');
+    if (dash == std::string_view::npos || dash == 0 || dash + 1 == rest.size())
+        return std::nullopt;
+    const auto digits = [](std::string_view text) {
+        return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (!digits(rest.substr(0, dash)) || !digits(rest.substr(dash + 1)) || rest.size() > 41)
+        return std::nullopt;
     uint64_t id = 0;
-    const auto end = rest.data() + rest.size();
-    const auto parsed = std::from_chars(rest.data(), end, id);
-    if (parsed.ec != std::errc())
-        return 0;
+    const auto parsed = std::from_chars(rest.data(), rest.data() + dash, id);
+    if (parsed.ec != std::errc() || id == 0)
+        return std::nullopt;
     return id;
 }
 
 } // namespace
-
-std::string SaveFailurePrefix(const std::filesystem::path& name)
-{
-    return "无法保存词典文件“" + DisplayPath(name) + "”：";
-}
 
 std::filesystem::path WorkFilePathFor(const std::filesystem::path& target)
 {
@@ -56,7 +60,11 @@ void ClearStaleWorkFiles(const std::filesystem::path& target)
         const std::string name = entry->path().filename().string();
         if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0)
             continue;
-        if (ProcessIsRunning(WriterOf(std::string_view(name).substr(prefix.size()))))
+        const auto writer = WriterOf(std::string_view(name).substr(prefix.size()));
+        if (!writer || ProcessIsRunning(*writer))
+            continue;
+        std::error_code notFile;
+        if (!entry->is_regular_file(notFile))
             continue;
         std::error_code ignored; // one that cannot go now can go on a later save
         std::filesystem::remove(entry->path(), ignored);
@@ -67,12 +75,11 @@ void CheckReplaceable(const std::filesystem::path& target, const FileIdentity& i
 {
     if (!identity.Exists)
         return;
-    if (!identity.Regular)
-        throw DictionaryError(SaveFailurePrefix(target) + NotPlainFileReason(identity));
+    RequirePlainFile(target, identity);
     // A file that cannot be written in place is not replaced behind its back
     // either: a read-only dictionary stays as it is.
     if (!std::ofstream(target, std::ios::binary | std::ios::app))
-        throw DictionaryError(SaveFailurePrefix(target) + "文件只读或被占用");
+        throw DictionaryError(DictionaryFault::ReadOnly, target);
 }
 
 void ReplaceFilesInOrder(const std::vector<std::pair<std::filesystem::path, std::string_view>>& files,
@@ -95,9 +102,10 @@ void ReplaceFilesInOrder(const std::vector<std::pair<std::filesystem::path, std:
             work[i].clear();
             SyncDirectory(FolderOf(files[i].first));
         }
-    } catch (const DictionaryError& error) {
+    } catch (DictionaryError& error) {
         removeWork();
-        throw DictionaryError(SaveFailurePrefix(name) + error.what());
+        error.WhileSaving(name);
+        throw;
     }
 }
 

@@ -23,8 +23,8 @@ void ReplaceFileAtomically(const std::filesystem::path& path, std::string_view b
 // ClearStaleWorkFiles finds it) is written and flushed first, then they are
 // renamed in the given order, the folder flushed after each rename. So a
 // failure before the first rename changes nothing, and the files change one
-// at a time in the order given. `name` is the file the user knows, for
-// messages. Throws DictionaryError.
+// at a time in the order given. Throws DictionaryError, marked as a failure
+// to save `name`, the dictionary as the user named it.
 void ReplaceFilesInOrder(const std::vector<std::pair<std::filesystem::path, std::string_view>>& files,
                          const FileIdentity& like, const std::filesystem::path& target,
                          const std::filesystem::path& name);
@@ -38,10 +38,9 @@ void CheckReplaceable(const std::filesystem::path& target, const FileIdentity& i
 std::filesystem::path WorkFilePathFor(const std::filesystem::path& target);
 
 // Removes the work files for `target` whose writer has ended (a save cut
-// short by a kill or a power cut leaves one); those of running writers stay.
+// short by a kill or a power cut leaves one): plain files named exactly as
+// WorkFilePathFor names them. Those of running writers stay, and so does
+// every other file.
 void ClearStaleWorkFiles(const std::filesystem::path& target);
-
-// "无法保存词典文件“…”：" before a reason.
-std::string SaveFailurePrefix(const std::filesystem::path& name);
 
 } // namespace carbonym

@@ -1,13 +1,16 @@
 #include "dictionary/dictionary_change.h"
 
 #include "dictionary/atomic_file.h"
+#include "dictionary/dictionary_check.h"
 #include "dictionary/dictionary_error.h"
 #include "dictionary/dictionary_file.h"
 #include "dictionary/file_lock.h"
 #include "dictionary/file_system.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 
 namespace carbonym {
@@ -21,14 +24,14 @@ std::filesystem::path Beside(const std::filesystem::path& dictionary, const char
     return path;
 }
 
-std::string ReadWholeFile(const std::filesystem::path& path, const std::filesystem::path& name)
+std::string ReadWholeFile(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        throw DictionaryError("无法读取词典文件“" + DisplayPath(name) + "”");
+        throw DictionaryError(DictionaryFault::CannotRead, path);
     std::string bytes(std::istreambuf_iterator<char>(in), {});
     if (in.bad())
-        throw DictionaryError("读取词典文件“" + DisplayPath(name) + "”失败");
+        throw DictionaryError(DictionaryFault::CannotRead, path);
     return bytes;
 }
 
@@ -38,9 +41,7 @@ void CheckSaveAllowed(const std::filesystem::path& dictionary, const std::filesy
 {
     CheckReplaceable(target, identity);
     if (identity.Exists && identity.LinkCount > 1 && !options.AllowHardLink)
-        throw DictionaryHardLinked("词典文件“" + DisplayPath(dictionary) + "”有 "
-                                   + std::to_string(identity.LinkCount)
-                                   + " 个硬链接：保存后它将与其他链接分开，其他链接仍是旧的内容。词典没有任何改动");
+        throw DictionaryHardLinked(dictionary, static_cast<int64_t>(identity.LinkCount));
 }
 
 // The dictionary's file and what it is, read under the lock.
@@ -53,11 +54,83 @@ LockedDictionary Inspect(const std::filesystem::path& dictionary, bool createIfA
 {
     LockedDictionary locked{FollowLinks(dictionary), {}};
     locked.Identity = InspectFile(locked.Target);
-    if (const auto reason = NotPlainFileReason(locked.Identity); !reason.empty())
-        throw DictionaryError("无法打开词典文件“" + DisplayPath(dictionary) + "”：" + reason);
+    RequirePlainFile(dictionary, locked.Identity);
     if (!locked.Identity.Exists && !createIfAbsent)
-        throw DictionaryError("词典文件“" + DisplayPath(dictionary) + "”不存在");
+        throw DictionaryError(DictionaryFault::Missing, dictionary);
     return locked;
+}
+
+// A change replaces two files, the backup and the dictionary, and no rename
+// does both at once. So the backup to be is first put beside them under a
+// name of its own, then the dictionary is replaced, then that file becomes
+// the backup. A writer killed in between leaves the pending backup; the next
+// change finishes the job when the dictionary was replaced (it differs from
+// the pending backup, since every change alters it), or forgets it when the
+// dictionary is still the one the pending backup holds. So undo always finds
+// the backup of the last change that took place.
+std::filesystem::path PendingBackupPathFor(const std::filesystem::path& dictionary)
+{
+    return Beside(dictionary, ".bak-new");
+}
+
+void SaveWithBackup(const std::filesystem::path& dictionary, const LockedDictionary& locked,
+                    std::string_view backup, std::string_view replacement)
+{
+    const auto pending = PendingBackupPathFor(dictionary);
+    ReplaceFilesInOrder({{pending, backup}, {locked.Target, replacement}}, locked.Identity, locked.Target, dictionary);
+    try {
+        RenameOver(pending, BackupPathFor(dictionary));
+        SyncDirectory(pending.parent_path());
+    } catch (DictionaryError& error) {
+        error.WhileSaving(dictionary);
+        throw;
+    }
+}
+
+void FinishInterruptedSave(const std::filesystem::path& dictionary, const LockedDictionary& locked)
+{
+    const auto pending = PendingBackupPathFor(dictionary);
+    const auto identity = InspectFile(pending);
+    if (!identity.Exists || !identity.Regular || !locked.Identity.Exists)
+        return;
+    if (ReadWholeFile(pending) == ReadWholeFile(locked.Target)) {
+        std::error_code ignored; // the change never took place
+        std::filesystem::remove(pending, ignored);
+        return;
+    }
+    RenameOver(pending, BackupPathFor(dictionary));
+    SyncDirectory(pending.parent_path());
+}
+
+// Refuses a backup that would make the dictionary worse: one that is not a
+// sound file of records where the dictionary is (cut short, bytes that do
+// not decode, Lengths that do not match their terms: what garbage or a
+// damaged disk gives), or one with no record at all in place of a
+// dictionary with records. What an earlier state may rightly have held (a
+// repeated term, records out of order) does not stand in the way.
+void CheckBackup(const std::filesystem::path& backup, const std::string& previous, const std::string& current)
+{
+    const auto problemsOf = [](const std::string& bytes) {
+        DictionaryImage image(DictionaryImage::FileBytes{bytes});
+        std::vector<TermRecord> records;
+        records.reserve(static_cast<size_t>(image.RecordCount()));
+        for (int64_t n = 1; n <= image.RecordCount(); ++n)
+            records.push_back(image.Record(n));
+        return CheckRecords(records, bytes.size());
+    };
+    if (previous.size() < kRecordSize && current.size() >= kRecordSize)
+        throw DictionaryError(DictionaryFault::BackupEmpty, backup);
+    const auto damage = [](ProblemKind kind) {
+        return kind == ProblemKind::TrailingBytes || kind == ProblemKind::Undecodable
+               || kind == ProblemKind::LengthMismatch;
+    };
+    std::set<ProblemKind> known;
+    for (const auto& problem : problemsOf(current))
+        known.insert(problem.Kind);
+    for (const auto& problem : problemsOf(previous)) {
+        if (damage(problem.Kind) && !known.count(problem.Kind))
+            throw DictionaryError(DictionaryFault::BackupDamaged, backup).WithProblem(problem);
+    }
 }
 
 } // namespace
@@ -72,6 +145,11 @@ std::filesystem::path BackupPathFor(const std::filesystem::path& dictionary)
     return Beside(dictionary, ".bak");
 }
 
+std::vector<std::filesystem::path> FilesBeside(const std::filesystem::path& dictionary)
+{
+    return {BackupPathFor(dictionary), PendingBackupPathFor(dictionary), LockPathFor(dictionary)};
+}
+
 bool HasOtherHardLinks(const std::filesystem::path& dictionary)
 {
     const auto identity = InspectFile(FollowLinks(dictionary));
@@ -82,40 +160,56 @@ void ChangeDictionary(const std::filesystem::path& dictionary, const ChangeOptio
                       const std::function<bool(DictionaryImage&)>& change)
 {
     const FileLock lock(LockPathFor(dictionary), options.LockTimeout);
-    const auto [target, identity] = Inspect(dictionary, options.CreateIfAbsent);
-    const std::string before = identity.Exists ? ReadWholeFile(target, dictionary) : std::string();
+    const LockedDictionary locked = Inspect(dictionary, options.CreateIfAbsent);
+    FinishInterruptedSave(dictionary, locked);
+    const std::string before = locked.Identity.Exists ? ReadWholeFile(locked.Target) : std::string();
     DictionaryImage image(DictionaryImage::FileBytes{before});
     const bool changed = change(image);
-    if (!changed && identity.Exists)
+    if (!changed && locked.Identity.Exists)
         return;
-    CheckSaveAllowed(dictionary, target, identity, options);
-    ClearStaleWorkFiles(target);
+    const std::string after = changed ? image.Bytes() : std::string();
+    // A change that leaves every byte as it was writes nothing and keeps the
+    // backup, so that undo still goes back to the change before.
+    if (locked.Identity.Exists && after == before)
+        return;
+    CheckSaveAllowed(dictionary, locked.Target, locked.Identity, options);
+    ClearStaleWorkFiles(locked.Target);
     if (!changed) {
         // An absent dictionary is created empty, as opening it would.
-        ReplaceFilesInOrder({{target, std::string_view()}}, identity, target, dictionary);
+        ReplaceFilesInOrder({{locked.Target, std::string_view()}}, locked.Identity, locked.Target, dictionary);
         return;
     }
-    const std::string after = image.Bytes();
-    ReplaceFilesInOrder({{BackupPathFor(dictionary), before}, {target, after}}, identity, target, dictionary);
+    SaveWithBackup(dictionary, locked, before, after);
+}
+
+void CreateDictionary(const std::filesystem::path& dictionary, const ChangeOptions& options)
+{
+    if (InspectFile(FollowLinks(dictionary)).Exists)
+        return;
+    ChangeDictionary(dictionary, options, [](DictionaryImage&) { return false; });
 }
 
 UndoStatus UndoLastChange(const std::filesystem::path& dictionary, const ChangeOptions& options)
 {
     const FileLock lock(LockPathFor(dictionary), options.LockTimeout);
-    const auto [target, identity] = Inspect(dictionary, false);
+    const LockedDictionary locked = Inspect(dictionary, false);
+    FinishInterruptedSave(dictionary, locked);
     const auto backup = BackupPathFor(dictionary);
     const auto backupIdentity = InspectFile(backup);
     if (!backupIdentity.Exists)
         return UndoStatus::NoBackup;
     if (!backupIdentity.Regular)
-        throw DictionaryError("备份文件“" + DisplayPath(backup) + "”不是普通文件，不能用来撤销");
-    const std::string previous = ReadWholeFile(backup, backup);
-    const std::string current = ReadWholeFile(target, dictionary);
-    CheckSaveAllowed(dictionary, target, identity, options);
-    ClearStaleWorkFiles(target);
-    // The dictionary first: a cut between the two renames leaves the undo
-    // done and only the way back to the undone state lost.
-    ReplaceFilesInOrder({{target, previous}, {backup, current}}, identity, target, dictionary);
+        throw DictionaryError(DictionaryFault::BackupNotPlainFile, backup);
+    const std::string previous = ReadWholeFile(backup);
+    const std::string current = ReadWholeFile(locked.Target);
+    if (previous == current)
+        return UndoStatus::NothingToUndo;
+    if (!options.RestoreDamagedBackup)
+        CheckBackup(backup, previous, current);
+    CheckSaveAllowed(dictionary, locked.Target, locked.Identity, options);
+    ClearStaleWorkFiles(locked.Target);
+    // The file it replaces becomes the backup, so that a second undo redoes.
+    SaveWithBackup(dictionary, locked, current, previous);
     return UndoStatus::Undone;
 }
 

@@ -26,18 +26,18 @@ DictionaryFile::DictionaryFile(const std::filesystem::path& path) : path_(path)
 {
     std::error_code error;
     if (std::filesystem::is_directory(path_, error))
-        throw DictionaryError("无法打开词典文件“" + DisplayPath(path_) + "”：这是一个文件夹");
+        throw DictionaryError(DictionaryFault::Folder, path_);
     if (!std::filesystem::exists(path_, error)) {
         std::ofstream create(path_, std::ios::binary);
         if (!create)
-            throw DictionaryError("无法创建词典文件“" + DisplayPath(path_) + "”");
+            throw DictionaryError(DictionaryFault::CannotCreate, path_);
     }
     file_.open(path_, std::ios::in | std::ios::out | std::ios::binary);
     if (!file_.is_open()) {
         // A read-only file can still be read.
         file_.open(path_, std::ios::in | std::ios::binary);
         if (!file_.is_open())
-            throw DictionaryError("无法打开词典文件“" + DisplayPath(path_) + "”");
+            throw DictionaryError(DictionaryFault::CannotOpen, path_);
     }
 }
 
@@ -46,21 +46,21 @@ int64_t DictionaryFile::RecordCount()
     std::error_code error;
     const auto size = std::filesystem::file_size(path_, error);
     if (error)
-        throw DictionaryError("无法读取词典文件“" + DisplayPath(path_) + "”的大小");
+        throw DictionaryError(DictionaryFault::CannotRead, path_);
     return RecordCountForSize(size);
 }
 
 TermRecord DictionaryFile::Read(int64_t n)
 {
     if (n < 1 || n > RecordCount())
-        throw DictionaryError("记录号 " + std::to_string(n) + " 超出词典范围");
+        throw DictionaryError(DictionaryFault::RecordOutOfRange, path_, n);
     char bytes[kRecordSize];
     file_.clear();
     file_.seekg(static_cast<std::streamoff>((n - 1) * static_cast<int64_t>(kRecordSize)));
     file_.read(bytes, kRecordSize);
     const auto got = static_cast<size_t>(file_.gcount());
     if (file_.bad() || (got < kRecordSize && !file_.eof()))
-        throw DictionaryError("读取词典文件“" + DisplayPath(path_) + "”失败");
+        throw DictionaryError(DictionaryFault::CannotRead, path_);
     file_.clear();
     return DecodeRecord(std::string_view(bytes, got), codec_);
 }
@@ -74,7 +74,7 @@ std::vector<TermRecord> DictionaryFile::ReadAll()
     file_.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     const auto got = static_cast<size_t>(file_.gcount());
     if (file_.bad() || (got < bytes.size() && !file_.eof()))
-        throw DictionaryError("读取词典文件“" + DisplayPath(path_) + "”失败");
+        throw DictionaryError(DictionaryFault::CannotRead, path_);
     file_.clear();
     bytes.resize(got); // a trailing fragment reads as if filled with spaces
     std::vector<TermRecord> records;
@@ -88,14 +88,14 @@ std::vector<TermRecord> DictionaryFile::ReadAll()
 void DictionaryFile::Write(int64_t n, const TermRecord& record)
 {
     if (n < 1 || n > RecordCount() + 1)
-        throw DictionaryError("记录号 " + std::to_string(n) + " 超出词典范围");
+        throw DictionaryError(DictionaryFault::RecordOutOfRange, path_, n);
     const auto bytes = EncodeRecord(record, codec_);
     file_.clear();
     file_.seekp(static_cast<std::streamoff>((n - 1) * static_cast<int64_t>(kRecordSize)));
     file_.write(bytes.data(), kRecordSize);
     file_.flush();
     if (!file_)
-        throw DictionaryError("写入词典文件“" + DisplayPath(path_) + "”失败");
+        throw DictionaryError(DictionaryFault::CannotWrite, path_);
 }
 
 void DictionaryFile::Close()
@@ -120,9 +120,8 @@ void RequireExistingDictionary(const std::filesystem::path& path)
 {
     const auto identity = InspectFile(path);
     if (!identity.Exists)
-        throw DictionaryError("词典文件“" + DisplayPath(path) + "”不存在");
-    if (const auto reason = NotPlainFileReason(identity); !reason.empty())
-        throw DictionaryError("无法打开词典文件“" + DisplayPath(path) + "”：" + reason);
+        throw DictionaryError(DictionaryFault::Missing, path);
+    RequirePlainFile(path, identity);
 }
 
 std::vector<TermRecord> ReadExistingDictionary(const std::filesystem::path& path)

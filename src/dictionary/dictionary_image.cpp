@@ -3,6 +3,8 @@
 #include "dictionary/atomic_file.h"
 #include "dictionary/dictionary_error.h"
 #include "dictionary/dictionary_file.h"
+#include "dictionary/term_check.h"
+#include "text/case_fold.h"
 #include "text/trim.h"
 
 #include <algorithm>
@@ -21,7 +23,7 @@ DictionaryImage::DictionaryImage(const std::filesystem::path& path)
     std::ifstream in(path, std::ios::binary);
     std::string content(std::istreambuf_iterator<char>(in), {});
     if (in.bad())
-        throw DictionaryError("读取词典文件“" + DisplayPath(path) + "”失败");
+        throw DictionaryError(DictionaryFault::CannotRead, path);
     Load(content);
 }
 
@@ -33,10 +35,13 @@ DictionaryImage::DictionaryImage(FileBytes file)
 void DictionaryImage::Load(std::string_view file)
 {
     const int64_t count = RecordCountForSize(file.size());
+    // A fragment too short to count as a record is kept as it is, after the
+    // records: a save drops nothing it did not change.
+    if (file.size() > static_cast<size_t>(count) * kRecordSize)
+        tail_ = std::string(file.substr(static_cast<size_t>(count) * kRecordSize));
     std::string content(file.substr(0, static_cast<size_t>(count) * kRecordSize));
     content.resize(static_cast<size_t>(count) * kRecordSize, ' ');
     lengths_.reserve(static_cast<size_t>(count));
-    sizes_.reserve(static_cast<size_t>(count));
     order_.reserve(static_cast<size_t>(count));
     stored_.reserve(static_cast<size_t>(count));
     for (int64_t i = 0; i < count; ++i) {
@@ -58,9 +63,46 @@ void DictionaryImage::Add(size_t position, std::array<char, kRecordSize> bytes)
     const TermRecord record = DecodeRecord(std::string_view(bytes.data(), kRecordSize), codec_);
     stored_.push_back(Stored{std::u16string(Trim(record.English)), bytes});
     lengths_.insert(lengths_.begin() + static_cast<std::ptrdiff_t>(position), record.Length);
-    sizes_.insert(sizes_.begin() + static_cast<std::ptrdiff_t>(position),
-                  static_cast<uint16_t>(stored_.back().english.size()));
     order_.insert(order_.begin() + static_cast<std::ptrdiff_t>(position), static_cast<uint32_t>(stored_.size() - 1));
+    if (indexed_)
+        Index(stored_.back().english);
+}
+
+void DictionaryImage::Index(const std::u16string& english)
+{
+    exact_.insert(english);
+    folded_.try_emplace(FoldCase(english), english);
+}
+
+void DictionaryImage::BuildIndex()
+{
+    if (indexed_)
+        return;
+    exact_.reserve(order_.size());
+    folded_.reserve(order_.size());
+    for (const uint32_t id : order_)
+        Index(stored_[id].english);
+    indexed_ = true;
+}
+
+InsertResult DictionaryImage::Admit(const std::u16string& stored)
+{
+    BuildIndex();
+    if (exact_.count(stored))
+        return {InsertStatus::Duplicate, stored};
+    if (const auto similar = folded_.find(FoldCase(stored)); similar != folded_.end())
+        return {InsertStatus::CaseDuplicate, similar->second};
+    return {InsertStatus::Inserted, {}};
+}
+
+std::array<char, kRecordSize> DictionaryImage::EncodeFit(std::u16string_view english, std::u16string_view chinese,
+                                                         std::u16string& stored)
+{
+    if (const auto faults = TermFaults(english, chinese); !faults.empty())
+        throw TermRefused(faults.front());
+    const auto bytes = Encode(english, chinese);
+    stored = Trim(DecodeRecord(std::string_view(bytes.data(), kRecordSize), codec_).English);
+    return bytes;
 }
 
 std::array<char, kRecordSize> DictionaryImage::Encode(std::u16string_view english, std::u16string_view chinese)
@@ -68,27 +110,19 @@ std::array<char, kRecordSize> DictionaryImage::Encode(std::u16string_view englis
     return EncodeRecord(MakeRecord(english, chinese), codec_);
 }
 
-InsertStatus DictionaryImage::Insert(std::u16string_view english, std::u16string_view chinese)
+InsertResult DictionaryImage::Insert(std::u16string_view english, std::u16string_view chinese)
 {
-    const auto bytes = Encode(english, chinese);
-    const auto term = Trim(english);
-    const auto length = static_cast<int16_t>(term.size());
-    const size_t n = order_.size();
-    if (n == 0 || lengths_[n - 1] > length) {
-        Add(n, bytes);
-        return InsertStatus::Inserted;
-    }
-    for (size_t i = 0; i < n; ++i) {
-        if (sizes_[i] == term.size() && stored_[order_[i]].english == term)
-            return InsertStatus::Duplicate;
-        if (lengths_[i] < length)
-            break;
-    }
+    std::u16string stored;
+    const auto bytes = EncodeFit(english, chinese, stored);
+    const InsertResult result = Admit(stored);
+    if (result.Status != InsertStatus::Inserted)
+        return result;
+    const auto length = static_cast<int16_t>(Trim(english).size());
     size_t position = 0;
-    while (lengths_[position] > length)
-        ++position; // stops at the last record at the latest
+    while (position < lengths_.size() && lengths_[position] > length)
+        ++position;
     Add(position, bytes);
-    return InsertStatus::Inserted;
+    return result;
 }
 
 std::u16string_view DictionaryImage::English(int64_t n) const
@@ -115,18 +149,30 @@ void DictionaryImage::Remove(std::vector<int64_t> numbers)
             continue;
         }
         lengths_[kept] = lengths_[i];
-        sizes_[kept] = sizes_[i];
         order_[kept] = order_[i];
         ++kept;
     }
     lengths_.resize(kept);
-    sizes_.resize(kept);
     order_.resize(kept);
+    indexed_ = false;
+    exact_.clear();
+    folded_.clear();
 }
 
 void DictionaryImage::Append(std::u16string_view english, std::u16string_view chinese)
 {
-    Add(order_.size(), Encode(english, chinese));
+    std::u16string stored;
+    Add(order_.size(), EncodeFit(english, chinese, stored));
+}
+
+InsertResult DictionaryImage::AppendUnlessStored(std::u16string_view english, std::u16string_view chinese)
+{
+    std::u16string stored;
+    const auto bytes = EncodeFit(english, chinese, stored);
+    const InsertResult result = Admit(stored);
+    if (result.Status == InsertStatus::Inserted)
+        Add(order_.size(), bytes);
+    return result;
 }
 
 std::string DictionaryImage::Bytes() const
@@ -135,7 +181,7 @@ std::string DictionaryImage::Bytes() const
     bytes.reserve(order_.size() * kRecordSize);
     for (const uint32_t id : order_)
         bytes.append(stored_[id].bytes.data(), kRecordSize);
-    return bytes;
+    return bytes + tail_;
 }
 
 void DictionaryImage::Save(const std::filesystem::path& path) const
@@ -147,110 +193,78 @@ void DictionaryImage::Save(const std::filesystem::path& path) const
 
 namespace carbonym {
 
-std::vector<InsertStatus> DictionaryImage::InsertAll(const std::vector<std::pair<std::u16string, std::u16string>>& pairs)
+std::vector<InsertResult> DictionaryImage::InsertAll(const std::vector<std::pair<std::u16string, std::u16string>>& pairs)
 {
-    // Every pair is encoded first, so that a pair that cannot be stored
-    // changes nothing.
+    // Every pair is checked and encoded first, so that a pair that cannot be
+    // stored changes nothing.
     struct NewRecord {
-        std::u16string term; // trimmed, as the duplicate test compares it
         int16_t length;
+        size_t gap; // the old record it goes before (RecordCount: at the end)
+        std::u16string stored; // the English as a reader will see it
         std::array<char, kRecordSize> bytes;
     };
     std::vector<NewRecord> incoming;
     incoming.reserve(pairs.size());
     for (const auto& [english, chinese] : pairs) {
-        const auto bytes = Encode(english, chinese);
-        const auto term = Trim(english);
-        incoming.push_back({std::u16string(term), static_cast<int16_t>(term.size()), bytes});
+        NewRecord record{static_cast<int16_t>(Trim(english).size()), 0, {}, {}};
+        record.bytes = EncodeFit(english, chinese, record.stored);
+        incoming.push_back(std::move(record));
     }
 
-    std::vector<InsertStatus> statuses;
-    statuses.reserve(pairs.size());
-    if (!std::is_sorted(lengths_.begin(), lengths_.end(), std::greater<>())) {
-        // Out of order (a batch into an empty dictionary can leave that): the
-        // inserts one by one, each scanning the file.
-        for (const auto& [english, chinese] : pairs)
-            statuses.push_back(Insert(english, chinese));
-        return statuses;
-    }
-
-    // In a file in longest-first order, which the inserts keep, a new term of
-    // length L goes first among the records of length L, and the duplicate
-    // test compares the records of length L or more and the first record
-    // shorter than L. So it is enough to know, for each stored text, the
-    // greatest Length it is stored with, and for each length the text of the
-    // record that stands first among that length.
-    std::unordered_map<std::u16string_view, int16_t> longest;
-    std::map<int16_t, std::u16string_view> firstOfLength;
-    longest.reserve(order_.size() + pairs.size());
-    for (size_t i = order_.size(); i-- > 0;) {
-        const std::u16string_view text = stored_[order_[i]].english;
-        auto [at, added] = longest.try_emplace(text, lengths_[i]);
-        if (!added)
-            at->second = std::max(at->second, lengths_[i]);
-        firstOfLength[lengths_[i]] = text; // the last written is the first in the file
-    }
-    std::vector<std::u16string> storedTexts; // what a reader sees of each new record
-    storedTexts.reserve(incoming.size());
+    // A new record of length L goes before the first record whose Length is
+    // at most L. Among the old records that is the first whose running
+    // minimum of Length is at most L, found by halving since the minima only
+    // fall, whether or not the file is longest-first. Every new record that
+    // an insert one by one would meet first lies in the same gap between
+    // old records, and within a gap the inserts keep the new records longest
+    // first, the newest first among equals: so one sort and one merge give
+    // what inserting one by one gives.
+    std::vector<int16_t> minima(lengths_.size());
+    for (size_t i = 0; i < lengths_.size(); ++i)
+        minima[i] = i == 0 ? lengths_[0] : std::min(minima[i - 1], lengths_[i]);
+    std::vector<InsertResult> results;
+    results.reserve(pairs.size());
     std::vector<size_t> accepted;
     for (size_t k = 0; k < incoming.size(); ++k) {
-        const NewRecord& record = incoming[k];
-        bool duplicate = false;
-        if (!firstOfLength.empty() && firstOfLength.begin()->first <= record.length) {
-            const auto stored = longest.find(record.term);
-            duplicate = stored != longest.end() && stored->second >= record.length;
-            const auto shorter = firstOfLength.lower_bound(record.length);
-            if (!duplicate && shorter != firstOfLength.begin())
-                duplicate = std::prev(shorter)->second == record.term;
-        }
-        if (duplicate) {
-            storedTexts.emplace_back();
-            statuses.push_back(InsertStatus::Duplicate);
+        NewRecord& record = incoming[k];
+        results.push_back(Admit(record.stored));
+        if (results.back().Status != InsertStatus::Inserted)
             continue;
-        }
-        const TermRecord decoded = DecodeRecord(std::string_view(record.bytes.data(), kRecordSize), codec_);
-        storedTexts.emplace_back(Trim(decoded.English));
-        const std::u16string_view text = storedTexts.back();
-        auto [at, added] = longest.try_emplace(text, record.length);
-        if (!added)
-            at->second = std::max(at->second, record.length);
-        firstOfLength[record.length] = text;
+        Index(record.stored);
+        const auto first = std::partition_point(minima.begin(), minima.end(),
+                                                [&](int16_t minimum) { return minimum > record.length; });
+        record.gap = static_cast<size_t>(first - minima.begin());
         accepted.push_back(k);
-        statuses.push_back(InsertStatus::Inserted);
     }
-
-    // The new records, longest first and the newest first among equals, go
-    // before the old records of their length: one merge.
-    std::stable_sort(accepted.begin(), accepted.end(), [&](size_t a, size_t b) {
-        return incoming[a].length != incoming[b].length ? incoming[a].length > incoming[b].length : a > b;
+    std::sort(accepted.begin(), accepted.end(), [&](size_t a, size_t b) {
+        const NewRecord& x = incoming[a];
+        const NewRecord& y = incoming[b];
+        if (x.gap != y.gap)
+            return x.gap < y.gap;
+        return x.length != y.length ? x.length > y.length : a > b;
     });
+
     std::vector<int16_t> lengths;
-    std::vector<uint16_t> sizes;
     std::vector<uint32_t> order;
     const size_t total = order_.size() + accepted.size();
     lengths.reserve(total);
-    sizes.reserve(total);
     order.reserve(total);
     stored_.reserve(stored_.size() + accepted.size());
     size_t old = 0;
     for (const size_t k : accepted) {
-        for (; old < order_.size() && lengths_[old] > incoming[k].length; ++old) {
+        for (; old < incoming[k].gap; ++old) {
             lengths.push_back(lengths_[old]);
-            sizes.push_back(sizes_[old]);
             order.push_back(order_[old]);
         }
-        stored_.push_back(Stored{std::move(storedTexts[k]), incoming[k].bytes});
+        stored_.push_back(Stored{std::move(incoming[k].stored), incoming[k].bytes});
         lengths.push_back(incoming[k].length);
-        sizes.push_back(static_cast<uint16_t>(stored_.back().english.size()));
         order.push_back(static_cast<uint32_t>(stored_.size() - 1));
     }
     lengths.insert(lengths.end(), lengths_.begin() + static_cast<std::ptrdiff_t>(old), lengths_.end());
-    sizes.insert(sizes.end(), sizes_.begin() + static_cast<std::ptrdiff_t>(old), sizes_.end());
     order.insert(order.end(), order_.begin() + static_cast<std::ptrdiff_t>(old), order_.end());
     lengths_ = std::move(lengths);
-    sizes_ = std::move(sizes);
     order_ = std::move(order);
-    return statuses;
+    return results;
 }
 
 } // namespace carbonym

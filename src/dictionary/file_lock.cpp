@@ -24,15 +24,9 @@ namespace {
 constexpr std::chrono::milliseconds kFirstPause{1};
 constexpr std::chrono::milliseconds kLongestPause{50};
 
-std::string LockFailure(const std::filesystem::path& lockFile)
+int64_t Seconds(std::chrono::milliseconds timeout)
 {
-    return "无法打开锁文件“" + DisplayPath(lockFile) + "”，词典不能修改";
-}
-
-std::string LockTimeout(std::chrono::milliseconds timeout)
-{
-    return "词典正由另一个程序修改，等待 " + std::to_string((timeout.count() + 999) / 1000)
-           + " 秒后仍未结束；词典没有任何改动，请稍后再试";
+    return (timeout.count() + 999) / 1000;
 }
 
 // Polling rather than a blocking call keeps the timeout portable; the pauses
@@ -58,16 +52,24 @@ private:
 
 FileLock::FileLock(const std::filesystem::path& lockFile, std::chrono::milliseconds timeout) : path_(lockFile)
 {
+    // A reparse point (a link or junction someone planted at the lock's
+    // name) is opened as itself, not followed, and refused below.
     const HANDLE file = CreateFileW(lockFile.c_str(), GENERIC_READ | GENERIC_WRITE,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         // A folder that takes no new file takes no work file either: every
         // save there fails on its own, so nothing needs the lock.
         if (error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT || error == ERROR_DISK_FULL)
             return;
-        throw DictionaryError(LockFailure(lockFile));
+        throw DictionaryError(DictionaryFault::LockUnavailable, lockFile);
+    }
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (GetFileType(file) != FILE_TYPE_DISK || !GetFileInformationByHandle(file, &information)
+        || (information.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+        CloseHandle(file);
+        throw DictionaryError(DictionaryFault::LockNotPlainFile, lockFile);
     }
     Wait wait(timeout);
     for (;;) {
@@ -76,7 +78,7 @@ FileLock::FileLock(const std::filesystem::path& lockFile, std::chrono::milliseco
             break;
         if (wait.Over()) {
             CloseHandle(file);
-            throw DictionaryLockTimeout(LockTimeout(timeout));
+            throw DictionaryLockTimeout(lockFile, Seconds(timeout));
         }
         wait.Pause();
     }
@@ -97,24 +99,34 @@ FileLock::FileLock(const std::filesystem::path& lockFile, std::chrono::milliseco
 {
     Wait wait(timeout);
     for (;;) {
-        int file = open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        // A link planted at the lock's name is not followed (no file is
+        // created where it points), and a pipe does not block the open.
+        constexpr int kFlags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+        int file = open(lockFile.c_str(), O_RDWR | O_CREAT | kFlags, 0666);
         if (file < 0 && errno == EACCES)
-            file = open(lockFile.c_str(), O_RDONLY | O_CLOEXEC); // flock needs no write access
+            file = open(lockFile.c_str(), O_RDONLY | kFlags); // flock needs no write access
+        if (file < 0 && (errno == ELOOP || errno == EISDIR || errno == ENXIO))
+            throw DictionaryError(DictionaryFault::LockNotPlainFile, lockFile);
+        struct stat opened {};
+        if (file >= 0 && (fstat(file, &opened) != 0 || !S_ISREG(opened.st_mode))) {
+            close(file);
+            throw DictionaryError(DictionaryFault::LockNotPlainFile, lockFile);
+        }
         if (file < 0) {
             // A folder that takes no new file takes no work file either:
             // every save there fails on its own, so nothing needs the lock.
             if (errno == EACCES || errno == EROFS || errno == EPERM || errno == ENOSPC || errno == EDQUOT)
                 return;
-            throw DictionaryError(LockFailure(lockFile));
+            throw DictionaryError(DictionaryFault::LockUnavailable, lockFile);
         }
         while (flock(file, LOCK_EX | LOCK_NB) != 0) {
             if (errno != EINTR && errno != EWOULDBLOCK) {
                 close(file);
-                throw DictionaryError(LockFailure(lockFile));
+                throw DictionaryError(DictionaryFault::LockUnavailable, lockFile);
             }
             if (wait.Over()) {
                 close(file);
-                throw DictionaryLockTimeout(LockTimeout(timeout));
+                throw DictionaryLockTimeout(lockFile, Seconds(timeout));
             }
             wait.Pause();
         }
@@ -122,7 +134,7 @@ FileLock::FileLock(const std::filesystem::path& lockFile, std::chrono::milliseco
         // removed file locks nothing, so take the one now at the path.
         struct stat locked {};
         struct stat current {};
-        if (fstat(file, &locked) == 0 && stat(lockFile.c_str(), &current) == 0 && locked.st_dev == current.st_dev
+        if (fstat(file, &locked) == 0 && lstat(lockFile.c_str(), &current) == 0 && locked.st_dev == current.st_dev
             && locked.st_ino == current.st_ino) {
             descriptor_ = file;
             return;

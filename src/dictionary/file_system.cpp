@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <string>
 #include <thread>
 
@@ -25,20 +26,32 @@ namespace carbonym {
 
 namespace {
 
-std::string Quoted(const std::filesystem::path& path)
+// The test of interrupted saves sets CARBONYM_KILL_AFTER_RENAME=N to have
+// the program killed right after its Nth rename, so that every moment
+// between two renames is tried, not only those a random kill happens to hit.
+void KillPointAfterRename()
 {
-    return "“" + DisplayPath(path) + "”";
+    static const long killAt = [] {
+        const char* text = std::getenv("CARBONYM_KILL_AFTER_RENAME");
+        return text ? std::strtol(text, nullptr, 10) : 0L;
+    }();
+    static long renames = 0;
+    if (killAt <= 0 || ++renames != killAt)
+        return;
+#ifdef _WIN32
+    TerminateProcess(GetCurrentProcess(), 128 + 9); // what a shell reports for SIGKILL
+#else
+    kill(getpid(), SIGKILL);
+#endif
 }
 
 } // namespace
 
-std::string NotPlainFileReason(const FileIdentity& identity)
+void RequirePlainFile(const std::filesystem::path& path, const FileIdentity& identity)
 {
     if (!identity.Exists || identity.Regular)
-        return {};
-    if (identity.Directory)
-        return "这是一个文件夹";
-    return "这不是普通文件（可能是设备或管道），不能用作词典";
+        return;
+    throw DictionaryError(identity.Directory ? DictionaryFault::Folder : DictionaryFault::NotPlainFile, path);
 }
 
 std::filesystem::path FollowLinks(const std::filesystem::path& path)
@@ -50,10 +63,10 @@ std::filesystem::path FollowLinks(const std::filesystem::path& path)
             return current;
         const auto target = std::filesystem::read_symlink(current, error);
         if (error)
-            throw DictionaryError("无法读取链接" + Quoted(current));
+            throw DictionaryError(DictionaryFault::LinkUnreadable, current);
         current = target.is_absolute() ? target : current.parent_path() / target;
     }
-    throw DictionaryError("链接" + Quoted(path) + "指向自身（链接循环）");
+    throw DictionaryError(DictionaryFault::LinkLoop, path);
 }
 
 #ifdef _WIN32
@@ -78,7 +91,7 @@ void WriteNewFileDurably(const std::filesystem::path& path, std::string_view byt
 {
     const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
-        throw DictionaryError("无法在其所在的文件夹中写入文件");
+        throw DictionaryError(DictionaryFault::CannotCreateWorkFile, path);
     bool ok = true;
     size_t done = 0;
     while (ok && done < bytes.size()) {
@@ -91,7 +104,7 @@ void WriteNewFileDurably(const std::filesystem::path& path, std::string_view byt
     ok = CloseHandle(file) && ok;
     if (!ok) {
         DeleteFileW(path.c_str());
-        throw DictionaryError("写入失败（磁盘可能已满）");
+        throw DictionaryError(DictionaryFault::DiskFull, path);
     }
 }
 
@@ -106,10 +119,11 @@ void RenameOver(const std::filesystem::path& from, const std::filesystem::path& 
         const DWORD error = GetLastError();
         if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION)
             || std::chrono::steady_clock::now() >= deadline)
-            throw DictionaryError("无法替换原文件（文件可能被占用或只读）");
+            throw DictionaryError(DictionaryFault::CannotReplace, to);
         std::this_thread::sleep_for(pause);
         pause = std::min(pause * 2, std::chrono::milliseconds(50));
     }
+    KillPointAfterRename();
 }
 
 void SyncDirectory(const std::filesystem::path&) {} // MOVEFILE_WRITE_THROUGH did it
@@ -152,20 +166,19 @@ void WriteNewFileDurably(const std::filesystem::path& path, std::string_view byt
 {
     const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (file < 0)
-        throw DictionaryError("无法在其所在的文件夹中写入文件");
-    auto fail = [&](const std::string& message) {
+        throw DictionaryError(DictionaryFault::CannotCreateWorkFile, path);
+    auto fail = [&](DictionaryFault fault, int64_t detail = 0) {
         close(file);
         unlink(path.c_str());
-        throw DictionaryError(message);
+        throw DictionaryError(fault, path, detail);
     };
     if (like.Exists) {
         struct stat own {};
         fstat(file, &own);
         if ((own.st_uid != like.Owner || own.st_gid != like.Group) && fchown(file, like.Owner, like.Group) != 0)
-            fail("无法保留原文件的所有者（用户 " + std::to_string(like.Owner) + "，组 " + std::to_string(like.Group)
-                 + "）：请以该用户身份修改词典");
+            fail(DictionaryFault::CannotKeepOwner, like.Owner);
         if (fchmod(file, like.Mode) != 0)
-            fail("无法保留原文件的权限");
+            fail(DictionaryFault::CannotKeepMode);
     }
     size_t done = 0;
     while (done < bytes.size()) {
@@ -173,21 +186,22 @@ void WriteNewFileDurably(const std::filesystem::path& path, std::string_view byt
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
-            fail("写入失败（磁盘可能已满）");
+            fail(DictionaryFault::DiskFull);
         done += static_cast<size_t>(written);
     }
     if (fsync(file) != 0)
-        fail("写入失败（磁盘可能已满）");
+        fail(DictionaryFault::DiskFull);
     if (close(file) != 0) {
         unlink(path.c_str());
-        throw DictionaryError("写入失败（磁盘可能已满）");
+        throw DictionaryError(DictionaryFault::DiskFull, path);
     }
 }
 
 void RenameOver(const std::filesystem::path& from, const std::filesystem::path& to)
 {
     if (rename(from.c_str(), to.c_str()) != 0)
-        throw DictionaryError("无法替换原文件（文件可能被占用或只读）");
+        throw DictionaryError(DictionaryFault::CannotReplace, to);
+    KillPointAfterRename();
 }
 
 void SyncDirectory(const std::filesystem::path& directory)
@@ -195,11 +209,11 @@ void SyncDirectory(const std::filesystem::path& directory)
     const auto folder = directory.empty() ? std::filesystem::path(".") : directory;
     const int file = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (file < 0)
-        throw DictionaryError("无法打开其所在的文件夹");
+        throw DictionaryError(DictionaryFault::CannotOpenFolder, folder);
     const bool synced = fsync(file) == 0 || errno == EINVAL; // some file systems cannot sync a folder
     close(file);
     if (!synced)
-        throw DictionaryError("无法把文件夹的改动写入磁盘");
+        throw DictionaryError(DictionaryFault::CannotSyncFolder, folder);
 }
 
 uint64_t CurrentProcessId()

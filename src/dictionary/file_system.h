@@ -8,8 +8,7 @@
 namespace carbonym {
 
 // The few file-system facts and calls a durable save needs, behind one small
-// portable layer. Failures throw DictionaryError with a short Chinese reason
-// that the caller puts after the name of the file it saves.
+// portable layer. Failures throw DictionaryError naming the file concerned.
 
 struct FileIdentity {
     bool Exists = false;
@@ -24,9 +23,9 @@ struct FileIdentity {
 // What is at `path`, following symbolic links.
 FileIdentity InspectFile(const std::filesystem::path& path);
 
-// Why a dictionary cannot be what `identity` describes (not a plain file),
-// or empty when it can.
-std::string NotPlainFileReason(const FileIdentity& identity);
+// Throws DictionaryError (Folder, NotPlainFile) for `path` when what
+// `identity` describes exists and is not a plain file.
+void RequirePlainFile(const std::filesystem::path& path, const FileIdentity& identity);
 
 // The file a chain of symbolic links at `path` ends in (relative links taken
 // from the folder of the link); `path` itself when it is not a link. A

@@ -1,35 +1,16 @@
 #include "dictionary/gbk_codec.h"
 
-#include "text/utf8.h"
-
 #include <cstdio>
 
 namespace carbonym {
 
 namespace {
 
-std::string DescribeCharacter(char32_t c)
+std::string FailureMessage(char32_t c)
 {
     char code[16];
     std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
-    const bool surrogate = c >= 0xD800 && c <= 0xDFFF;
-    if (surrogate || c > 0x10FFFF)
-        return std::string("字符 ") + code;
-    std::u16string text;
-    if (c >= 0x10000) {
-        text += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-        text += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-    } else {
-        text += static_cast<char16_t>(c);
-    }
-    return "字符“" + Utf16ToUtf8(text) + "”(" + code + ")";
-}
-
-std::string FailureMessage(char32_t c)
-{
-    if (c == 0)
-        return "文本无法用 GBK 编码保存";
-    return DescribeCharacter(c) + "无法用 GBK 编码保存";
+    return std::string("character ") + code + " cannot be stored in GBK";
 }
 
 } // namespace

@@ -15,7 +15,7 @@ UConverter* OpenConverter()
     UErrorCode status = U_ZERO_ERROR;
     UConverter* converter = ucnv_open(kConverterName, &status);
     if (U_FAILURE(status))
-        throw std::runtime_error("无法加载 GBK 编码转换器");
+        throw std::runtime_error("cannot load the GBK converter (ICU windows-936-2000)");
     return converter;
 }
 
@@ -94,7 +94,7 @@ std::u16string GbkCodec::Decode(std::string_view bytes)
                                          static_cast<int32_t>(bytes.size()), &status);
     // Every byte yields at most one UTF-16 unit, so the buffer always suffices.
     if (U_FAILURE(status) && status != U_STRING_NOT_TERMINATED_WARNING)
-        throw std::runtime_error("GBK 解码失败");
+        throw std::runtime_error("GBK decoding failed");
     text.resize(static_cast<size_t>(length));
     return text;
 }

@@ -75,7 +75,7 @@ struct GbkCodec::Converter {};
 GbkCodec::GbkCodec() : converter_(std::make_unique<Converter>())
 {
     if (!IsValidCodePage(kCodePage))
-        throw std::runtime_error("系统缺少 GBK 代码页（936），无法读写词典");
+        throw std::runtime_error("the system lacks the GBK code page (936)");
 }
 
 GbkCodec::~GbkCodec() = default;

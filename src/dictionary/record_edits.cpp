@@ -54,10 +54,35 @@ std::u16string FirstLine(std::u16string_view chinese)
     return std::u16string(Trim(text));
 }
 
+std::u16string ChineseOf(const DictionaryImage& image, int64_t n)
+{
+    return std::u16string(Trim(image.Record(n).Chinese));
+}
+
 bool Holds(const DictionaryImage& image, const RecordReference& record)
 {
     return record.Number >= 1 && record.Number <= image.RecordCount()
-           && image.English(record.Number) == Trim(record.English);
+           && image.English(record.Number) == Trim(record.English) && ChineseOf(image, record.Number) == Trim(record.Chinese);
+}
+
+// The outcome for a new Chinese text before the dictionary is opened: empty
+// or with a fault, it is refused.
+EditOutcome Outcome(EditStatus status, TermFault fault = TermFault::BlankChinese)
+{
+    EditOutcome outcome;
+    outcome.Status = status;
+    outcome.Fault = fault;
+    return outcome;
+}
+
+std::optional<EditOutcome> RefuseChinese(std::u16string_view chinese, const std::u16string& stored)
+{
+    if (chinese.empty())
+        return Outcome(EditStatus::NoChinese);
+    const auto faults = TermFaults(u"x", stored);
+    if (!faults.empty())
+        return Outcome(EditStatus::Refused, faults.front());
+    return std::nullopt;
 }
 
 } // namespace
@@ -87,52 +112,78 @@ std::vector<FoundRecord> FindRecords(const std::filesystem::path& dictionary, st
 }
 
 // One locked change applied to the numbers of every record whose English
-// equals `english`; nothing is written when there is none.
+// equals `english`; nothing is written when there is none, or when a record
+// does not hold the expected Chinese.
 template <typename Change>
 EditOutcome ChangeEachOf(const std::filesystem::path& dictionary, std::u16string_view english,
-                         const ChangeOptions& options, Change change)
+                         const ChangeOptions& options, std::optional<std::u16string_view> expect, Change change)
 {
     EditOutcome outcome;
     ChangeDictionary(dictionary, ExistingOnly(options), [&](DictionaryImage& image) {
         const auto numbers = NumbersOf(image, english);
-        change(image, numbers);
-        outcome.Records = static_cast<int64_t>(numbers.size());
         outcome.Status = numbers.empty() ? EditStatus::NotFound : EditStatus::Done;
-        return !numbers.empty();
+        for (const int64_t n : numbers) {
+            if (expect && ChineseOf(image, n) != Trim(*expect)) {
+                outcome.Status = EditStatus::Stale;
+                outcome.Found = ChineseOf(image, n);
+                return false;
+            }
+        }
+        if (numbers.empty())
+            return false;
+        outcome.Records = static_cast<int64_t>(numbers.size());
+        return change(image, numbers);
     });
     return outcome;
 }
 
 EditOutcome SetChinese(const std::filesystem::path& dictionary, std::u16string_view english,
-                       std::u16string_view chinese, const ChangeOptions& options)
+                       std::u16string_view chinese, const ChangeOptions& options,
+                       std::optional<std::u16string_view> expect)
 {
-    if (chinese.empty())
-        return {EditStatus::NoChinese, 0};
     const std::u16string stored = FirstLine(chinese);
-    return ChangeEachOf(dictionary, english, options, [&](DictionaryImage& image, const std::vector<int64_t>& numbers) {
-        for (const int64_t n : numbers)
-            image.SetChinese(n, stored);
-    });
+    if (const auto refused = RefuseChinese(chinese, stored))
+        return *refused;
+    bool unchanged = false;
+    auto outcome = ChangeEachOf(dictionary, english, options, expect,
+                                [&](DictionaryImage& image, const std::vector<int64_t>& numbers) {
+                                    const std::string before = image.Bytes();
+                                    for (const int64_t n : numbers)
+                                        image.SetChinese(n, stored);
+                                    unchanged = image.Bytes() == before;
+                                    return !unchanged;
+                                });
+    if (unchanged && outcome.Status == EditStatus::Done) {
+        outcome.Status = EditStatus::Unchanged;
+        outcome.Records = 0;
+    }
+    return outcome;
 }
 
 EditOutcome RemoveRecord(const std::filesystem::path& dictionary, std::u16string_view english,
-                         const ChangeOptions& options)
+                         const ChangeOptions& options, std::optional<std::u16string_view> expect)
 {
-    return ChangeEachOf(dictionary, english, options, [](DictionaryImage& image, const std::vector<int64_t>& numbers) {
-        image.Remove(numbers);
-    });
+    return ChangeEachOf(dictionary, english, options, expect,
+                        [](DictionaryImage& image, const std::vector<int64_t>& numbers) {
+                            image.Remove(numbers);
+                            return true;
+                        });
 }
 
 EditOutcome SetChineseAt(const std::filesystem::path& dictionary, const RecordReference& record,
                          std::u16string_view chinese, const ChangeOptions& options)
 {
     EditOutcome outcome;
-    if (chinese.empty())
-        return {EditStatus::NoChinese, 0};
     const std::u16string stored = FirstLine(chinese);
+    if (const auto refused = RefuseChinese(chinese, stored))
+        return *refused;
     ChangeDictionary(dictionary, ExistingOnly(options), [&](DictionaryImage& image) {
         if (!Holds(image, record)) {
             outcome.Status = EditStatus::Stale;
+            return false;
+        }
+        if (ChineseOf(image, record.Number) == stored) {
+            outcome.Status = EditStatus::Unchanged;
             return false;
         }
         image.SetChinese(record.Number, stored);
@@ -147,7 +198,7 @@ EditOutcome RemoveRecordsAt(const std::filesystem::path& dictionary, const std::
 {
     EditOutcome outcome;
     if (records.empty())
-        return {EditStatus::NotFound, 0};
+        return Outcome(EditStatus::NotFound);
     ChangeDictionary(dictionary, ExistingOnly(options), [&](DictionaryImage& image) {
         std::vector<int64_t> numbers;
         for (const auto& record : records) {

@@ -1,9 +1,9 @@
 #include "dictionary/show_record.h"
 
 #include "dictionary/dictionary_file.h"
+#include "dictionary/file_system.h"
 #include "dictionary/record_number.h"
 #include "text/trim.h"
-#include "text/utf8.h"
 
 namespace carbonym {
 
@@ -15,35 +15,33 @@ std::u16string Decimal(int64_t value)
     return std::u16string(digits.begin(), digits.end());
 }
 
-std::string OutOfRangeMessage(const std::string& number, int64_t count)
-{
-    if (count == 0)
-        return "没有记录号为 " + number + " 的数据：词典中还没有任何数据";
-    return "没有记录号为 " + number + " 的数据：请输入 1 到 " + std::to_string(count) + " 之间的记录号";
-}
-
 } // namespace
 
 ShownRecord ShowRecord(const std::filesystem::path& dictionary, std::u16string_view numberText)
 {
-    const auto number = ParseRecordNumber(numberText);
     ShownRecord shown;
+    shown.Number = ParseRecordNumber(numberText);
+    shown.NumberText = Trim(numberText);
     try {
-        DictionaryFile file(dictionary);
-        const int64_t count = file.RecordCount();
-        if (!number || *number < 1 || *number > count) {
-            file.Close();
-            shown.Message = OutOfRangeMessage(number ? std::to_string(*number) : Utf16ToUtf8(Trim(numberText)), count);
+        if (!InspectFile(dictionary).Exists) {
+            shown.Status = ShownRecord::Status::OutOfRange;
             return shown;
         }
-        const TermRecord record = file.Read(*number);
+        RequireExistingDictionary(dictionary);
+        DictionaryFile file(dictionary);
+        shown.Count = file.RecordCount();
+        if (!shown.Number || *shown.Number < 1 || *shown.Number > shown.Count) {
+            shown.Status = ShownRecord::Status::OutOfRange;
+            return shown;
+        }
+        const TermRecord record = file.Read(*shown.Number);
         file.Close();
-        shown.Found = true;
         shown.Length = Decimal(record.Length);
         shown.English = Trim(record.English);
         shown.Chinese = Trim(record.Chinese);
-    } catch (const std::exception& error) {
-        shown.Message = std::string("无法显示记录：") + error.what();
+    } catch (const DictionaryError& error) {
+        shown.Status = ShownRecord::Status::Failed;
+        shown.Error = error;
     }
     return shown;
 }

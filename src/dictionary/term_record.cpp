@@ -12,7 +12,7 @@ TermRecord MakeRecord(std::u16string_view english, std::u16string_view chinese)
 {
     const auto trimmedEnglish = Trim(english);
     if (trimmedEnglish.size() > INT16_MAX)
-        throw std::length_error("英文词条超过 32767 个字符，无法存入词典");
+        throw std::length_error("English term longer than 32767 characters");
     return TermRecord{static_cast<int16_t>(trimmedEnglish.size()), std::u16string(trimmedEnglish),
                       std::u16string(Trim(chinese))};
 }

@@ -16,20 +16,17 @@ TranslateOutcome TranslateCommand(std::u16string_view source, const std::filesys
     TranslateOutcome outcome;
     if (source.empty()) {
         outcome.Status = TranslateStatus::EmptySource;
-        outcome.Message = kEmptySourceMessage;
         return outcome;
     }
     try {
-        const auto records = ReadDictionary(dictionary);
+        const auto records = ReadExistingDictionary(dictionary);
         outcome.DictionaryEmpty = records.empty();
         outcome.Result = Translate(source, PrepareTerms(records));
     } catch (const DictionaryError& error) {
         outcome.Status = TranslateStatus::Failed;
-        outcome.Reason = error.what();
-        outcome.Message = std::string("翻译失败：") + error.what();
+        outcome.Error = error;
     } catch (const std::bad_alloc&) {
         outcome.Status = TranslateStatus::Failed;
-        outcome.Message = "翻译失败：内存不足";
     }
     return outcome;
 }

@@ -32,6 +32,12 @@ TEST_F(CliTest, TranslateSortAndBilingual)
 
     result = RunCli(dir, "translate --sort --bilingual" + dict(), input);
     EXPECT_EQ(result.out, "Benzoic acid, 4-amino-, ethyl ester\n4-氨基-苯甲酸乙酯\nbenzoic acid\n苯甲酸\n");
+
+    // A byte order mark an editor put first is no part of the first name.
+    const std::string marked = "\xEF\xBB\xBF" + input;
+    EXPECT_EQ(RunCli(dir, "translate --sort=rules" + dict(), marked).out.substr(0, 3), "4-\xE6");
+    result = RunCli(dir, "translate --format csv --bom" + dict(), marked);
+    EXPECT_EQ(result.out.rfind("\xEF\xBB\xBF\"Benzoic acid", 0), 0u) << result.out;
 }
 
 // Plain --sort keeps its order; --sort=rules names functional-class lines
@@ -157,10 +163,25 @@ TEST_F(CliTest, TranslateRefusesBeforeWritingAnything)
     EXPECT_NE(result.err.find("empty.txt"), std::string::npos) << result.err;
     EXPECT_FALSE(std::filesystem::exists(dir / "out.txt"));
 
-    // The output file is never the dictionary.
-    result = RunCli(dir, "translate" + dict() + " -o " + Quote(dictionary().string()), "amino");
-    EXPECT_EQ(result.status, 1);
+    // The output file is never the dictionary, nor a file kept beside it:
+    // the backup that undo restores, the lock, a save's work files.
+    test::WriteBytes(dir / "source.dat.bak", before);
+#ifndef _WIN32
+    std::filesystem::create_symlink(dir / "source.dat.bak", dir / "link-to-backup");
+#endif
+    for (const char* name : {"source.dat", "source.dat.bak", "source.dat.lock", "source.dat.bak-new",
+                             "source.dat.tmp-1-1", "link-to-backup"}) {
+        // A Windows build is not asked to see through a link Linux made.
+        if (std::string(name) == "link-to-backup"
+            && (test::CliIsWindowsBuild() || !std::filesystem::is_symlink(dir / name)))
+            continue;
+        result = RunCli(dir, "translate" + dict() + " -o " + Quote((dir / name).string()), "amino");
+        EXPECT_EQ(result.status, 1) << name;
+        EXPECT_NE(result.err.find("已拒绝写入"), std::string::npos) << result.err;
+    }
     EXPECT_EQ(test::ReadBytes(dictionary()), before);
+    EXPECT_EQ(test::ReadBytes(dir / "source.dat.bak"), before);
+    EXPECT_FALSE(std::filesystem::exists(dir / "source.dat.lock"));
 
     // An output that cannot be written is a failure, not a success.
     result = RunCli(dir, "translate" + dict() + " -o " + Quote((dir / "no" / "out.txt").string()), "amino");
@@ -196,7 +217,7 @@ TEST_F(CliTest, DictListAndShow)
 
     for (const char* number : {"0", "4", "-1"}) {
         result = RunCli(dir, std::string("dict show ") + number + dict());
-        EXPECT_EQ(result.status, 2) << number;
+        EXPECT_EQ(result.status, 1) << number; // no such record: refused
         EXPECT_EQ(result.out, "");
         EXPECT_FALSE(result.err.empty());
     }
@@ -216,9 +237,15 @@ TEST_F(CliTest, DictCheckReportsProblemsWithRecordNumbers)
     EXPECT_NE(result.out.find("第 3 条的英文“amino”与第 1 条重复"), std::string::npos) << result.out;
     EXPECT_NE(result.out.find("发现 2 个问题"), std::string::npos);
 
-    result = RunCli(dir, "dict check --dict " + Quote((dir / "missing.dat").string()));
-    EXPECT_EQ(result.status, 2);
-    EXPECT_NE(result.err.find("不存在"), std::string::npos);
+    // What is wrong is said as it is: missing, a folder, not a file.
+    for (const auto& [path, why] : std::vector<std::pair<std::filesystem::path, std::string>>{
+             {dir / "missing.dat", "不存在"}, {dir.Path(), "这是一个文件夹"}, {"/dev/zero", "不是普通文件"}}) {
+        if (path == "/dev/zero" && test::CliIsWindowsBuild())
+            continue;
+        result = RunCli(dir, "dict check --dict " + Quote(path.string()));
+        EXPECT_EQ(result.status, 2) << path;
+        EXPECT_NE(result.err.find(why), std::string::npos) << result.err;
+    }
     EXPECT_FALSE(std::filesystem::exists(dir / "missing.dat"));
 }
 

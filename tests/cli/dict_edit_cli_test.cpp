@@ -71,6 +71,42 @@ TEST_F(DictEditCliTest, FindSetRemoveAndUndo)
     EXPECT_EQ(test::Entries(dictionary()), (Strings{"12:Benzoic acid", "6:methyl", "5:ethyl"}));
     EXPECT_EQ(RunCli(dir, "dict undo" + dict()).status, 0);
     EXPECT_EQ(test::Entries(dictionary()), (Strings{"12:Benzoic acid", "5:ethyl"}));
+
+    // A set to what is stored writes nothing, and a set with --expect
+    // changes only what it expects.
+    const std::string now = test::ReadBytes(dictionary());
+    const std::string backup = test::ReadBytes(dir / "source.dat.bak");
+    result = RunCli(dir, "dict set" + dict() + " ethyl 乙基团");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.out.find("没有改动"), std::string::npos) << result.out;
+    EXPECT_EQ(test::ReadBytes(dir / "source.dat.bak"), backup);
+    result = RunCli(dir, "dict set --expect 乙基" + dict() + " ethyl 乙基二");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("现在是“乙基团”"), std::string::npos) << result.err;
+    EXPECT_EQ(RunCli(dir, "dict remove --expect 乙基" + dict() + " ethyl").status, 1);
+    EXPECT_EQ(test::ReadBytes(dictionary()), now);
+    EXPECT_EQ(RunCli(dir, "dict set --expect 乙基团" + dict() + " ethyl 乙基二").status, 0);
+    EXPECT_EQ(RunCli(dir, "dict undo" + dict()).status, 0);
+    EXPECT_EQ(test::ReadBytes(dictionary()), now);
+
+    // A backup that is damaged where the dictionary is not, or empty, is
+    // not restored unless asked for with --force.
+    const std::string good = test::ReadBytes(dir / "source.dat.bak");
+    for (const auto& [damaged, why] : std::vector<std::pair<std::string, std::string>>{
+             {good.substr(0, 150), "不是完好的词典"},
+             {std::string(222, '\xff'), "不是完好的词典"},
+             {"", "没有任何数据"}}) {
+        test::WriteBytes(dir / "source.dat.bak", damaged);
+        result = RunCli(dir, "dict undo" + dict());
+        EXPECT_EQ(result.status, 1) << why;
+        EXPECT_NE(result.err.find(why), std::string::npos) << result.err;
+        EXPECT_EQ(test::ReadBytes(dictionary()), now);
+    }
+    EXPECT_EQ(RunCli(dir, "dict undo --force" + dict()).status, 0);
+    EXPECT_EQ(test::ReadBytes(dictionary()), "");
+    EXPECT_EQ(RunCli(dir, "dict undo" + dict()).status, 0); // and back
+    EXPECT_EQ(test::ReadBytes(dictionary()), now);
+
     std::filesystem::remove(dir / "source.dat.bak");
     EXPECT_EQ(RunCli(dir, "dict undo" + dict()).status, 1);
     EXPECT_EQ(Names(), (Strings{"source.dat", "stderr.txt", "stdin.txt", "stdout.txt"}));
@@ -115,6 +151,19 @@ TEST_F(DictEditCliTest, OutputThatCannotBeWrittenIsAFailure)
     }
     EXPECT_EQ(RunIntoFullDevice(dir, "dict add" + dict() + " ethyl 乙基", err), 2);
     EXPECT_EQ(test::Entries(dictionary()), (Strings{"6:methyl", "5:ethyl"})); // the add itself is done
+
+    // A reader that goes away (a closed pipe) is a failure as well: status
+    // 2 and a message, not death by a signal.
+    std::string names;
+    for (int i = 0; i < 100'000; ++i)
+        names += "methyl\n";
+    test::WriteBytes(dir / "in.txt", names);
+    const std::string command = "(" + Quote(CARBONYM_CLI) + " translate" + dict() + " < " + Quote((dir / "in.txt").string())
+                                + " 2> " + Quote((dir / "err.txt").string()) + "; echo $? > "
+                                + Quote((dir / "status.txt").string()) + ") | head -c 1 > /dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(test::ReadBytes(dir / "status.txt"), "2\n");
+    EXPECT_NE(test::ReadBytes(dir / "err.txt").find("无法写入标准输出"), std::string::npos);
 }
 
 #endif
@@ -134,6 +183,9 @@ TEST_F(DictEditCliTest, ImportsPassBlankLinesAndNameDuplicates)
     // Nothing to add is no success.
     EXPECT_EQ(RunCli(dir, "dict import" + dict() + " --tsv" + File("blank.tsv", "\n  \n\r\n")).status, 1);
     EXPECT_EQ(RunCli(dir, "dict import" + dict() + File("en.txt", "\nbutyl\n") + File("zh.txt", "x\n丁基\n")).status, 1);
+    result = RunCli(dir, "dict import" + dict() + " --tsv" + File("dup.tsv", "methyl\t甲基\nETHYL\t乙基\n"));
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("没有添加任何数据：2 个数据都已经存在"), std::string::npos) << result.err;
     EXPECT_EQ(test::ReadBytes(dictionary()), before);
 
     // A line feed in a single add: its first line is added.

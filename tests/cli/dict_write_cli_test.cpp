@@ -92,7 +92,7 @@ TEST_F(DictWriteCliTest, ImportTwoLists)
 TEST_F(DictWriteCliTest, ImportTabSeparated)
 {
     // A blank line is passed over: the rows after it are added too.
-    auto result = RunCli(dir, "dict import" + dict() + " --tsv" + File("t.tsv", "oxo\t氧代\tnote\nethyl\t\n\nrow\t行\n"));
+    auto result = RunCli(dir, "dict import" + dict() + " --tsv" + File("t.tsv", "\xEF\xBB\xBFoxo\t氧代\tnote\nethyl\t乙基\n\nrow\t行\n"));
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "数据添加完毕     \n");
     EXPECT_EQ(test::Entries(dictionary()), (Strings{"3:oxo", "5:ethyl", "3:row"})); // list order into an empty dictionary
@@ -104,6 +104,48 @@ TEST_F(DictWriteCliTest, ImportTabSeparated)
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "第 2 行没有中文：英文和中文之间应以制表符分隔。没有添加任何数据。\n");
     EXPECT_EQ(test::ReadBytes(dictionary()), before);
+}
+
+// Every door refuses a pair that would be a fault of the dictionary, names
+// the term (and the line of a list), exits 1 and changes nothing.
+TEST_F(DictWriteCliTest, BadTermsAreRefusedWithTheTermNamed)
+{
+    test::WriteDictionaryFile(dictionary(), {{"ethanol", "乙醇"}, {"methyl", "甲基"}});
+    const std::string before = test::ReadBytes(dictionary());
+    struct Case {
+        std::string arguments;
+        std::string named; // in the message on standard error
+    };
+    const std::vector<Case> cases = {
+        {"dict add '   ' 空", "英文只有空格"},
+        {"dict add \"$(printf '\\t')\" 制表", "英文“\\t”含有制表符"},
+        {"dict add propyl '  '", "英文“propyl”的中文只有空格"},
+        {"dict add Ethanol 乙醇", "已有只差大小写的“ethanol”"},
+        {"dict set methyl '  '", "的中文只有空格"},
+        {"dict set methyl \"$(printf '甲\\t基')\"", "中文“甲\\t基”含有制表符"},
+        {"dict import --tsv" + File("a.tsv", "ethyl\t乙基\n\t甲\n"), "第 2 行：英文为空，中文却是“甲”"},
+        {"dict import --tsv" + File("b.tsv", "ethyl\t乙基\nx\t\n"), "第 2 行：英文“x”的中文为空"},
+        {"dict import --tsv" + File("c.tsv", std::string("ethyl\t乙基\na") + '\0' + "b\t甲\n"), "第 2 行：英文“a\\0b”含有"},
+        {"dict import --tsv" + File("d.tsv", "ETHANOL\t乙醇\nMETHYL\t甲基\n"), "已有只差大小写的“methyl”"},
+        {"dict import" + File("e.txt", "ethyl\n\npropyl\n") + File("z.txt", "乙基\n丙基\n丙基\n"), "第 2 行：英文为空"},
+        {"dict import" + File("f.txt", "ethyl\npropyl\n") + File("y.txt", "乙基\n\n"), "第 2 行：英文“propyl”的中文为空"},
+    };
+    for (const auto& [arguments, named] : cases) {
+        const auto result = RunCli(dir, arguments + dict());
+        EXPECT_EQ(result.status, 1) << arguments << "\n" << result.err;
+        EXPECT_NE(result.err.find(named), std::string::npos) << arguments << "\n" << result.err;
+    }
+    EXPECT_EQ(test::ReadBytes(dictionary()), before);
+    // Case twins within one file: the first is added, the other named.
+    const auto twins = RunCli(dir, "dict import --tsv" + File("g.tsv", "Ethyl\t乙基\nETHYL\t乙基\n") + dict());
+    EXPECT_EQ(twins.status, 0) << twins.err;
+    EXPECT_NE(twins.err.find("已有只差大小写的“Ethyl”"), std::string::npos) << twins.err;
+    EXPECT_EQ(test::Entries(dictionary()), (Strings{"7:ethanol", "6:methyl", "5:Ethyl"}));
+    // The 64-byte cut twin of a stored term.
+    EXPECT_EQ(RunCli(dir, "dict add " + std::string(64, 'm') + "b 长" + dict()).status, 0);
+    const auto twin = RunCli(dir, "dict add " + std::string(64, 'm') + "c 长" + dict());
+    EXPECT_EQ(twin.status, 1);
+    EXPECT_NE(twin.err.find("截为 64 字节"), std::string::npos) << twin.err;
 }
 
 TEST_F(DictWriteCliTest, ExportThenImportGivesTheSameFile)
@@ -132,9 +174,8 @@ TEST_F(DictWriteCliTest, ExportThenImportGivesTheSameFile)
 
 TEST_F(DictWriteCliTest, ExportNamesRecordsThatWouldNotComeBackTheSame)
 {
-    AddTerm(dictionary(), U("methyl"), U("甲基"));
-    AddTerm(dictionary(), std::u16string(70, u'x'), U("长"));
-    AddTerm(dictionary(), U("a\tb"), U("制表"));
+    // A tab in a term, as an older program could store it.
+    test::WriteDictionaryFile(dictionary(), {{std::string(70, 'x'), "长"}, {"methyl", "甲基"}, {"a\tb", "制表"}});
     const auto result = RunCli(dir, "dict export" + dict());
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, std::string(64, 'x') + "\t长\nmethyl\t甲基\na\tb\t制表\n");
@@ -175,8 +216,9 @@ struct LargeImport {
     }
 };
 
-// Starts carbonym-cli with `arguments`, its output thrown away.
-pid_t SpawnCli(const std::vector<std::string>& arguments)
+// Starts carbonym-cli with `arguments`, its output thrown away, with
+// `setting` ("NAME=VALUE") added to its environment when given.
+pid_t SpawnCli(const std::vector<std::string>& arguments, const std::string& setting = "")
 {
     std::vector<std::string> all = test::CliCommand();
     all.insert(all.end(), arguments.begin(), arguments.end());
@@ -188,8 +230,15 @@ pid_t SpawnCli(const std::vector<std::string>& arguments)
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    std::vector<char*> environment;
+    for (char** variable = environ; *variable; ++variable)
+        environment.push_back(*variable);
+    std::string extra = setting;
+    if (!extra.empty())
+        environment.push_back(extra.data());
+    environment.push_back(nullptr);
     pid_t pid = -1;
-    const int error = posix_spawnp(&pid, all.front().c_str(), &actions, nullptr, argv.data(), environ);
+    const int error = posix_spawnp(&pid, all.front().c_str(), &actions, nullptr, argv.data(), environment.data());
     posix_spawn_file_actions_destroy(&actions);
     return error == 0 ? pid : -1;
 }
@@ -198,7 +247,9 @@ pid_t SpawnCli(const std::vector<std::string>& arguments)
 // the dictionary exactly as it was or exactly as the whole change makes it,
 // and what the killed writers leave behind never stands in the way of the
 // next save. CARBONYM_KILL_RUNS sets the number of kills (20 by default),
-// spread over the four kinds.
+// spread over the four kinds. Then a set and an undo are killed right after
+// each of their renames in turn, and undo and redo still go back and forth
+// between the right files.
 TEST_F(DictWriteCliTest, ImportKilledAtAnyMomentLeavesOldOrNewFile)
 {
     const LargeImport data(20'000, 5'000);
@@ -272,6 +323,51 @@ TEST_F(DictWriteCliTest, ImportKilledAtAnyMomentLeavesOldOrNewFile)
         RecordProperty(change.arguments[1] + "_new", change.complete);
     }
     RecordProperty("interrupted_saves", leftovers);
+
+    // Before: the dictionary `first`, whose backup `original` is the file
+    // before the last change. A set would make `second`.
+    auto run = [&](const std::vector<std::string>& arguments, const std::string& setting = "") {
+        const pid_t pid = SpawnCli(arguments, setting);
+        EXPECT_GT(pid, 0);
+        waitpid(pid, &status, 0);
+        return status;
+    };
+    const std::string original = data.dictionary;
+    auto start = [&](const std::string& bytes, const std::string& backup) {
+        for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+            if (entry.path().filename().string().rfind("source.dat", 0) == 0)
+                std::filesystem::remove(entry.path());
+        test::WriteBytes(dictionary(), bytes);
+        test::WriteBytes(dir / "source.dat.bak", backup);
+    };
+    const std::vector<std::string> set = {"dict", "set", "--dict", path, stored, "第二"};
+    const std::vector<std::string> undo = {"dict", "undo", "--dict", path};
+    start(original, original);
+    ASSERT_EQ(run({"dict", "set", "--dict", path, stored, "第一"}), 0);
+    const std::string first = test::ReadBytes(dictionary());
+    ASSERT_EQ(run(set), 0);
+    const std::string second = test::ReadBytes(dictionary());
+    ASSERT_NE(first, second);
+    for (const auto* change : {&set, &undo}) {
+        for (int rename = 1; rename <= 3; ++rename) {
+            start(first, original);
+            const int killed = run(*change, "CARBONYM_KILL_AFTER_RENAME=" + std::to_string(rename));
+            // Under Wine a Windows build's kill is an exit with status 137.
+            ASSERT_TRUE(WIFSIGNALED(killed) || (WIFEXITED(killed) && WEXITSTATUS(killed) == 137))
+                << (*change)[1] << " " << rename;
+            // The change took place or not; undo goes back one step from
+            // there, and a second undo comes back.
+            const std::string now = test::ReadBytes(dictionary());
+            const std::string& done = change == &set ? second : original;
+            ASSERT_TRUE(now == first || now == done) << (*change)[1] << " killed after rename " << rename;
+            // Undone, a set gives `first` back; a finished undo is redone to it.
+            const std::string& back = now == first ? original : first;
+            EXPECT_EQ(run(undo), 0) << (*change)[1] << " " << rename;
+            EXPECT_EQ(test::ReadBytes(dictionary()), back) << (*change)[1] << " killed after rename " << rename;
+            EXPECT_EQ(run(undo), 0);
+            EXPECT_EQ(test::ReadBytes(dictionary()), now) << (*change)[1] << " killed after rename " << rename;
+        }
+    }
 }
 
 // 20 writers at once, 60 adds among them, and an import running beside

@@ -45,7 +45,8 @@ TEST_F(StarterDictionary, IsCleanAndLarge)
     const auto check = CheckDictionary(kPath);
     EXPECT_GE(check.RecordCount, 3000);
     for (const auto& problem : check.Problems)
-        ADD_FAILURE() << problem.Message;
+        ADD_FAILURE() << "record " << problem.Record << ": problem " << static_cast<int>(problem.Kind) << " "
+                      << Utf16ToUtf8(problem.English);
 }
 
 // No entry of either table is shadowed: translated alone, each English term gives its own

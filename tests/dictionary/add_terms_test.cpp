@@ -19,7 +19,7 @@ protected:
 
     AddStatus Add(const std::string& english, const std::string& chinese = "中")
     {
-        return AddTerm(path(), U(english), U(chinese));
+        return AddTerm(path(), U(english), U(chinese)).Status;
     }
 
     test::TempDir dir;
@@ -63,11 +63,19 @@ TEST_F(AddTermsTest, ReplacedFileKeepsItsPermissions)
 TEST_F(AddTermsTest, SaveClearsTheTemporaryFilesOfSavesCutShort)
 {
     test::WriteDictionaryFile(path(), {{"methyl", "甲基"}});
-    test::WriteBytes(dir / "source.dat.tmp-12345", "half a save");
-    test::WriteBytes(dir / "source.dat.tmp", "not ours");
+    // Only names of the exact form a save writes, of a process that is gone.
+    test::WriteBytes(dir / "source.dat.tmp-99999999-1", "half a save");
+    for (const char* name : {"source.dat.tmp", "source.dat.tmp-mine", "source.dat.tmp-99999999-1.keep",
+                             "source.dat.tmp-99999999-", "source.dat.tmp-0-1"})
+        test::WriteBytes(dir / name, "not ours");
+    const std::string running = "source.dat.tmp-" + std::to_string(getpid()) + "-999999";
+    test::WriteBytes(dir / running, "a save going on");
     EXPECT_EQ(Add("ethyl"), AddStatus::Inserted);
-    EXPECT_FALSE(std::filesystem::exists(dir / "source.dat.tmp-12345"));
-    EXPECT_TRUE(std::filesystem::exists(dir / "source.dat.tmp"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "source.dat.tmp-99999999-1"));
+    for (const char* name : {"source.dat.tmp", "source.dat.tmp-mine", "source.dat.tmp-99999999-1.keep",
+                             "source.dat.tmp-99999999-", "source.dat.tmp-0-1"})
+        EXPECT_TRUE(std::filesystem::exists(dir / name)) << name;
+    EXPECT_TRUE(std::filesystem::exists(dir / running));
 }
 
 TEST_F(AddTermsTest, ReadOnlyDictionaryIsNotReplaced)
@@ -83,13 +91,16 @@ TEST_F(AddTermsTest, ReadOnlyDictionaryIsNotReplaced)
     EXPECT_EQ(test::ReadBytes(path()), before);
 }
 
-TEST_F(AddTermsTest, DuplicatesAreExactTrimmedEnglish)
+TEST_F(AddTermsTest, DuplicatesAreTrimmedEnglishLetterCaseAside)
 {
     test::WriteDictionaryFile(path(), {{"methyl", "甲基"}});
     const std::string before = test::ReadBytes(path());
     EXPECT_EQ(Add("  methyl ", "别的"), AddStatus::Duplicate);
+    // Translating ignores case: such a record would never be applied.
+    const auto outcome = AddTerm(path(), u"Methyl", u"x");
+    EXPECT_EQ(outcome.Status, AddStatus::CaseDuplicate);
+    EXPECT_EQ(outcome.Stored, u"methyl");
     EXPECT_EQ(test::ReadBytes(path()), before);
-    EXPECT_EQ(Add("Methyl"), AddStatus::Inserted); // case differs: a new term
 }
 
 TEST_F(AddTermsTest, EmptyDictionaryAndBlankTexts)
@@ -97,33 +108,33 @@ TEST_F(AddTermsTest, EmptyDictionaryAndBlankTexts)
     EXPECT_EQ(Add(""), AddStatus::NoEnglish);
     EXPECT_EQ(Add("x", ""), AddStatus::NoChinese);
     EXPECT_FALSE(std::filesystem::exists(path())); // never opened
-    EXPECT_EQ(Add("   "), AddStatus::NothingToAdd);
-    EXPECT_EQ(Entries(), Strings{});
+    EXPECT_EQ(Add("   "), AddStatus::Refused);
+    EXPECT_FALSE(std::filesystem::exists(path()));
     EXPECT_EQ(Add("ethyl\r\nmore", "乙基\r\n更多"), AddStatus::FirstRecord);
     EXPECT_EQ(Entries(), Strings{"5:ethyl"});
     EXPECT_EQ(Trim(ReadDictionary(path())[0].Chinese), U("乙基"));
-    // Into a non-empty dictionary a blank English term is stored at the end, once.
-    EXPECT_EQ(Add("   ", "  "), AddStatus::Inserted);
-    EXPECT_EQ(Add(" "), AddStatus::Duplicate);
-    EXPECT_EQ(Entries(), (Strings{"5:ethyl", "0:"}));
+    EXPECT_EQ(Add("   ", "  "), AddStatus::Refused);
+    EXPECT_EQ(Entries(), Strings{"5:ethyl"});
 }
 
-TEST_F(AddTermsTest, DuplicateTestStopsAtTheFirstShorterRecord)
+TEST_F(AddTermsTest, DuplicateTestSeesTheWholeOutOfOrderFile)
 {
     // Out of order, as a batch into an empty dictionary can leave it.
     test::WriteDictionaryFile(path(), {{"oxo", "x"}, {"methyl", "x"}});
-    EXPECT_EQ(Add("methyl"), AddStatus::Inserted);
-    // It still goes before the first record whose length is less or equal.
-    EXPECT_EQ(Entries(), (Strings{"6:methyl", "3:oxo", "6:methyl"}));
+    EXPECT_EQ(Add("methyl"), AddStatus::Duplicate);
+    // A new term goes before the first record whose length is less or equal.
+    EXPECT_EQ(Add("ethyl"), AddStatus::Inserted);
+    EXPECT_EQ(Entries(), (Strings{"5:ethyl", "3:oxo", "6:methyl"}));
 }
 
-TEST_F(AddTermsTest, LongTermsAreCutAndNeverDuplicates)
+TEST_F(AddTermsTest, LongTermsAreCutAndDuplicatesAsCut)
 {
     test::WriteDictionaryFile(path(), {{"a", "x"}});
     const std::string term(70, 'b');
     EXPECT_EQ(Add(term), AddStatus::Inserted);
-    EXPECT_EQ(Add(term), AddStatus::Inserted);
-    EXPECT_EQ(Entries(), (Strings{"70:" + std::string(64, 'b'), "70:" + std::string(64, 'b'), "1:a"}));
+    EXPECT_EQ(Add(term), AddStatus::Duplicate);
+    EXPECT_EQ(Add(std::string(64, 'b') + "other"), AddStatus::Duplicate);
+    EXPECT_EQ(Entries(), (Strings{"70:" + std::string(64, 'b'), "1:a"}));
 }
 
 TEST_F(AddTermsTest, RefusedPairsLeaveTheFileAlone)
@@ -131,7 +142,7 @@ TEST_F(AddTermsTest, RefusedPairsLeaveTheFileAlone)
     test::WriteDictionaryFile(path(), {{"methyl", "甲基"}});
     const std::string before = test::ReadBytes(path());
     EXPECT_THROW(Add("smile", "😀"), GbkError);
-    EXPECT_THROW(AddTerm(path(), std::u16string(40000, u'a'), u"x"), std::length_error);
+    EXPECT_EQ(AddTerm(path(), std::u16string(40000, u'a'), u"x").Fault, TermFault::EnglishTooLong);
     EXPECT_EQ(test::ReadBytes(path()), before);
 }
 
@@ -148,6 +159,13 @@ TEST_F(AddTermsTest, UntouchedRecordsKeepTheirBytes)
     ASSERT_EQ(after.size(), 3 * 111u);
     EXPECT_EQ(after.substr(0, 111), odd);
     EXPECT_EQ(after.substr(111, 64), std::string("\x02\x00" "ab", 4) + std::string(60, ' '));
+
+    // A fragment too short to count as a record stays as it is, at the end.
+    test::WriteBytes(path(), after + "fragment");
+    EXPECT_EQ(Add("yy"), AddStatus::Inserted);
+    const std::string kept = test::ReadBytes(path());
+    ASSERT_EQ(kept.size(), 4 * 111u + 8);
+    EXPECT_EQ(kept.substr(4 * 111), "fragment");
 }
 
 TEST_F(AddTermsTest, UnwritableDirectoryFailsAndKeepsTheOldFile)
@@ -182,10 +200,12 @@ protected:
 
 TEST_F(AddBatchTest, IntoEmptyDictionaryKeepsListOrder)
 {
-    const auto outcome = Batch("oxo\r\nmethyl\r\nmethyl\r\n", "氧代\r\n甲基\r\n甲基\r\n多余");
-    EXPECT_EQ(outcome.Added, 3);
-    EXPECT_EQ(BatchMessage(outcome), "数据添加完毕     ");
-    EXPECT_EQ(Entries(), (Strings{"3:oxo", "6:methyl", "6:methyl"}));
+    const auto outcome = Batch("oxo\r\nmethyl\r\nMethyl\r\n", "氧代\r\n甲基\r\n甲基\r\n多余");
+    EXPECT_EQ(outcome.Added, 2);
+    ASSERT_EQ(outcome.Duplicates.size(), 1u);
+    EXPECT_EQ(outcome.Duplicates[0].Status, InsertStatus::CaseDuplicate);
+    EXPECT_EQ(outcome.Duplicates[0].Stored, u"methyl");
+    EXPECT_EQ(Entries(), (Strings{"3:oxo", "6:methyl"}));
 }
 
 TEST_F(AddBatchTest, CountsDuplicatesAndSeesEarlierPairs)
@@ -194,38 +214,53 @@ TEST_F(AddBatchTest, CountsDuplicatesAndSeesEarlierPairs)
     const auto outcome = Batch("ethyl\r\nmethyl\r\nethyl\r\noxo\r\nbutyl", "1\r\n2\r\n3\r\n4\r\n5");
     EXPECT_EQ(outcome.Added, 2);
     EXPECT_EQ(outcome.DuplicateCount, 3);
-    EXPECT_EQ(BatchMessage(outcome), "数据添加完毕，已经有  3  个数据存在");
     EXPECT_EQ(Entries(), (Strings{"6:methyl", "5:butyl", "5:ethyl", "3:oxo"}));
 }
 
-TEST_F(AddBatchTest, BlankLineEndsAndTabsCut)
+TEST_F(AddBatchTest, BlankLinesInStepArePassedOverAndTabsCut)
 {
     test::WriteDictionaryFile(path(), {{"methyl", "甲基"}});
-    const auto outcome = Batch("ethyl\tcol2\r\n\tstarts with tab\r\n  \r\nbutyl", "乙基\t别的\r\nx\r\ny\r\nz");
+    const auto outcome = Batch("ethyl\tcol2\r\n  \r\n\r\nbutyl", "乙基\t别的\r\n\r\n \r\n丁基");
     EXPECT_EQ(outcome.Added, 2);
-    EXPECT_EQ(Entries(), (Strings{"6:methyl", "5:ethyl", "0:"}));
-    EXPECT_EQ(Trim(ReadDictionary(path())[1].Chinese), U("乙基"));
-    EXPECT_EQ(Batch("\r\n", "x").Added, 0);
+    EXPECT_EQ(Entries(), (Strings{"6:methyl", "5:butyl", "5:ethyl"}));
+    EXPECT_EQ(Trim(ReadDictionary(path())[2].Chinese), U("乙基"));
+    EXPECT_EQ(Batch("\r\n", "x").Added, 0); // the English list ends before its Chinese
 }
 
-TEST_F(AddBatchTest, BlankChineseLinesAreStoredBlank)
+// A line blank in one list only would shift every pair after it, or store
+// a blank term: the whole batch is refused, naming the line.
+TEST_F(AddBatchTest, LineBlankInOneListRefusesTheBatch)
 {
     test::WriteDictionaryFile(path(), {{"methyl", "甲基"}});
-    EXPECT_EQ(Batch("ethyl\r\nbutyl", "\r\n  ").Added, 2);
-    for (const auto& record : ReadDictionary(path()))
-        EXPECT_EQ(Trim(record.Chinese).empty(), Trim(record.English) != u"methyl");
+    const std::string before = test::ReadBytes(path());
+    struct Case {
+        std::string english, chinese;
+        int64_t line;
+        TermFault fault;
+    };
+    for (const auto& [english, chinese, line, fault] : std::vector<Case>{
+             {"ethyl\r\n\r\nbutyl", "乙基\r\n丙基\r\n丁基", 2, TermFault::BlankEnglish},
+             {"ethyl\r\nbutyl", "乙基\r\n  ", 2, TermFault::BlankChinese},
+             {"\tstarts with tab", "x", 1, TermFault::BlankEnglish},
+             {"a\x01b", "x", 1, TermFault::ControlInEnglish},
+         }) {
+        const auto outcome = Batch(english, chinese);
+        EXPECT_EQ(outcome.Status, BatchOutcome::Status::LineRefused) << english;
+        EXPECT_EQ(outcome.Line, line) << english;
+        EXPECT_EQ(outcome.Fault, fault) << english;
+        EXPECT_EQ(test::ReadBytes(path()), before);
+    }
 }
 
 TEST_F(AddBatchTest, ShorterChineseListIsRefusedBeforeWriting)
 {
     test::WriteDictionaryFile(path(), {{"methyl", "甲基"}});
     const std::string before = test::ReadBytes(path());
-    const auto outcome = Batch("ethyl\r\npropyl\r\nbutyl\r\n\r\nmore", "乙基\r\n丙基");
+    const auto outcome = Batch("ethyl\r\npropyl\r\nbutyl\r\n\r\nmore\r\n\r\n", "乙基\r\n丙基");
     EXPECT_EQ(outcome.Status, BatchOutcome::Status::ChineseListShorter);
-    EXPECT_EQ(BatchMessage(outcome), "中文列表的行数少于英文列表：英文 3 行，中文 2 行。没有添加任何数据。");
+    EXPECT_EQ(outcome.EnglishLines, 5);
+    EXPECT_EQ(outcome.ChineseLines, 2);
     EXPECT_EQ(test::ReadBytes(path()), before);
-    // Lines after a blank English line do not count.
-    EXPECT_EQ(Batch("ethyl\r\n\r\nmore", "乙基").Status, BatchOutcome::Status::Done);
 }
 
 TEST_F(AddBatchTest, OneUnstorablePairRefusesTheWholeBatch)

@@ -68,12 +68,12 @@ TEST(InsertAll, GivesWhatInsertingOneByOneGives)
 {
     std::mt19937 random(11);
     for (int round = 0; round < 3000; ++round) {
-        const std::string file = RandomFile(random, round % 10 != 0);
+        const std::string file = RandomFile(random, round % 2 == 0);
         Pairs pairs;
         for (auto count = random() % 30; count > 0; --count)
-            pairs.emplace_back(RandomTerm(random), u"乙");
+            pairs.emplace_back(RandomTerm(random) + u"a", u"乙"); // a blank term is refused before any insert
         DictionaryImage oneByOne(DictionaryImage::FileBytes{file});
-        std::vector<InsertStatus> expected;
+        std::vector<InsertResult> expected;
         for (const auto& [english, chinese] : pairs)
             expected.push_back(oneByOne.Insert(english, chinese));
         DictionaryImage merged(DictionaryImage::FileBytes{file});
@@ -138,12 +138,23 @@ TEST_F(RecordEditsTest, FindSetRemoveAndUndo)
     EXPECT_EQ(UndoLastChange(path()), UndoStatus::Undone);
     EXPECT_EQ(test::ReadBytes(path()), removed);
 
-    // Changes by record number refuse a record that is no longer there.
-    EXPECT_EQ(SetChineseAt(path(), {2, u"ethyl"}, u"x").Status, EditStatus::Stale);
-    EXPECT_EQ(RemoveRecordsAt(path(), {{2, u"Methyl"}, {3, u"ethyl"}}).Status, EditStatus::Stale);
+    // Changes by record number refuse a record that is no longer there, or
+    // whose Chinese another program changed since it was listed.
+    EXPECT_EQ(SetChineseAt(path(), {2, u"ethyl", U("乙基")}, u"x").Status, EditStatus::Stale);
+    EXPECT_EQ(RemoveRecordsAt(path(), {{2, u"Methyl", U("甲基")}, {3, u"ethyl", U("乙基")}}).Status, EditStatus::Stale);
     EXPECT_EQ(test::ReadBytes(path()), removed);
-    EXPECT_EQ(SetChineseAt(path(), {2, u" Methyl"}, U("甲基团")).Status, EditStatus::Done);
-    EXPECT_EQ(RemoveRecordsAt(path(), {{2, u"Methyl"}, {1, U(longTerm.substr(0, 64))}, {2, u"Methyl"}}).Records, 2);
+    EXPECT_EQ(SetChineseAt(path(), {2, u" Methyl", U("甲基")}, U("甲基团")).Status, EditStatus::Done);
+    EXPECT_EQ(SetChineseAt(path(), {2, u"Methyl", U("甲基")}, U("别的")).Status, EditStatus::Stale);
+    EXPECT_EQ(RemoveRecordsAt(path(), {{2, u"Methyl", U("甲基")}}).Status, EditStatus::Stale);
+    EXPECT_EQ(SetChinese(path(), u"Methyl", U("别的"), {}, U("甲基")).Status, EditStatus::Stale);
+    EXPECT_EQ(RemoveRecord(path(), u"Methyl", {}, U("甲基")).Status, EditStatus::Stale);
+    const std::string backup = test::ReadBytes(BackupPathFor(path()));
+    EXPECT_EQ(SetChinese(path(), u"Methyl", U("甲基团"), {}, U("甲基团")).Status, EditStatus::Unchanged);
+    EXPECT_EQ(test::ReadBytes(BackupPathFor(path())), backup); // the undo point stays
+    EXPECT_EQ(RemoveRecordsAt(path(), {{2, u"Methyl", U("甲基团")}, {1, U(longTerm.substr(0, 64)), U("新的")},
+                                       {2, u"Methyl", U("甲基团")}})
+                  .Records,
+              2);
     EXPECT_EQ(test::ReadBytes(path()), "");
 
     // Nothing to undo, nothing to edit: no file is made.
@@ -166,7 +177,7 @@ TEST_F(RecordEditsTest, SavesKeepTheLinkOwnerAndModeAndRefuseOtherFiles)
     std::filesystem::create_directory(dir / "real");
     test::WriteDictionaryFile(dir / "real" / "source.dat", {{"methyl", "甲基"}});
     std::filesystem::create_symlink("real/source.dat", path());
-    EXPECT_EQ(AddTerm(path(), u"ethyl", U("乙基")), AddStatus::Inserted);
+    EXPECT_EQ(AddTerm(path(), u"ethyl", U("乙基")).Status, AddStatus::Inserted);
     EXPECT_TRUE(std::filesystem::is_symlink(path()));
     EXPECT_EQ(test::Entries(dir / "real" / "source.dat"), (Strings{"6:methyl", "5:ethyl"}));
     auto names = [](const std::filesystem::path& folder) {
@@ -184,7 +195,7 @@ TEST_F(RecordEditsTest, SavesKeepTheLinkOwnerAndModeAndRefuseOtherFiles)
     EXPECT_THROW(AddTerm(path(), u"propyl", U("丙基")), DictionaryHardLinked);
     EXPECT_THROW(RemoveRecord(dir / "second.dat", u"ethyl"), DictionaryHardLinked);
     EXPECT_EQ(test::ReadBytes(path()), linked);
-    EXPECT_EQ(AddTerm(path(), u"propyl", U("丙基"), {.AllowHardLink = true}), AddStatus::Inserted);
+    EXPECT_EQ(AddTerm(path(), u"propyl", U("丙基"), {.AllowHardLink = true}).Status, AddStatus::Inserted);
     EXPECT_EQ(test::ReadBytes(dir / "second.dat"), linked);
     EXPECT_EQ(std::filesystem::hard_link_count(dir / "real" / "source.dat"), 1u);
 
@@ -242,19 +253,38 @@ TEST_F(RecordEditsTest, WaitsForTheLockAndClearsOnlyLeftoversOfEndedWriters)
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
         held.reset();
     });
-    EXPECT_EQ(AddTerm(path(), u"ethyl", U("乙基")), AddStatus::Inserted);
+    EXPECT_EQ(AddTerm(path(), u"ethyl", U("乙基")).Status, AddStatus::Inserted);
     release.join();
 
     const std::string ended = "source.dat.tmp-" + std::to_string(EndedProcess()) + "-1";
-    const std::string older = "source.dat.tmp-1234567890"; // an older program's name
+    const std::string older = "source.dat.tmp-1234567890"; // not a name a save writes: not ours
     const std::string running = "source.dat.tmp-" + std::to_string(getppid()) + "-1";
     for (const auto& name : {ended, older, running})
         test::WriteBytes(dir / name, std::string(1000, 'x'));
-    EXPECT_EQ(AddTerm(path(), u"propyl", U("丙基")), AddStatus::Inserted);
+    EXPECT_EQ(AddTerm(path(), u"propyl", U("丙基")).Status, AddStatus::Inserted);
     EXPECT_FALSE(std::filesystem::exists(dir / ended));
-    EXPECT_FALSE(std::filesystem::exists(dir / older));
+    EXPECT_TRUE(std::filesystem::exists(dir / older));
     EXPECT_TRUE(std::filesystem::exists(dir / running));
     EXPECT_FALSE(std::filesystem::exists(LockPathFor(path()))); // the lock leaves no file behind
+
+    // A link planted at the lock's name is not followed: no file appears
+    // where it points, and the change is refused. Nor is a pipe a lock.
+    const std::string before2 = test::ReadBytes(path());
+    std::filesystem::create_symlink(dir / "planted", LockPathFor(path()));
+    auto refusal = [&] {
+        try {
+            AddTerm(path(), u"butyl", U("丁基"));
+        } catch (const DictionaryError& error) {
+            return error.Fault();
+        }
+        return DictionaryFault::Missing;
+    };
+    EXPECT_EQ(refusal(), DictionaryFault::LockNotPlainFile);
+    EXPECT_FALSE(std::filesystem::exists(dir / "planted"));
+    std::filesystem::remove(LockPathFor(path()));
+    ASSERT_EQ(mkfifo(LockPathFor(path()).c_str(), 0644), 0);
+    EXPECT_EQ(refusal(), DictionaryFault::LockNotPlainFile);
+    EXPECT_EQ(test::ReadBytes(path()), before2);
 }
 
 #endif

@@ -57,8 +57,6 @@ TEST(DictionaryCheck, OrderRepeatsAndBlanksNameTheirRecords)
     EXPECT_EQ(problems[1].Record, 3);
     EXPECT_EQ(problems[1].Earlier, 1);
     EXPECT_EQ(problems[2].Earlier, 1);
-    EXPECT_NE(problems[1].Message.find("第 3 条"), std::string::npos);
-    EXPECT_NE(problems[1].Message.find("第 1 条"), std::string::npos);
     EXPECT_EQ(problems[4].Record, 6);
 }
 

@@ -40,7 +40,7 @@ TEST_F(ShowRecordTest, ShowsTheNumberedRecordTrimmed)
     test::WriteDictionaryFile(path(), pairs);
 
     auto shown = ShowRecord(path(), u"3.5");
-    EXPECT_TRUE(shown.Found);
+    EXPECT_EQ(shown.Status, ShownRecord::Status::Found);
     EXPECT_EQ(shown.Length, u"5");
     EXPECT_EQ(shown.English, u"term4");
     EXPECT_EQ(shown.Chinese, U("词4"));
@@ -51,30 +51,32 @@ TEST_F(ShowRecordTest, ShowsTheNumberedRecordTrimmed)
     EXPECT_EQ(shown.English, std::u16string(64, u'x'));
 }
 
-TEST_F(ShowRecordTest, NumbersOutsideTheDictionaryGiveAMessage)
+TEST_F(ShowRecordTest, NumbersOutsideTheDictionaryAreNamed)
 {
     test::WriteDictionaryFile(path(), {{"methyl", "甲基"}, {"ethyl", "乙基"}});
     const std::string before = test::ReadBytes(path());
     for (const auto* text : {u"", u"0", u"-1", u"3", u"abc", u"99999999999"}) {
         const auto shown = ShowRecord(path(), text);
-        EXPECT_FALSE(shown.Found);
-        EXPECT_NE(shown.Message.find("请输入 1 到 2 之间的记录号"), std::string::npos) << shown.Message;
+        EXPECT_EQ(shown.Status, ShownRecord::Status::OutOfRange);
+        EXPECT_EQ(shown.Count, 2);
     }
-    EXPECT_EQ(ShowRecord(path(), u"99999999999").Message.find("没有记录号为 99999999999 的数据"), 0u);
+    EXPECT_EQ(ShowRecord(path(), u"99999999999").Number, std::nullopt);
+    EXPECT_EQ(ShowRecord(path(), u"99999999999").NumberText, u"99999999999");
     EXPECT_EQ(test::ReadBytes(path()), before);
 
-    // An absent dictionary is created empty, as every command that opens it does.
+    // Showing never creates a dictionary: an absent one has no records.
     std::filesystem::remove(path());
-    EXPECT_EQ(ShowRecord(path(), u"1").Message, "没有记录号为 1 的数据：词典中还没有任何数据");
-    EXPECT_TRUE(std::filesystem::exists(path()));
+    EXPECT_EQ(ShowRecord(path(), u"1").Count, 0);
+    EXPECT_FALSE(std::filesystem::exists(path()));
 }
 
-TEST_F(ShowRecordTest, UnreadableDictionaryGivesAMessage)
+TEST_F(ShowRecordTest, UnreadableDictionaryGivesItsFault)
 {
     std::filesystem::create_directory(path());
     const auto shown = ShowRecord(path(), u"1");
-    EXPECT_FALSE(shown.Found);
-    EXPECT_EQ(shown.Message.find("无法显示记录：无法打开词典文件"), 0u) << shown.Message;
+    EXPECT_EQ(shown.Status, ShownRecord::Status::Failed);
+    ASSERT_TRUE(shown.Error);
+    EXPECT_EQ(shown.Error->Fault(), DictionaryFault::Folder);
 }
 
 } // namespace

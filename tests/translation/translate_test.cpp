@@ -98,17 +98,17 @@ TEST(TranslateCommand, EmptySourceIsReported)
     test::TempDir dir;
     const auto outcome = TranslateCommand(u"", dir / "source.dat");
     EXPECT_EQ(outcome.Status, TranslateStatus::EmptySource);
-    EXPECT_EQ(outcome.Message, "没有要翻译的英文内容！");
     EXPECT_FALSE(std::filesystem::exists(dir / "source.dat")); // never opened
 }
 
-TEST(TranslateCommand, MissingDictionaryIsCreatedAndSourceCopied)
+TEST(TranslateCommand, MissingDictionaryIsAFailureAndIsNotCreated)
 {
     test::TempDir dir;
     const auto outcome = TranslateCommand(u"  \r\n", dir / "source.dat");
-    EXPECT_EQ(outcome.Status, TranslateStatus::Translated);
-    EXPECT_EQ(outcome.Result.Text, u"  \r\n");
-    EXPECT_TRUE(std::filesystem::exists(dir / "source.dat"));
+    EXPECT_EQ(outcome.Status, TranslateStatus::Failed);
+    ASSERT_TRUE(outcome.Error);
+    EXPECT_EQ(outcome.Error->Fault(), DictionaryFault::Missing);
+    EXPECT_FALSE(std::filesystem::exists(dir / "source.dat"));
 }
 
 TEST(TranslateCommand, ReadsTheDictionaryFile)
@@ -125,7 +125,8 @@ TEST(TranslateCommand, UnreadableDictionaryIsAFailureWithAMessage)
     std::filesystem::create_directory(dir / "source.dat");
     const auto outcome = TranslateCommand(u"methane", dir / "source.dat");
     EXPECT_EQ(outcome.Status, TranslateStatus::Failed);
-    EXPECT_NE(outcome.Message.find("词典"), std::string::npos);
+    ASSERT_TRUE(outcome.Error);
+    EXPECT_EQ(outcome.Error->Fault(), DictionaryFault::Folder);
 }
 
 } // namespace

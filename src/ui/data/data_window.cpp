@@ -8,6 +8,7 @@
 #include "text/case_fold.h"
 #include "text/trim.h"
 #include "ui/messages.h"
+#include "ui/platform/dictionary_messages.h"
 #include "ui/platform/message_box.h"
 #include "ui/data/run_dictionary_change.h"
 #include "ui/platform/run_with_progress.h"
@@ -183,8 +184,8 @@ QPoint DataWindow::PlaceBeside(const QRect& mainFrame, const QSize& size, const 
 void DataWindow::ShowRecordCommand()
 {
     const ShownRecord shown = ShowRecord(DictionaryPathIn(directory_), recordNumber_->text().toStdU16String());
-    if (!shown.Found) {
-        ShowMessage(this, QMessageBox::Information, QString::fromStdString(shown.Message), messages::Title());
+    if (shown.Status != ShownRecord::Status::Found) {
+        ShowMessage(this, QMessageBox::Information, ShowRecordMessage(shown), messages::Title());
         return;
     }
     length_->setText(QString::fromStdU16String(shown.Length));
@@ -197,31 +198,29 @@ void DataWindow::AddCommand()
     const auto english = english_->text().toStdU16String();
     const auto chinese = chinese_->text().toStdU16String();
     const std::filesystem::path dictionary = DictionaryPathIn(directory_);
-    const int64_t before = RecordCountOf(dictionary);
-    std::vector<std::string> said;
+    AddOutcome outcome;
     QString failure;
     const ChangeResult result = RunDictionaryChange(
-        this, dictionary,
-        [&](const ChangeOptions& options) { said = RunAddTerm(dictionary, english, chinese, options); }, failure);
+        this, dictionary, [&](const ChangeOptions& options) { outcome = AddTerm(dictionary, english, chinese, options); },
+        failure);
     if (result != ChangeResult::Ran) {
         if (result == ChangeResult::Failed)
             ShowMessage(this, QMessageBox::Information, messages::AddFailed(failure), messages::Title());
         return;
     }
-    QStringList shown;
-    for (const auto& message : said)
-        shown << QString::fromStdString(message).trimmed();
+    std::vector<QString> shown = AddMessages(outcome);
     // A new record: its number and length in the boxes, and named in the
     // message that says it was added.
-    const auto added = RecordCountOf(dictionary) > before ? FindRecord(dictionary, english) : std::nullopt;
+    const bool inserted = outcome.Status == AddStatus::Inserted || outcome.Status == AddStatus::FirstRecord;
+    const auto added = inserted ? FindRecord(dictionary, outcome.English) : std::nullopt;
     if (added) {
         recordNumber_->setText(QString::number(added->Number));
         length_->setText(QString::number(added->Length));
-        if (!shown.isEmpty())
-            shown = QStringList{messages::Added(QString::fromStdU16String(added->English), added->Number)};
+        if (!shown.empty())
+            shown = {messages::Added(QString::fromStdU16String(added->English), added->Number)};
     }
     for (const QString& message : shown)
-        ShowMessage(this, QMessageBox::Information, message, messages::Title());
+        ShowMessage(this, QMessageBox::Information, message.trimmed(), messages::Title());
 }
 
 void DataWindow::BatchAddCommand()
@@ -229,24 +228,26 @@ void DataWindow::BatchAddCommand()
     const auto english = englishList_->toPlainText().toStdU16String();
     const auto chinese = chineseList_->toPlainText().toStdU16String();
     const std::filesystem::path dictionary = DictionaryPathIn(directory_);
-    std::string shown;
-    BatchOutcome outcome;
-    outcome.Added = -1; // no batch ran
+    BoxBatchOutcome outcome;
     QString failure;
     const ChangeResult result = RunDictionaryChange(
         this, dictionary,
-        [&](const ChangeOptions& options) { shown = RunBatchAdd(directory_, english, chinese, options, &outcome); },
-        failure);
+        [&](const ChangeOptions& options) { outcome = RunBatchAdd(directory_, english, chinese, options); }, failure);
     if (result == ChangeResult::Declined)
         return;
-    QString message = result == ChangeResult::Failed ? messages::AddFailed(failure)
-                                                     : QString::fromStdString(shown).trimmed();
+    if (result == ChangeResult::Failed) {
+        ShowMessage(this, QMessageBox::Information, messages::AddFailed(failure), messages::Title());
+        return;
+    }
+    QString message = BatchMessage(outcome).trimmed();
     // How many were added, and which terms were refused as stored already.
-    if (result == ChangeResult::Ran && (outcome.Added > 0 || !outcome.Duplicates.empty())) {
+    const BatchOutcome& batch = outcome.Batch;
+    if (outcome.Status == BoxBatchOutcome::Status::Ran && batch.Status == BatchOutcome::Status::Done
+        && (batch.Added > 0 || !batch.Duplicates.empty())) {
         QStringList refused;
-        for (const auto& term : outcome.Duplicates)
-            refused << QString::fromStdU16String(term);
-        message += QLatin1Char('\n') + messages::BatchAdded(outcome.Added, refused);
+        for (const auto& refusal : batch.Duplicates)
+            refused << QString::fromStdU16String(refusal.English);
+        message += QLatin1Char('\n') + messages::BatchAdded(batch.Added, refused);
     }
     ShowMessage(this, QMessageBox::Information, message, messages::Title());
 }

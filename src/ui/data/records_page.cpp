@@ -6,6 +6,7 @@
 #include "ui/data/record_table_model.h"
 #include "ui/data/run_dictionary_change.h"
 #include "ui/messages.h"
+#include "ui/platform/dictionary_messages.h"
 #include "ui/platform/message_box.h"
 
 #include <QEvent>
@@ -198,8 +199,8 @@ void RecordsPage::Reload()
         // Looking must not create the dictionary.
         if (stamp.Exists)
             records = ReadExistingDictionary(dictionary_);
-    } catch (const std::exception& error) {
-        readFailure_ = QString::fromUtf8(error.what());
+    } catch (const std::exception&) {
+        readFailure_ = DescribeCurrentException();
     }
     loaded_ = stamp;
     model_->SetRecords(records);
@@ -240,7 +241,7 @@ void RecordsPage::SetChinese(int row, const QString& chinese)
 {
     if (row < 0 || row >= model_->rowCount())
         return;
-    const RecordReference record{row + 1, model_->English(row)};
+    const RecordReference record{row + 1, model_->English(row), model_->Chinese(row)};
     EditOutcome outcome;
     QString failure;
     const ChangeResult result = RunDictionaryChange(
@@ -253,9 +254,11 @@ void RecordsPage::SetChinese(int row, const QString& chinese)
     QString message;
     if (result != ChangeResult::Ran)
         message = NotDoneMessage(QStringLiteral("修改"), result, failure);
+    else if (outcome.Status == EditStatus::Refused)
+        message = DescribeFault(outcome.Fault, record.English, chinese.toStdU16String()) + QStringLiteral("，") + kUnchanged;
     else if (outcome.Status == EditStatus::NoChinese)
         message = QStringLiteral("没有要修改的中文，%1。要删除这条数据，请选中它后按“删除选中的数据”。").arg(kUnchanged);
-    else if (outcome.Status != EditStatus::Done)
+    else if (outcome.Status != EditStatus::Done && outcome.Status != EditStatus::Unchanged)
         message = kStaleMessage;
     else {
         // What the file now holds (the first line of the text, cut to its
@@ -280,7 +283,7 @@ void RecordsPage::RemoveSelected()
     QStringList named;
     constexpr int kNamed = 5;
     for (const int row : rows) {
-        records.push_back({row + 1, model_->English(row)});
+        records.push_back({row + 1, model_->English(row), model_->Chinese(row)});
         if (named.size() < kNamed)
             named << Quoted(model_->English(row));
     }

@@ -1,6 +1,8 @@
 #include "ui/data/run_dictionary_change.h"
 
+#include "dictionary/dictionary_error.h"
 #include "ui/messages.h"
+#include "ui/platform/dictionary_messages.h"
 #include "ui/platform/message_box.h"
 #include "ui/platform/run_with_progress.h"
 
@@ -20,9 +22,9 @@ ChangeResult RunDictionaryChange(QWidget* parent, const std::filesystem::path& d
     try {
         RunWithProgress(parent, messages::ChangeBusy(), [&] { change(options); });
         return ChangeResult::Ran;
-    } catch (const std::exception& error) {
+    } catch (const std::exception&) {
         // A link made between the question and the save is refused too.
-        failure = QString::fromUtf8(error.what());
+        failure = DescribeCurrentException();
         return ChangeResult::Failed;
     }
 }

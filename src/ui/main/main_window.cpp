@@ -15,6 +15,7 @@
 #include "ui/about/open_about_window.h"
 #include "ui/data/open_data_window.h"
 #include "ui/data/run_dictionary_change.h"
+#include "ui/platform/dictionary_messages.h"
 #include "ui/main/editing_menu.h"
 #include "ui/messages.h"
 #include "ui/platform/close_while_busy.h"
@@ -47,6 +48,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 namespace carbonym::ui {
 
@@ -343,13 +345,19 @@ void MainWindow::Translate()
     TranslateOutcome outcome;
     QString failure;
     try {
-        notice.Run([&] { outcome = TranslateCommand(source, dictionary_); });
-    } catch (const std::exception& error) {
-        // The command reports its own failures; anything else is a fault of
-        // the program, reported with its own words for whoever mends it.
+        notice.Run([&] {
+            // The first start: the window makes the empty dictionary it then reads.
+            CreateDictionary(dictionary_);
+            outcome = TranslateCommand(source, dictionary_);
+        });
+    } catch (const std::exception&) {
+        // The command reports its own failures; anything else (the first
+        // start's dictionary that cannot be made) in its own words.
         outcome.Status = TranslateStatus::Failed;
-        failure = messages::ProgramFault(QString::fromUtf8(error.what()));
+        failure = DescribeCurrentException();
     }
+    if (outcome.Error)
+        failure = Describe(*outcome.Error);
     switch (outcome.Status) {
     case TranslateStatus::EmptySource:
         notice.Close();
@@ -362,7 +370,7 @@ void MainWindow::Translate()
         // The copy of the source stands untranslated; the menus stay as
         // they were.
         if (failure.isEmpty())
-            failure = outcome.Reason.empty() ? messages::OutOfMemory() : QString::fromStdString(outcome.Reason);
+            failure = messages::OutOfMemory();
         translated_ = false;
         ShowResult(source, 0);
         notice.Close();
@@ -608,8 +616,30 @@ void MainWindow::UndoDictionaryChange()
         return;
     UndoStatus status = UndoStatus::NoBackup;
     QString failure;
-    const ChangeResult result = RunDictionaryChange(
-        this, dictionary_, [&](const ChangeOptions& options) { status = UndoLastChange(dictionary_, options); }, failure);
+    // A backup that would make the dictionary worse is restored only when
+    // the user, told what is wrong with it, still wants it.
+    std::optional<DictionaryError> doubtful;
+    bool restoreDoubtful = false;
+    const auto undo = [&](const ChangeOptions& given) {
+        ChangeOptions options = given;
+        options.RestoreDamagedBackup = restoreDoubtful;
+        try {
+            status = UndoLastChange(dictionary_, options);
+        } catch (const DictionaryError& error) {
+            if (error.Fault() != DictionaryFault::BackupDamaged && error.Fault() != DictionaryFault::BackupEmpty)
+                throw;
+            doubtful = error;
+        }
+    };
+    ChangeResult result = RunDictionaryChange(this, dictionary_, undo, failure);
+    if (result == ChangeResult::Ran && doubtful) {
+        if (!AskQuestion(this, messages::RestoreDoubtfulBackup(Describe(*doubtful)), messages::Title())) {
+            ShowMessage(this, QMessageBox::Information, messages::UndoDeclined(), messages::Title());
+            return;
+        }
+        restoreDoubtful = true;
+        result = RunDictionaryChange(this, dictionary_, undo, failure);
+    }
     RefreshDataWindow();
     UpdateUndoAction();
     QString message;
@@ -619,6 +649,8 @@ void MainWindow::UndoDictionaryChange()
         message = messages::UndoFailed(failure);
     else if (status == UndoStatus::NoBackup)
         message = messages::NoBackup(QString::fromStdU16String(backup.filename().u16string()));
+    else if (status == UndoStatus::NothingToUndo)
+        message = messages::NothingToUndo();
     else
         message = messages::Undone();
     ShowMessage(this, QMessageBox::Information, message, messages::Title());

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "dictionary/add_terms.h"
+#include "dictionary/dictionary_error.h"
+#include "dictionary/dictionary_problem.h"
+#include "dictionary/term_check.h"
+
+#include <string>
+#include <string_view>
+
+namespace carbonym::cli {
+
+// Every word carbonym-cli says about the dictionary, in one place. The
+// texts that the data-entry window shows too end in the spaces that belong
+// to them.
+inline constexpr const char* kNoEnglishMessage = "没有要添加的英文  ";
+inline constexpr const char* kNoChineseMessage = "没有要添加的中文  ";
+inline constexpr const char* kDuplicateMessage = "数据已经存在     ";
+inline constexpr const char* kAddDoneMessage = "数据添加完毕    ";
+inline constexpr const char* kBatchDoneMessage = "数据添加完毕     ";
+
+// "数据添加完毕，已经有  N  个数据存在": the batch's message for N > 0 duplicates.
+std::string BatchDuplicatesMessage(int64_t duplicateCount);
+
+// What went wrong, naming the file and, where it matters, the record.
+std::string Describe(const DictionaryError& error);
+
+// The problem of a record that `dict check` reports, naming the record.
+std::string Describe(const DictionaryProblem& problem);
+
+// Why a pair cannot be stored, naming the term.
+std::string Describe(TermFault fault, std::u16string_view english, std::u16string_view chinese);
+
+// The exception being handled, described for the user: to be called inside
+// a catch block.
+std::string DescribeCurrentException();
+
+// The message for an add refused because its English is stored already.
+std::string DuplicateMessage(InsertStatus status, std::u16string_view english, std::u16string_view stored);
+
+// The message of a batch that ran (Done) or was refused.
+std::string BatchMessage(const BatchOutcome& outcome);
+
+inline constexpr const char* kEmptySourceMessage = "没有要翻译的英文内容！";
+inline constexpr const char* kTranslateFailed = "翻译失败：";
+inline constexpr const char* kOutOfMemory = "内存不足";
+
+// A text with its control characters made visible ("\t", "\0", ...), in quotes.
+std::string Quoted(std::u16string_view text);
+
+} // namespace carbonym::cli
