@@ -29,13 +29,6 @@ namespace carbonym::ui {
 
 namespace {
 
-int64_t RecordCountOf(const std::filesystem::path& dictionary)
-{
-    std::error_code error;
-    const auto bytes = std::filesystem::file_size(dictionary, error);
-    return error ? 0 : RecordCountForSize(bytes);
-}
-
 struct FoundRecord {
     int64_t Number = 0;
     int Length = 0;
