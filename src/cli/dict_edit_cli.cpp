@@ -31,8 +31,8 @@ std::u16string Argument(const std::string& utf8)
 {
     try {
         return Utf8ToUtf16(utf8);
-    } catch (const std::invalid_argument& error) {
-        throw CliFailure(kExitFailed, error.what());
+    } catch (const InvalidUtf8&) {
+        throw CliFailure(kExitFailed, kInvalidUtf8Message);
     }
 }
 

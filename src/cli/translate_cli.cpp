@@ -47,9 +47,8 @@ std::optional<PairFormat> FormatOf(const TranslateOptions& options)
 // One line on standard error when the dictionary left English in the result.
 void ReportEnglishLeft(std::u16string_view result)
 {
-    const std::string notice = EnglishLeftNotice(CountLinesWithEnglish(result));
-    if (!notice.empty())
-        std::cerr << notice << "（--untranslated 列出未译的英文）\n";
+    if (const size_t lines = CountLinesWithEnglish(result); lines > 0)
+        std::cerr << EnglishLeftMessage(lines) << '\n';
 }
 
 // One line on standard error when plain 排序 gave lines that the naming
@@ -57,7 +56,7 @@ void ReportEnglishLeft(std::u16string_view result)
 void ReportRulesWouldDiffer(size_t lines)
 {
     if (lines > 0)
-        std::cerr << lines << " 行按命名规则排序会不同（用 --sort=rules 按命名规则排序）\n";
+        std::cerr << RulesWouldDifferMessage(lines) << '\n';
 }
 
 // The translation of one input, sorted as asked; `composer` is set for the
