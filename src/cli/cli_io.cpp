@@ -80,8 +80,8 @@ std::u16string ReadTextInput(const std::string& path)
     std::u16string text;
     try {
         text = Utf8ToUtf16(bytes);
-    } catch (const std::invalid_argument& error) {
-        throw CliFailure(kExitFailed, error.what());
+    } catch (const InvalidUtf8&) {
+        throw CliFailure(kExitFailed, kInvalidUtf8Message);
     }
     if (!text.empty() && text.front() == u'\uFEFF')
         text.erase(0, 1);

@@ -13,7 +13,7 @@ namespace carbonym::cli {
 // program ends with `status`.
 class CliFailure : public std::runtime_error {
 public:
-    CliFailure(int status, const std::string& message) : std::runtime_error(message), status_(status) {}
+    CliFailure(int status, const std::string& message) : std::runtime_error(message), status_(status) { }
     int Status() const { return status_; }
 
 private:
@@ -98,6 +98,5 @@ auto RunChange(const char* what, Change change) -> decltype(change())
         throw CliFailure(kExitFailed, ChangeFailureMessage(what));
     }
 }
-
 
 } // namespace carbonym::cli

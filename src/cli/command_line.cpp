@@ -33,8 +33,8 @@ int RunCommandLine(std::span<const std::string> arguments, std::istream& in, std
     AddTranslateCommand(app, status);
     auto* dict = app.add_subcommand("dict", "查看和维护词典");
     dict->require_subcommand(1);
-    for (auto* add : {AddListCommand, AddShowCommand, AddFindCommand, AddAddCommand, AddImportCommand,
-                      AddExportCommand, AddSetCommand, AddRemoveCommand, AddUndoCommand, AddCheckCommand})
+    for (auto* add : {AddListCommand, AddShowCommand, AddFindCommand, AddAddCommand, AddImportCommand, AddExportCommand,
+                      AddSetCommand, AddRemoveCommand, AddUndoCommand, AddCheckCommand})
         add(*dict, status);
     for (auto* parent : {&app, dict}) {
         for (auto* command : parent->get_subcommands({})) {

@@ -20,8 +20,7 @@ namespace {
 // Whether importing the exported line gives the record's bytes back: not so
 // for a term cut at its field, a text holding a tab or a line break, or
 // bytes that do not decode.
-bool ExportsExactly(std::u16string_view english, std::u16string_view chinese, std::string_view bytes,
-                    GbkCodec& codec)
+bool ExportsExactly(std::u16string_view english, std::u16string_view chinese, std::string_view bytes, GbkCodec& codec)
 {
     for (const auto text : {english, chinese}) {
         if (text.find_first_of(u"\t\r\n") != std::u16string_view::npos)
@@ -52,7 +51,7 @@ int RunExport(const std::string& dictionary)
     FinishOutput();
     if (!inexact.empty()) {
         ErrorStream() << "注意：以下 " << inexact.size() << " 条记录导入后不会与原记录完全相同"
-                  << "（英文被截断、含制表符或换行，或含无法识别的字节）：";
+                      << "（英文被截断、含制表符或换行，或含无法识别的字节）：";
         for (size_t i = 0; i < inexact.size() && i < 20; ++i)
             ErrorStream() << (i ? "、" : "") << inexact[i];
         ErrorStream() << (inexact.size() > 20 ? "……" : "") << '\n';

@@ -18,8 +18,8 @@ void AddFindCommand(CLI::App& dict, int& status)
         std::string text;
     };
     auto options = std::make_shared<FindOptions>();
-    auto* find = dict.add_subcommand(
-        "find", "查找英文（不分大小写）或中文包含 TEXT 的记录，格式同 list；找不到时退出状态为 1");
+    auto* find = dict.add_subcommand("find",
+                                     "查找英文（不分大小写）或中文包含 TEXT 的记录，格式同 list；找不到时退出状态为 1");
     AddDictionaryOption(*find, options->dictionary);
     find->add_option("TEXT", options->text, "要查找的文字")->required();
     find->callback([options, &status] {

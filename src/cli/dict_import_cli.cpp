@@ -104,7 +104,8 @@ int RunImport(const ImportOptions& options)
     }
     // An import that adds nothing, everything being there already, is refused.
     if (outcome.Added == 0)
-        throw CliFailure(kExitRefused, "没有添加任何数据：" + std::to_string(outcome.DuplicateCount) + " 个数据都已经存在");
+        throw CliFailure(kExitRefused,
+                         "没有添加任何数据：" + std::to_string(outcome.DuplicateCount) + " 个数据都已经存在");
     WriteLine(BatchMessage(outcome));
     return 0;
 }
@@ -114,8 +115,8 @@ int RunImport(const ImportOptions& options)
 void AddImportCommand(CLI::App& dict, int& status)
 {
     auto options = std::make_shared<ImportOptions>();
-    auto* import = dict.add_subcommand(
-        "import", "批量添加：英文和中文列表文件各一行一个（UTF-8），或 --tsv 文件的前两列");
+    auto* import = dict.add_subcommand("import",
+                                       "批量添加：英文和中文列表文件各一行一个（UTF-8），或 --tsv 文件的前两列");
     AddDictionaryOption(*import, options->dictionary);
     AddForceOption(*import, options->force);
     auto* english = import->add_option("ENGLISH_LIST", options->englishFile, "英文列表文件");
@@ -124,7 +125,8 @@ void AddImportCommand(CLI::App& dict, int& status)
         ->option_text("FILE")
         ->excludes(english)
         ->excludes(chinese);
-    import->callback([options, &status] { status = RunImport(*options); });
-}
+    import->callback([options, &status] { status = RunImport(*options);
+});
+} // namespace carbonym::cli
 
 } // namespace carbonym::cli

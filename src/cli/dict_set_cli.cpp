@@ -109,9 +109,8 @@ int RunRemove(const EditOptions& options)
     const auto path = ExistingDictionary(options.dictionary);
     const auto expect = Expected(options);
     const std::u16string english = StoredEnglish(path, Argument(options.english));
-    const auto outcome = RunChange("删除失败", [&] {
-        return RemoveRecord(path, english, ChangeOptions{.AllowHardLink = options.force}, expect);
-    });
+    const auto outcome = RunChange(
+        "删除失败", [&] { return RemoveRecord(path, english, ChangeOptions{.AllowHardLink = options.force}, expect); });
     RefuseUnlessDone(outcome, options, english);
     WriteLine("已删除英文为" + Quoted(english) + "的 " + std::to_string(outcome.Records) + " 条记录");
     return 0;

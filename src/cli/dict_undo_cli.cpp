@@ -25,8 +25,8 @@ int RunUndo(const UndoOptions& options)
     const auto path = ExistingDictionary(options.dictionary);
     UndoStatus status = UndoStatus::NoBackup;
     try {
-        status = UndoLastChange(path, ChangeOptions{.AllowHardLink = options.force,
-                                                    .RestoreDamagedBackup = options.force});
+        status = UndoLastChange(path,
+                                ChangeOptions{.AllowHardLink = options.force, .RestoreDamagedBackup = options.force});
     } catch (const DictionaryError& error) {
         // A backup that would make things worse is refused, not a failure.
         if (error.Fault() == DictionaryFault::BackupDamaged || error.Fault() == DictionaryFault::BackupEmpty)

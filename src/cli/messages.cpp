@@ -3,6 +3,7 @@
 #include "dictionary/dictionary_file.h"
 #include "dictionary/gbk_codec.h"
 #include "text/utf8.h"
+#include "translation/term_automaton.h"
 
 #include <cstdio>
 #include <stdexcept>
@@ -217,6 +218,10 @@ std::string DescribeCurrentException()
         return CharacterName(error.Character()) + "无法用 GBK 编码保存";
     } catch (const TermRefused& refused) {
         return Describe(refused.Fault(), {}, {});
+    } catch (const InvalidUtf8&) {
+        return kInvalidUtf8Message;
+    } catch (const DictionaryTooLarge&) {
+        return "词典过大";
     } catch (const std::length_error&) {
         return Describe(TermFault::EnglishTooLong, {}, {});
     } catch (const std::bad_alloc&) {

@@ -39,6 +39,21 @@ std::string DuplicateMessage(InsertStatus status, std::u16string_view english, s
 // The message of a batch that ran (Done) or was refused.
 std::string BatchMessage(const BatchOutcome& outcome);
 
+// The summary lines of translate on standard error.
+inline std::string EnglishLeftMessage(size_t lines)
+{
+    return std::to_string(lines) + " 行仍含英文（--untranslated 列出未译的英文）";
+}
+inline std::string RulesWouldDifferMessage(size_t lines)
+{
+    return std::to_string(lines) + " 行按命名规则排序会不同（用 --sort=rules 按命名规则排序）";
+}
+
+inline constexpr const char* kInvalidUtf8Message = "输入不是有效的 UTF-8 文本";
+inline constexpr const char* kEmptySourceMessage = "没有要翻译的英文内容！";
+inline constexpr const char* kTranslateFailed = "翻译失败：";
+inline constexpr const char* kOutOfMemory = "内存不足";
+
 // A text with its control characters made visible ("\t", "\0", ...), in quotes.
 std::string Quoted(std::u16string_view text);
 

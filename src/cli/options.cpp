@@ -1,11 +1,11 @@
 #include "cli/options.h"
 
 #include "cli/cli_io.h"
+#include "cli/messages.h"
 #include "text/trim.h"
 #include "text/utf8.h"
 
 #include <CLI/CLI.hpp>
-#include <stdexcept>
 
 namespace carbonym::cli {
 
@@ -30,8 +30,8 @@ std::u16string Argument(const std::string& utf8)
 {
     try {
         return Utf8ToUtf16(utf8);
-    } catch (const std::invalid_argument& error) {
-        throw CliFailure(kExitFailed, error.what());
+    } catch (const InvalidUtf8&) {
+        throw CliFailure(kExitFailed, kInvalidUtf8Message);
     }
 }
 

@@ -196,9 +196,8 @@ std::string Sentence(const CLI::App* app, const CLI::Error& error)
     if (kind == "ConversionError") {
         if (std::regex_match(what, match, std::regex("Could not convert: (\\S+) = (.*)")))
             return Quote(match[2]) + "不是" + Named(app, match[1]) + "能接受的值"
-                   + (FindOption(app, match[1]) && FindOption(app, match[1])->get_type_name() == "INT"
-                          ? "：应是整数"
-                          : "");
+                   + (FindOption(app, match[1]) && FindOption(app, match[1])->get_type_name() == "INT" ? "：应是整数"
+                                                                                                       : "");
         if (std::regex_match(what, match, std::regex("The value (.*) is not an allowed value for (\\S+)")))
             return Quote(match[1]) + "不是" + Named(app, match[2]) + "能接受的值";
         if (std::regex_match(what, match, std::regex("(\\S+): too many inputs for a flag")))
@@ -216,11 +215,11 @@ std::string Sentence(const CLI::App* app, const CLI::Error& error)
     if (kind == "ArgumentMismatch") {
         if (std::regex_match(what, match, std::regex("(\\S+) was given a disallowed flag override")))
             return Named(app, match[1]) + "不带值";
-        if (std::regex_search(what, match, std::regex("arguments to (\\S+), got 0")) ||
-            std::regex_match(what, match, std::regex("(\\S+): \\d+ required .* missing")))
+        if (std::regex_search(what, match, std::regex("arguments to (\\S+), got 0"))
+            || std::regex_match(what, match, std::regex("(\\S+): \\d+ required .* missing")))
             return Named(app, match[1]) + "缺少值";
-        if (std::regex_search(what, match, std::regex("arguments to (\\S+),")) ||
-            std::regex_match(what, match, std::regex("(\\S+)[: ].*")))
+        if (std::regex_search(what, match, std::regex("arguments to (\\S+),"))
+            || std::regex_match(what, match, std::regex("(\\S+)[: ].*")))
             return Named(app, match[1]) + "的值的个数不对";
     }
     if (HasChinese(what))

@@ -49,9 +49,8 @@ std::optional<PairFormat> FormatOf(const TranslateOptions& options)
 // One line on standard error when the dictionary left English in the result.
 void ReportEnglishLeft(std::u16string_view result)
 {
-    const std::string notice = EnglishLeftNotice(CountLinesWithEnglish(result));
-    if (!notice.empty())
-        ErrorStream() << notice << "（--untranslated 列出未译的英文）\n";
+    if (const size_t lines = CountLinesWithEnglish(result); lines > 0)
+        ErrorStream() << EnglishLeftMessage(lines) << '\n';
 }
 
 // One line on standard error when plain 排序 gave lines that the naming
@@ -59,7 +58,7 @@ void ReportEnglishLeft(std::u16string_view result)
 void ReportRulesWouldDiffer(size_t lines)
 {
     if (lines > 0)
-        ErrorStream() << lines << " 行按命名规则排序会不同（用 --sort=rules 按命名规则排序）\n";
+        ErrorStream() << RulesWouldDifferMessage(lines) << '\n';
 }
 
 // The translation of one input, sorted as asked; `composer` is set for the
@@ -73,9 +72,10 @@ std::u16string TranslateOne(const TranslateOptions& options, const std::filesyst
     const std::string where = file.empty() || file == "-" ? std::string() : "“" + file + "”：";
     switch (outcome.Status) {
     case TranslateStatus::EmptySource:
-        throw CliFailure(kExitRefused, where + outcome.Message);
+        throw CliFailure(kExitRefused, where + kEmptySourceMessage);
     case TranslateStatus::Failed:
-        throw CliFailure(kExitFailed, where + (outcome.Error ? "翻译失败：" + Describe(*outcome.Error) : outcome.Message));
+        throw CliFailure(kExitFailed,
+                         where + kTranslateFailed + (outcome.Error ? Describe(*outcome.Error) : kOutOfMemory));
     case TranslateStatus::Translated:
         break;
     }

@@ -15,7 +15,7 @@ bool IsContinuation(unsigned char byte)
 
 [[noreturn]] void Invalid()
 {
-    throw std::invalid_argument("输入不是有效的 UTF-8 文本");
+    throw InvalidUtf8();
 }
 
 // The code point of the well-formed sequence at `i`, advancing `i` past it.

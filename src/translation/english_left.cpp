@@ -119,9 +119,5 @@ std::vector<std::pair<std::u16string, size_t>> CountEnglishFragments(std::u16str
     return fragments;
 }
 
-std::string EnglishLeftNotice(size_t lines)
-{
-    return lines == 0 ? std::string() : std::to_string(lines) + " 行仍含英文";
-}
 
 } // namespace carbonym

@@ -37,7 +37,5 @@ size_t CountLinesWithEnglish(std::u16string_view text);
 // still lacks.
 std::vector<std::pair<std::u16string, size_t>> CountEnglishFragments(std::u16string_view text);
 
-// "3 行仍含英文", or empty when no line holds English (UTF-8).
-std::string EnglishLeftNotice(size_t lines);
 
 } // namespace carbonym

@@ -424,7 +424,7 @@ StepResult ApplyRun(std::u16string_view text, const Dictionary& dictionary, uint
 Translation TranslateFast(std::u16string_view source, const std::vector<Term>& terms)
 {
     if (terms.size() >= kNone)
-        throw std::length_error("词典过大");
+        throw DictionaryTooLarge();
     const Dictionary dictionary(terms);
     const auto count = static_cast<uint32_t>(terms.size());
 

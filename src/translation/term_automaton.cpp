@@ -37,7 +37,7 @@ TermAutomaton::TermAutomaton(const std::vector<std::u16string_view>& terms)
         path.resize(common + 1);
         for (size_t d = common; d < term.size(); ++d) {
             if (incoming.size() >= UINT32_MAX)
-                throw std::length_error("词典过大");
+                throw DictionaryTooLarge();
             path.push_back(static_cast<uint32_t>(incoming.size()));
             incoming.push_back(Incoming{path[d], term[d]});
         }

@@ -3,10 +3,17 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <stdexcept>
 #include <string_view>
 #include <vector>
 
 namespace carbonym {
+
+// A dictionary with more terms or characters than the engine can number.
+class DictionaryTooLarge : public std::length_error {
+public:
+    DictionaryTooLarge() : std::length_error("dictionary too large") {}
+};
 
 // Finds, in one pass over a case-folded text, which of many terms occur in it
 // (an Aho–Corasick automaton over UTF-16 units). Terms are given already

@@ -16,7 +16,6 @@ TranslateOutcome TranslateCommand(std::u16string_view source, const std::filesys
     TranslateOutcome outcome;
     if (source.empty()) {
         outcome.Status = TranslateStatus::EmptySource;
-        outcome.Message = kEmptySourceMessage;
         return outcome;
     }
     try {
@@ -25,11 +24,9 @@ TranslateOutcome TranslateCommand(std::u16string_view source, const std::filesys
         outcome.Result = Translate(source, PrepareTerms(records));
     } catch (const DictionaryError& error) {
         outcome.Status = TranslateStatus::Failed;
-        outcome.Message = std::string("翻译失败：") + error.what();
         outcome.Error = error;
     } catch (const std::bad_alloc&) {
         outcome.Status = TranslateStatus::Failed;
-        outcome.Message = "翻译失败：内存不足";
     }
     return outcome;
 }

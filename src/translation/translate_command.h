@@ -12,16 +12,13 @@
 
 namespace carbonym {
 
-inline constexpr const char* kEmptySourceMessage = "没有要翻译的英文内容！";
-
 enum class TranslateStatus { Translated, EmptySource, Failed };
 
 struct TranslateOutcome {
     TranslateStatus Status = TranslateStatus::Translated;
     Translation Result; // valid when Translated
     bool DictionaryEmpty = false; // Translated with no record at all: nothing could change
-    std::string Message; // UTF-8; set for EmptySource and Failed
-    std::optional<DictionaryError> Error; // Failed: why the dictionary could not be read (none: out of memory)
+    std::optional<DictionaryError> Error; // Failed: why the dictionary could not be read; none when out of memory
 };
 
 // The translation engine the program uses.

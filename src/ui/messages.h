@@ -96,6 +96,8 @@ inline QString NoBackup(const QString& backup)
 {
     return QStringLiteral("没有可以撤销的词典修改（找不到上次修改前的备份“%1”），词典没有任何改动。").arg(backup);
 }
+inline QString NothingToUndo() { return QStringLiteral("没有可以撤销的词典修改（备份与词典相同），词典没有任何改动。"); }
+inline QString RestoreDoubtfulBackup(const QString& fault) { return fault + QStringLiteral("。仍要恢复它吗？"); }
 inline QString Undone() { return QStringLiteral("已撤销上次词典修改，词典已恢复为修改前的样子。"); }
 
 // A window's question before it saves a dictionary with other hard links.

@@ -164,9 +164,8 @@ inline CliResult RunCli(const TempDir& dir, const std::string& arguments, const 
     std::string program = cwd.empty() ? "" : "cd " + Quote(cwd.string()) + " && ";
     for (const auto& word : CliCommand())
         program += Quote(word) + " ";
-    const std::string command = program + arguments + " < " + Quote((dir / "stdin.txt").string())
-                                + " > " + Quote((dir / "stdout.txt").string()) + " 2> "
-                                + Quote((dir / "stderr.txt").string());
+    const std::string command = program + arguments + " < " + Quote((dir / "stdin.txt").string()) + " > "
+                                + Quote((dir / "stdout.txt").string()) + " 2> " + Quote((dir / "stderr.txt").string());
     const int raw = std::system(command.c_str());
     CliResult result;
 #ifdef _WIN32

@@ -261,7 +261,7 @@ TEST_F(DictWriteCliTest, ImportKilledAtAnyMomentLeavesOldOrNewFile)
 
     struct Change {
         std::vector<std::string> arguments;
-        std::string after;
+        std::string after{};
         int64_t microseconds = 0;
         int old = 0;
         int complete = 0;

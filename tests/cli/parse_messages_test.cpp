@@ -40,7 +40,8 @@ TEST(ParseMessages, WrongCommandLinesAreNamedInChinese)
     const std::vector<Case> cases = {
         {"transalte", "没有子命令“transalte”。是不是“translate”？"},
         {"dict lst", "没有子命令“lst”。是不是“list”？"},
-        {"dict bogus", "没有子命令“bogus”。可用的子命令：list、show、find、add、import、export、set、remove、undo、check"},
+        {"dict bogus",
+         "没有子命令“bogus”。可用的子命令：list、show、find、add、import、export、set、remove、undo、check"},
         {"", "缺少子命令：“carbonym-cli”之后应是 translate、dict 之一"},
         {"translate --sotr", "“carbonym-cli translate”没有选项“--sotr”。是不是“--sort”？"},
         {"dict list --dcit x", "“carbonym-cli dict list”没有选项“--dcit”。是不是“--dict”？"},
@@ -56,7 +57,8 @@ TEST(ParseMessages, WrongCommandLinesAreNamedInChinese)
         {"dict add methyl", "缺少参数 CHINESE（中文）"},
         {"translate -o", "选项“--output”缺少值", false},
         {"translate --bilingual=3", "选项“--bilingual”不带值"},
-        {"translate --sort=wrong", "“--sort=wrong”不对：--sort 不带值时按中文词序排序，--sort=rules 按命名规则排序（--sort=plain 同不带值）"},
+        {"translate --sort=wrong",
+         "“--sort=wrong”不对：--sort 不带值时按中文词序排序，--sort=rules 按命名规则排序（--sort=plain 同不带值）"},
     };
     for (const auto& [arguments, said, withDictionary] : cases) {
         const bool dictionaryFirst = arguments.empty() || arguments.rfind("--dict", 0) == 0;

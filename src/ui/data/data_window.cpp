@@ -29,13 +29,6 @@ namespace carbonym::ui {
 
 namespace {
 
-int64_t RecordCountOf(const std::filesystem::path& dictionary)
-{
-    std::error_code error;
-    const auto bytes = std::filesystem::file_size(dictionary, error);
-    return error ? 0 : RecordCountForSize(bytes);
-}
-
 struct FoundRecord {
     int64_t Number = 0;
     int Length = 0;
@@ -198,32 +191,29 @@ void DataWindow::AddCommand()
     const auto english = english_->text().toStdU16String();
     const auto chinese = chinese_->text().toStdU16String();
     const std::filesystem::path dictionary = DictionaryPathIn(directory_);
-    const int64_t before = RecordCountOf(dictionary);
-    std::vector<QString> said;
+    AddOutcome outcome;
     QString failure;
     const ChangeResult result = RunDictionaryChange(
-        this, dictionary,
-        [&](const ChangeOptions& options) { said = AddMessages(AddTerm(dictionary, english, chinese, options)); },
+        this, dictionary, [&](const ChangeOptions& options) { outcome = AddTerm(dictionary, english, chinese, options); },
         failure);
     if (result != ChangeResult::Ran) {
         if (result == ChangeResult::Failed)
             ShowMessage(this, QMessageBox::Information, messages::AddFailed(failure), messages::Title());
         return;
     }
-    QStringList shown;
-    for (const auto& message : said)
-        shown << message.trimmed();
+    std::vector<QString> shown = AddMessages(outcome);
     // A new record: its number and length in the boxes, and named in the
     // message that says it was added.
-    const auto added = RecordCountOf(dictionary) > before ? FindRecord(dictionary, english) : std::nullopt;
+    const bool inserted = outcome.Status == AddStatus::Inserted || outcome.Status == AddStatus::FirstRecord;
+    const auto added = inserted ? FindRecord(dictionary, outcome.English) : std::nullopt;
     if (added) {
         recordNumber_->setText(QString::number(added->Number));
         length_->setText(QString::number(added->Length));
-        if (!shown.isEmpty())
-            shown = QStringList{messages::Added(QString::fromStdU16String(added->English), added->Number)};
+        if (!shown.empty())
+            shown = {messages::Added(QString::fromStdU16String(added->English), added->Number)};
     }
     for (const QString& message : shown)
-        ShowMessage(this, QMessageBox::Information, message, messages::Title());
+        ShowMessage(this, QMessageBox::Information, message.trimmed(), messages::Title());
 }
 
 void DataWindow::BatchAddCommand()
@@ -231,22 +221,26 @@ void DataWindow::BatchAddCommand()
     const auto english = englishList_->toPlainText().toStdU16String();
     const auto chinese = chineseList_->toPlainText().toStdU16String();
     const std::filesystem::path dictionary = DictionaryPathIn(directory_);
-    BoxBatchOutcome boxes;
+    BoxBatchOutcome outcome;
     QString failure;
     const ChangeResult result = RunDictionaryChange(
         this, dictionary,
-        [&](const ChangeOptions& options) { boxes = RunBatchAdd(directory_, english, chinese, options); }, failure);
+        [&](const ChangeOptions& options) { outcome = RunBatchAdd(directory_, english, chinese, options); }, failure);
     if (result == ChangeResult::Declined)
         return;
-    QString message = result == ChangeResult::Failed ? messages::AddFailed(failure) : BatchMessage(boxes).trimmed();
+    if (result == ChangeResult::Failed) {
+        ShowMessage(this, QMessageBox::Information, messages::AddFailed(failure), messages::Title());
+        return;
+    }
+    QString message = BatchMessage(outcome).trimmed();
     // How many were added, and which terms were refused as stored already.
-    const BatchOutcome& outcome = boxes.Batch;
-    if (result == ChangeResult::Ran && boxes.Status == BoxBatchOutcome::Status::Ran
-        && (outcome.Added > 0 || !outcome.Duplicates.empty())) {
+    const BatchOutcome& batch = outcome.Batch;
+    if (outcome.Status == BoxBatchOutcome::Status::Ran && batch.Status == BatchOutcome::Status::Done
+        && (batch.Added > 0 || !batch.Duplicates.empty())) {
         QStringList refused;
-        for (const auto& term : outcome.Duplicates)
-            refused << QString::fromStdU16String(term.English);
-        message += QLatin1Char('\n') + messages::BatchAdded(outcome.Added, refused);
+        for (const auto& refusal : batch.Duplicates)
+            refused << QString::fromStdU16String(refusal.English);
+        message += QLatin1Char('\n') + messages::BatchAdded(batch.Added, refused);
     }
     ShowMessage(this, QMessageBox::Information, message, messages::Title());
 }

@@ -19,23 +19,13 @@ ChangeResult RunDictionaryChange(QWidget* parent, const std::filesystem::path& d
             return ChangeResult::Declined;
         options.AllowHardLink = true;
     }
-    for (;;) {
-        try {
-            RunWithProgress(parent, messages::ChangeBusy(), [&] { change(options); });
-            return ChangeResult::Ran;
-        } catch (const DictionaryHardLinked& linked) {
-            // A link made between the question and the save is asked about too.
-            if (options.AllowHardLink) {
-                failure = Describe(linked);
-                return ChangeResult::Failed;
-            }
-            if (!AskQuestion(parent, messages::HardLinkQuestion(), messages::Title()))
-                return ChangeResult::Declined;
-            options.AllowHardLink = true;
-        } catch (const std::exception&) {
-            failure = DescribeCurrentException();
-            return ChangeResult::Failed;
-        }
+    try {
+        RunWithProgress(parent, messages::ChangeBusy(), [&] { change(options); });
+        return ChangeResult::Ran;
+    } catch (const std::exception&) {
+        // A link made between the question and the save is refused too.
+        failure = DescribeCurrentException();
+        return ChangeResult::Failed;
     }
 }
 

@@ -351,11 +351,13 @@ void MainWindow::Translate()
             outcome = TranslateCommand(source, dictionary_);
         });
     } catch (const std::exception&) {
-        // The command reports its own failures; the others (creating the
-        // dictionary, a fault of the program) are described here.
+        // The command reports its own failures; anything else (the first
+        // start's dictionary that cannot be made) in its own words.
         outcome.Status = TranslateStatus::Failed;
         failure = DescribeCurrentException();
     }
+    if (outcome.Error)
+        failure = Describe(*outcome.Error);
     switch (outcome.Status) {
     case TranslateStatus::EmptySource:
         notice.Close();
@@ -368,7 +370,7 @@ void MainWindow::Translate()
         // The copy of the source stands untranslated; the menus stay as
         // they were.
         if (failure.isEmpty())
-            failure = outcome.Error ? Describe(*outcome.Error) : messages::OutOfMemory();
+            failure = messages::OutOfMemory();
         translated_ = false;
         ShowResult(source, 0);
         notice.Close();
@@ -618,7 +620,8 @@ void MainWindow::UndoDictionaryChange()
     // the user, told what is wrong with it, still wants it.
     std::optional<DictionaryError> doubtful;
     bool restoreDoubtful = false;
-    const auto undo = [&](ChangeOptions options) {
+    const auto undo = [&](const ChangeOptions& given) {
+        ChangeOptions options = given;
         options.RestoreDamagedBackup = restoreDoubtful;
         try {
             status = UndoLastChange(dictionary_, options);
@@ -630,7 +633,7 @@ void MainWindow::UndoDictionaryChange()
     };
     ChangeResult result = RunDictionaryChange(this, dictionary_, undo, failure);
     if (result == ChangeResult::Ran && doubtful) {
-        if (!AskQuestion(this, Describe(*doubtful) + QStringLiteral("。仍要恢复它吗？"), messages::Title())) {
+        if (!AskQuestion(this, messages::RestoreDoubtfulBackup(Describe(*doubtful)), messages::Title())) {
             ShowMessage(this, QMessageBox::Information, messages::UndoDeclined(), messages::Title());
             return;
         }
@@ -647,7 +650,7 @@ void MainWindow::UndoDictionaryChange()
     else if (status == UndoStatus::NoBackup)
         message = messages::NoBackup(QString::fromStdU16String(backup.filename().u16string()));
     else if (status == UndoStatus::NothingToUndo)
-        message = QStringLiteral("没有可以撤销的词典修改（备份与词典相同），词典没有任何改动。");
+        message = messages::NothingToUndo();
     else
         message = messages::Undone();
     ShowMessage(this, QMessageBox::Information, message, messages::Title());

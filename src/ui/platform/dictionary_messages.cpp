@@ -2,6 +2,8 @@
 
 #include "dictionary/gbk_codec.h"
 #include "dictionary/term_check.h"
+#include "text/utf8.h"
+#include "translation/term_automaton.h"
 
 #include <stdexcept>
 
@@ -182,6 +184,10 @@ QString DescribeCurrentException()
         return QStringLiteral("字符“%1”(%2)无法用 GBK 编码保存").arg(QString::fromUcs4(&c, 1), code);
     } catch (const TermRefused& refused) {
         return DescribeFault(refused.Fault(), {}, {});
+    } catch (const InvalidUtf8&) {
+        return QStringLiteral("文本不是有效的 UTF-8");
+    } catch (const DictionaryTooLarge&) {
+        return QStringLiteral("词典过大");
     } catch (const std::length_error&) {
         return DescribeFault(TermFault::EnglishTooLong, {}, {});
     } catch (const std::bad_alloc&) {

@@ -19,11 +19,6 @@ inline constexpr const char* kDuplicateMessage = "数据已经存在     ";
 inline constexpr const char* kAddDoneMessage = "数据添加完毕    ";
 inline constexpr const char* kBatchDoneMessage = "数据添加完毕     ";
 
-// The question a window asks before it changes a dictionary with other hard
-// links (HasOtherHardLinks): 是 saves, splitting the links.
-inline constexpr const char* kHardLinkQuestion =
-    "词典文件还有其他硬链接：保存后它将与其他链接分开，其他链接仍是旧的内容。仍要保存吗？";
-
 // What went wrong, naming the file and, where it matters, the record.
 QString Describe(const DictionaryError& error);
 
