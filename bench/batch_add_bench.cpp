@@ -25,7 +25,6 @@ namespace {
 
 using namespace carbonym;
 
-
 // Made-up terms of 3 to 40 letters; about one in ten of the batch's terms is
 // stored already, so duplicates are counted too.
 struct Data {

@@ -20,34 +20,46 @@ struct Morpheme {
 };
 
 constexpr Morpheme kRoots[] = {
-    {u"meth", u"甲"},        {u"eth", u"乙"},         {u"prop", u"丙"},        {u"but", u"丁"},
-    {u"pent", u"戊"},        {u"hex", u"己"},         {u"hept", u"庚"},        {u"oct", u"辛"},
-    {u"non", u"壬"},         {u"dec", u"癸"},         {u"undec", u"十一"},     {u"dodec", u"十二"},
-    {u"tetradec", u"十四"},  {u"hexadec", u"十六"},   {u"octadec", u"十八"},   {u"benz", u"苯"},
-    {u"naphthal", u"萘"},    {u"anthrac", u"蒽"},     {u"phenanthr", u"菲"},   {u"pyrid", u"吡啶"},
-    {u"pyrimid", u"嘧啶"},   {u"pyrazin", u"吡嗪"},   {u"pyrrol", u"吡咯"},    {u"fur", u"呋喃"},
-    {u"thiophen", u"噻吩"},  {u"imidazol", u"咪唑"},  {u"oxazol", u"噁唑"},    {u"thiazol", u"噻唑"},
-    {u"indol", u"吲哚"},     {u"quinolin", u"喹啉"},  {u"piperidin", u"哌啶"}, {u"piperazin", u"哌嗪"},
-    {u"morpholin", u"吗啉"}, {u"cyclohex", u"环己"},  {u"cyclopent", u"环戊"}, {u"cycloprop", u"环丙"},
-    {u"phen", u"苯"},        {u"tolu", u"甲苯"},      {u"xyl", u"二甲苯"},     {u"chlor", u"氯"},
-    {u"brom", u"溴"},        {u"fluor", u"氟"},       {u"iod", u"碘"},         {u"nitr", u"硝"},
-    {u"amin", u"氨"},        {u"hydrox", u"羟"},      {u"sulf", u"磺"},        {u"phosph", u"磷"},
-    {u"acet", u"乙酰"},      {u"form", u"甲酰"},      {u"benzo", u"苯并"},     {u"carbox", u"羧"},
-    {u"vin", u"乙烯"},       {u"all", u"烯丙"},       {u"isopropyl", u"异丙"}, {u"glyc", u"甘"},
+    {u"meth", u"甲"},        {u"eth", u"乙"},        {u"prop", u"丙"},        {u"but", u"丁"},
+    {u"pent", u"戊"},        {u"hex", u"己"},        {u"hept", u"庚"},        {u"oct", u"辛"},
+    {u"non", u"壬"},         {u"dec", u"癸"},        {u"undec", u"十一"},     {u"dodec", u"十二"},
+    {u"tetradec", u"十四"},  {u"hexadec", u"十六"},  {u"octadec", u"十八"},   {u"benz", u"苯"},
+    {u"naphthal", u"萘"},    {u"anthrac", u"蒽"},    {u"phenanthr", u"菲"},   {u"pyrid", u"吡啶"},
+    {u"pyrimid", u"嘧啶"},   {u"pyrazin", u"吡嗪"},  {u"pyrrol", u"吡咯"},    {u"fur", u"呋喃"},
+    {u"thiophen", u"噻吩"},  {u"imidazol", u"咪唑"}, {u"oxazol", u"噁唑"},    {u"thiazol", u"噻唑"},
+    {u"indol", u"吲哚"},     {u"quinolin", u"喹啉"}, {u"piperidin", u"哌啶"}, {u"piperazin", u"哌嗪"},
+    {u"morpholin", u"吗啉"}, {u"cyclohex", u"环己"}, {u"cyclopent", u"环戊"}, {u"cycloprop", u"环丙"},
+    {u"phen", u"苯"},        {u"tolu", u"甲苯"},     {u"xyl", u"二甲苯"},     {u"chlor", u"氯"},
+    {u"brom", u"溴"},        {u"fluor", u"氟"},      {u"iod", u"碘"},         {u"nitr", u"硝"},
+    {u"amin", u"氨"},        {u"hydrox", u"羟"},     {u"sulf", u"磺"},        {u"phosph", u"磷"},
+    {u"acet", u"乙酰"},      {u"form", u"甲酰"},     {u"benzo", u"苯并"},     {u"carbox", u"羧"},
+    {u"vin", u"乙烯"},       {u"all", u"烯丙"},      {u"isopropyl", u"异丙"}, {u"glyc", u"甘"},
 };
 
 // Endings that make a root a substituent or a parent.
 constexpr Morpheme kSubstituentEndings[] = {
-    {u"yl", u"基"},    {u"o", u"代"},      {u"oxy", u"氧基"}, {u"ylidene", u"亚基"}, {u"ylene", u"亚基"},
+    {u"yl", u"基"},      {u"o", u"代"},        {u"oxy", u"氧基"}, {u"ylidene", u"亚基"},    {u"ylene", u"亚基"},
     {u"amino", u"氨基"}, {u"ylthio", u"硫基"}, {u"oyl", u"酰基"}, {u"ylmethyl", u"基甲基"},
 };
 constexpr Morpheme kParentEndings[] = {
-    {u"ane", u"烷"},          {u"ene", u"烯"},          {u"yne", u"炔"},
-    {u"anol", u"醇"},         {u"anone", u"酮"},        {u"anal", u"醛"},
-    {u"oic acid", u"酸"},     {u"oate", u"酸酯"},       {u"amide", u"酰胺"},
-    {u"amine", u"胺"},        {u"ine", u"碱"},          {u"ium", u"鎓"},
-    {u"carboxylic acid", u"甲酸"}, {u"sulfonic acid", u"磺酸"}, {u"nitrile", u"腈"},
-    {u"thiol", u"硫醇"},      {u"ol", u"醇"},           {u"one", u"酮"},
+    {u"ane", u"烷"},
+    {u"ene", u"烯"},
+    {u"yne", u"炔"},
+    {u"anol", u"醇"},
+    {u"anone", u"酮"},
+    {u"anal", u"醛"},
+    {u"oic acid", u"酸"},
+    {u"oate", u"酸酯"},
+    {u"amide", u"酰胺"},
+    {u"amine", u"胺"},
+    {u"ine", u"碱"},
+    {u"ium", u"鎓"},
+    {u"carboxylic acid", u"甲酸"},
+    {u"sulfonic acid", u"磺酸"},
+    {u"nitrile", u"腈"},
+    {u"thiol", u"硫醇"},
+    {u"ol", u"醇"},
+    {u"one", u"酮"},
 };
 constexpr Morpheme kMultipliers[] = {
     {u"di", u"二"}, {u"tri", u"三"}, {u"tetra", u"四"}, {u"penta", u"五"}, {u"hexa", u"六"}, {u"bis", u"双"},
@@ -55,15 +67,15 @@ constexpr Morpheme kMultipliers[] = {
 // Prefixes whose Chinese keeps Latin letters ("N-" stays, and a later "n-"
 // record turns it into 正).
 constexpr Morpheme kPrefixes[] = {
-    {u"N-", u"N-"},       {u"N,N-", u"N,N-"},   {u"O-", u"O-"},     {u"S-", u"S-"},     {u"tert-", u"叔"},
-    {u"sec-", u"仲"},     {u"iso", u"异"},      {u"neo", u"新"},    {u"cis-", u"顺-"},  {u"trans-", u"反-"},
-    {u"alpha-", u"α-"},   {u"(E)-", u"(E)-"},   {u"(Z)-", u"(Z)-"}, {u"(R)-", u"(R)-"}, {u"(S)-", u"(S)-"},
-    {u"n-", u"正"},
+    {u"N-", u"N-"},     {u"N,N-", u"N,N-"},  {u"O-", u"O-"},     {u"S-", u"S-"},
+    {u"tert-", u"叔"},  {u"sec-", u"仲"},    {u"iso", u"异"},    {u"neo", u"新"},
+    {u"cis-", u"顺-"},  {u"trans-", u"反-"}, {u"alpha-", u"α-"}, {u"(E)-", u"(E)-"},
+    {u"(Z)-", u"(Z)-"}, {u"(R)-", u"(R)-"},  {u"(S)-", u"(S)-"}, {u"n-", u"正"},
 };
 constexpr Morpheme kWords[] = {
-    {u"ethyl ester", u"乙酯"}, {u"methyl ester", u"甲酯"}, {u"ester", u"酯"},
-    {u"hydrochloride", u"盐酸盐"}, {u"sodium salt", u"钠盐"}, {u"salt", u"盐"},
-    {u"acid", u"酸"},          {u"sodium", u"钠"},         {u"potassium", u"钾"},
+    {u"ethyl ester", u"乙酯"}, {u"methyl ester", u"甲酯"}, {u"ester", u"酯"}, {u"hydrochloride", u"盐酸盐"},
+    {u"sodium salt", u"钠盐"}, {u"salt", u"盐"},           {u"acid", u"酸"},  {u"sodium", u"钠"},
+    {u"potassium", u"钾"},
 };
 
 std::u16string Join(std::initializer_list<std::u16string_view> parts)

@@ -91,8 +91,8 @@ int main(int argc, char** argv)
 
     std::printf("%zu records\n", records);
     std::printf("open the table                  %8.1f ms\n", opened);
-    std::printf("type \"%s\" key by key          %8.1f ms (slowest key %.1f ms, %d found)\n",
-                qPrintable(typed), typing, slowestKey, found);
+    std::printf("type \"%s\" key by key          %8.1f ms (slowest key %.1f ms, %d found)\n", qPrintable(typed), typing,
+                slowestKey, found);
     std::printf("a search pasted whole           %8.1f ms\n", pasted);
     std::printf("edit one Chinese, saved, shown  %8.1f ms\n", edited);
     std::printf("remove one record, saved, shown %8.1f ms\n", removed);

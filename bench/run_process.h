@@ -7,10 +7,10 @@
 namespace carbonym::bench {
 
 struct ProcessRun {
-    double Seconds = 0;        // wall time
-    double CpuSeconds = 0;     // user and system time
-    double PeakMegabytes = 0;  // peak resident set size
-    int Status = -1;           // exit status, -1 when it did not exit normally
+    double Seconds = 0; // wall time
+    double CpuSeconds = 0; // user and system time
+    double PeakMegabytes = 0; // peak resident set size
+    int Status = -1; // exit status, -1 when it did not exit normally
 };
 
 // Runs arguments[0] (searched on PATH) with the given arguments under GNU

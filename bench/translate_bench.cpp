@@ -261,10 +261,10 @@ int main(int argc, char** argv)
             for (size_t i = 0; i < size.Names; ++i)
                 bytes += carbonym::Utf16ToUtf8(names[i]).size() + 1;
             const Row row = Measure(size, names, dir);
-            std::printf("%6zu %7zu %7zu %7zu | %15s %16s %9s | %15s %6s | %17s %8s %6s | %s\n", size.Terms,
-                        size.Names, size.Terms * carbonym::kRecordSize / 1024, bytes / 1024, row.Fast.c_str(),
-                        row.Literal.c_str(), row.LiteralRatio.c_str(), row.Cli.c_str(), row.CliPeak.c_str(),
-                        row.Sed.c_str(), row.SedRatio.c_str(), row.SedPeak.c_str(), row.Same.c_str());
+            std::printf("%6zu %7zu %7zu %7zu | %15s %16s %9s | %15s %6s | %17s %8s %6s | %s\n", size.Terms, size.Names,
+                        size.Terms * carbonym::kRecordSize / 1024, bytes / 1024, row.Fast.c_str(), row.Literal.c_str(),
+                        row.LiteralRatio.c_str(), row.Cli.c_str(), row.CliPeak.c_str(), row.Sed.c_str(),
+                        row.SedRatio.c_str(), row.SedPeak.c_str(), row.Same.c_str());
             std::fflush(stdout);
             if (row.Same.find("DIFFERS") != std::string::npos)
                 status = 1;

@@ -88,8 +88,7 @@ int main(int argc, char** argv)
 
     std::printf("%zu names (%zu characters) against %zu terms\n", names, text.size(), terms);
     std::printf("paste into the source box   %8.1f ms\n", pasted);
-    std::printf("翻译, result shown           %8.1f ms%s\n", translated,
-                noticeShown ? " (busy notice shown)" : "");
+    std::printf("翻译, result shown           %8.1f ms%s\n", translated, noticeShown ? " (busy notice shown)" : "");
     std::printf("result: %zu characters\n", result->Text().size());
     std::filesystem::remove_all(dir);
     return 0;

@@ -55,7 +55,8 @@ std::vector<SampleName> ParseSampleTable(std::string_view utf8)
         ++line;
         if (line == 1) {
             if (text != kSampleHeader && text != kClassSampleHeader)
-                throw std::runtime_error("样本表第 1 行应是表头“english<TAB>chinese<TAB>form”或“english<TAB>chinese<TAB>class”");
+                throw std::runtime_error(
+                    "样本表第 1 行应是表头“english<TAB>chinese<TAB>form”或“english<TAB>chinese<TAB>class”");
             byClass = text == kClassSampleHeader;
             continue;
         }
@@ -67,8 +68,8 @@ std::vector<SampleName> ParseSampleTable(std::string_view utf8)
         const bool known = byClass ? (form == "organic" || form == "salt" || form == "inorganic" || form == "CAS")
                                    : (form == "IUPAC" || form == "CAS" || form == "salt" || form == "inorganic");
         if (tab2 == std::string_view::npos || tab1 == 0 || tab2 == tab1 + 1 || !known)
-            throw std::runtime_error("样本表第 " + std::to_string(line) + " 行格式错误：应为 英文<TAB>中文<TAB>" +
-                                     (byClass ? "organic|salt|inorganic|CAS" : "IUPAC|CAS|salt|inorganic"));
+            throw std::runtime_error("样本表第 " + std::to_string(line) + " 行格式错误：应为 英文<TAB>中文<TAB>"
+                                     + (byClass ? "organic|salt|inorganic|CAS" : "IUPAC|CAS|salt|inorganic"));
         SampleName name;
         name.English = Utf8ToUtf16(text.substr(0, tab1));
         const std::string_view chinese = text.substr(tab1 + 1, tab2 - tab1 - 1);
@@ -121,8 +122,8 @@ std::u16string CanonicalChinese(std::u16string_view text)
     const std::u16string normalized = NormalizeChinese(text);
     for (size_t i = 0; i < normalized.size(); ++i) {
         const char16_t c = normalized[i];
-        if (c == u' ' && ((i > 0 && IsBracket(normalized[i - 1])) ||
-                          (i + 1 < normalized.size() && IsBracket(normalized[i + 1]))))
+        if (c == u' '
+            && ((i > 0 && IsBracket(normalized[i - 1])) || (i + 1 < normalized.size() && IsBracket(normalized[i + 1]))))
             continue;
         if (c == u'胺' && i + 1 < normalized.size() && normalized[i + 1] == u'基') {
             s += u'氨';
@@ -142,8 +143,8 @@ std::u16string CanonicalChinese(std::u16string_view text)
         size_t after = locants;
         while (after < s.size() && IsLocantCharacter(s[after]))
             ++after;
-        if (locants == s.size() || !IsDigit(s[locants]) || after + 1 >= s.size() || s[after] != u'-' ||
-            !IsChineseCharacter(s[after + 1])) {
+        if (locants == s.size() || !IsDigit(s[locants]) || after + 1 >= s.size() || s[after] != u'-'
+            || !IsChineseCharacter(s[after + 1])) {
             ++i;
             continue;
         }
@@ -162,8 +163,8 @@ std::u16string CanonicalChinese(std::u16string_view text)
             continue;
         }
         const bool joined = parent > run || (run > 0 && (s[run - 1] == u')' || s[run - 1] == u']'));
-        const std::u16string moved = (joined ? u"-" : u"") + s.substr(locants, after - locants) + u"-" +
-                                     s.substr(parent, i - parent);
+        const std::u16string moved = (joined ? u"-" : u"") + s.substr(locants, after - locants) + u"-"
+                                     + s.substr(parent, i - parent);
         s.replace(parent, after + 1 - parent, moved);
         // Later locants of the same parent stay where they are (2-丁烯-1-醇):
         // the parent now has locants in front of it.

@@ -56,8 +56,8 @@ struct FirstRow {
     int Line;
 };
 
-void ParseInto(TermTable& table, std::unordered_map<std::u16string, FirstRow>& seen, const std::vector<TermSource>& sources,
-               size_t source, GbkCodec& codec)
+void ParseInto(TermTable& table, std::unordered_map<std::u16string, FirstRow>& seen,
+               const std::vector<TermSource>& sources, size_t source, GbkCodec& codec)
 {
     const std::string_view utf8 = sources[source].Utf8;
     const std::string& name = sources[source].Name;
@@ -77,8 +77,8 @@ void ParseInto(TermTable& table, std::unordered_map<std::u16string, FirstRow>& s
             continue;
         const auto fields = Split(text, '\t');
         if (fields.size() != 3) {
-            fail(line, "格式错误：应有以制表符分隔的三列（英文、中文、类别），实有 " + std::to_string(fields.size())
-                           + " 列");
+            fail(line,
+                 "格式错误：应有以制表符分隔的三列（英文、中文、类别），实有 " + std::to_string(fields.size()) + " 列");
             continue;
         }
         if (fields[0].empty() || fields[1].empty() || fields[2].empty()) {

@@ -125,7 +125,8 @@ std::vector<std::u16string> ReadFirstColumn(const std::filesystem::path& table)
     size_t begin = content.find('\n'); // past the header
     while (begin != std::string::npos && begin + 1 < content.size()) {
         const size_t end = content.find('\n', begin + 1);
-        const std::string line = content.substr(begin + 1, end == std::string::npos ? std::string::npos : end - begin - 1);
+        const std::string line = content.substr(begin + 1,
+                                                end == std::string::npos ? std::string::npos : end - begin - 1);
         begin = end;
         if (line.empty() || line.front() == '#')
             continue;

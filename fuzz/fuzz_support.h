@@ -24,7 +24,7 @@ namespace carbonym::fuzz {
     std::abort();
 }
 
-#define FUZZ_CHECK(condition) \
+#define FUZZ_CHECK(condition)                                                                                          \
     ((condition) ? static_cast<void>(0) : ::carbonym::fuzz::Fail(#condition, __FILE__, __LINE__))
 
 inline std::string_view Bytes(const uint8_t* data, size_t size)
@@ -55,8 +55,11 @@ inline std::u16string DecodeLenient(std::string_view bytes)
     size_t i = 0;
     while (i < bytes.size()) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
-        const size_t size = byte < 0x80 ? 1 : byte >= 0xC2 && byte < 0xE0 ? 2 : byte >= 0xE0 && byte < 0xF0 ? 3
-                                          : byte >= 0xF0 && byte < 0xF5 ? 4 : 0;
+        const size_t size = byte < 0x80                   ? 1
+                            : byte >= 0xC2 && byte < 0xE0 ? 2
+                            : byte >= 0xE0 && byte < 0xF0 ? 3
+                            : byte >= 0xF0 && byte < 0xF5 ? 4
+                                                          : 0;
         char32_t c = size == 1 ? byte : size == 2 ? byte & 0x1F : size == 3 ? byte & 0x0F : byte & 0x07;
         bool valid = size != 0 && i + size <= bytes.size();
         for (size_t k = 1; valid && k < size; ++k) {

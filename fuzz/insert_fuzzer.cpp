@@ -111,9 +111,8 @@ void CheckSingleAdd(const std::filesystem::path& path, std::u16string english, s
         if (outcome.Status == AddStatus::Refused)
             FUZZ_CHECK(!TermFaults(english, chinese).empty());
         if (outcome.Status == AddStatus::Duplicate || outcome.Status == AddStatus::CaseDuplicate) {
-            FUZZ_CHECK(std::any_of(before.begin(), before.end(), [&](const std::string& r) {
-                return TrimmedEnglish(r, codec) == outcome.Stored;
-            }));
+            FUZZ_CHECK(std::any_of(before.begin(), before.end(),
+                                   [&](const std::string& r) { return TrimmedEnglish(r, codec) == outcome.Stored; }));
         }
         return;
     }

@@ -69,8 +69,7 @@ void CheckReorderByRules(std::u16string_view trimmed, const std::u16string& reor
             same = same || got == shorter;
         }
         FUZZ_CHECK(same);
-    }
-    else if (HasEnglishLeft(trimmed))
+    } else if (HasEnglishLeft(trimmed))
         FUZZ_CHECK(named == reordered);
 }
 
@@ -155,15 +154,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // The naming-rule order composes the source from its parts and a few
     // terms, whatever it holds: one line for each non-empty source line (as
     // long as no lone line break can meet another).
-    static const NameComposer composer({{u"methyl", u"甲基"}, {u"acetate", u"乙酸"}, {u"sodium", u"钠"},
-                                        {u"ethyl ester", u"乙酯"}, {u"benzoic acid", u"苯甲酸"}, {u"o-", u"邻"},
-                                        {u"salt", u"盐"}, {u"hydrate", u"水合物"}, {u"chloride", u"氯化物"}});
+    static const NameComposer composer({{u"methyl", u"甲基"},
+                                        {u"acetate", u"乙酸"},
+                                        {u"sodium", u"钠"},
+                                        {u"ethyl ester", u"乙酯"},
+                                        {u"benzoic acid", u"苯甲酸"},
+                                        {u"o-", u"邻"},
+                                        {u"salt", u"盐"},
+                                        {u"hydrate", u"水合物"},
+                                        {u"chloride", u"氯化物"}});
     const std::u16string composed = TranslateTextByRules(source, composer);
     size_t sourceNonEmpty = 0;
     for (const auto line : sourceLines)
         sourceNonEmpty += line.empty() ? 0 : 1;
-    const bool loneBreak = std::count(source.begin(), source.end(), u'\r') != std::count(source.begin(), source.end(), u'\n')
-        || std::count(source.begin(), source.end(), u'\n') + 1 != static_cast<std::ptrdiff_t>(sourceLines.size());
+    const bool loneBreak = std::count(source.begin(), source.end(), u'\r')
+                               != std::count(source.begin(), source.end(), u'\n')
+                           || std::count(source.begin(), source.end(), u'\n') + 1
+                                  != static_cast<std::ptrdiff_t>(sourceLines.size());
     if (!source.empty() && !loneBreak)
         FUZZ_CHECK(SplitLines(composed).size() == (sourceNonEmpty == 0 ? 0 : sourceNonEmpty + 1));
     return 0;

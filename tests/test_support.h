@@ -37,8 +37,8 @@ public:
     ~TempDir()
     {
         std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                     ignored);
         std::filesystem::remove_all(path_, ignored);
     }
     TempDir(const TempDir&) = delete;
@@ -79,7 +79,7 @@ private:
 // Windows refuses to write a read-only file to everyone: nothing to drop.
 class UnprivilegedScope {
 public:
-    explicit UnprivilegedScope(const std::filesystem::path&) {}
+    explicit UnprivilegedScope(const std::filesystem::path&) { }
 };
 #endif
 

@@ -94,12 +94,14 @@ std::string Describe(const DictionaryError& error, bool withinSave)
     case DictionaryFault::LockUnavailable:
         return "无法打开锁文件" + QuotedPath(path) + "，词典不能修改";
     case DictionaryFault::LockNotPlainFile:
-        return "锁文件" + QuotedPath(path) + "不是普通文件（可能是链接、文件夹或管道），为安全起见不修改词典；请确认后删除它";
+        return "锁文件" + QuotedPath(path)
+               + "不是普通文件（可能是链接、文件夹或管道），为安全起见不修改词典；请确认后删除它";
     case DictionaryFault::LockTimeout:
         return "词典正由另一个程序修改，等待 " + std::to_string(error.Detail()) + " 秒后仍未结束，请稍后再试";
     case DictionaryFault::HardLinked:
         return "词典文件" + QuotedPath(path) + "有 " + std::to_string(error.Detail())
-               + " 个硬链接：保存后它将与其他链接分开，其他链接仍是旧的内容。确实要保存（把它与其他链接分开）时，请加上 --force 再运行一次";
+               + " 个硬链接：保存后它将与其他链接分开，其他链接仍是旧的内容。确实要保存（把它与其他链接分开）时，请加上"
+                 " --force 再运行一次";
     case DictionaryFault::BackupNotPlainFile:
         return "备份文件" + QuotedPath(path) + "不是普通文件，不能用来撤销";
     case DictionaryFault::BackupDamaged:

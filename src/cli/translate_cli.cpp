@@ -121,14 +121,17 @@ void RefuseOutputOverDictionary(const std::string& output, const std::filesystem
     const auto workPrefix = (target.filename().u8string() + u8".tmp-");
     refused = refused || (file.parent_path() == target.parent_path() && name.rfind(workPrefix, 0) == 0);
     if (refused)
-        throw CliFailure(kExitRefused, "输出文件“" + output + "”是词典或词典旁的备份、锁或临时文件，已拒绝写入，以免覆盖它");
+        throw CliFailure(kExitRefused,
+                         "输出文件“" + output + "”是词典或词典旁的备份、锁或临时文件，已拒绝写入，以免覆盖它");
 }
 
 int RunTranslate(const TranslateOptions& options)
 {
     if (!options.sort.empty() && options.sort != "plain" && options.sort != "rules")
-        throw CliFailure(kExitFailed, "“--sort=" + options.sort
-                                           + "”不对：--sort 不带值时按中文词序排序，--sort=rules 按命名规则排序（--sort=plain 同不带值）");
+        throw CliFailure(
+            kExitFailed,
+            "“--sort=" + options.sort
+                + "”不对：--sort 不带值时按中文词序排序，--sort=rules 按命名规则排序（--sort=plain 同不带值）");
     // Translating never creates a dictionary: a mistyped --dict is an error.
     const std::filesystem::path dictionary = ExistingDictionary(options.dictionary);
     RefuseOutputOverDictionary(options.output, dictionary);
@@ -147,8 +150,8 @@ int RunTranslate(const TranslateOptions& options)
         output += kByteOrderMark;
     for (const std::string& file : files) {
         const std::u16string source = ToBoxLineBreaks(ReadTextInput(file));
-        const std::u16string result =
-            TranslateOne(options, dictionary, source, file, composer ? &*composer : nullptr, differing);
+        const std::u16string result = TranslateOne(options, dictionary, source, file, composer ? &*composer : nullptr,
+                                                   differing);
         if (!results.empty() && !result.empty())
             results += kLineBreak;
         results += result;
@@ -183,7 +186,8 @@ void AddTranslateCommand(CLI::App& app, int& status)
         ->option_text("[=plain|rules]")
         ->disable_flag_override(false);
     auto* bilingual = command->add_flag("--bilingual", options->bilingual, "以中英文对照方式输出（中英文）");
-    command->add_flag("--untranslated", options->untranslated, "不输出译文，改为列出未译的英文片段及其次数，最多的在前");
+    command->add_flag("--untranslated", options->untranslated,
+                      "不输出译文，改为列出未译的英文片段及其次数，最多的在前");
     auto* format = command
                        ->add_option("--format", options->format,
                                     "输出英文与译文两列：tsv（制表符分隔）或 csv（带引号，RFC 4180）")

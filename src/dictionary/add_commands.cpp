@@ -19,7 +19,7 @@ namespace {
 // and deleted when it goes out of scope, whatever happened in between.
 class WorkFile {
 public:
-    explicit WorkFile(std::filesystem::path path) : path_(std::move(path)) {}
+    explicit WorkFile(std::filesystem::path path) : path_(std::move(path)) { }
     ~WorkFile()
     {
         // Only a file this command wrote is removed. A removal that fails

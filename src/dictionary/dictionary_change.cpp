@@ -73,8 +73,8 @@ std::filesystem::path PendingBackupPathFor(const std::filesystem::path& dictiona
     return Beside(dictionary, ".bak-new");
 }
 
-void SaveWithBackup(const std::filesystem::path& dictionary, const LockedDictionary& locked,
-                    std::string_view backup, std::string_view replacement)
+void SaveWithBackup(const std::filesystem::path& dictionary, const LockedDictionary& locked, std::string_view backup,
+                    std::string_view replacement)
 {
     const auto pending = PendingBackupPathFor(dictionary);
     ReplaceFilesInOrder({{pending, backup}, {locked.Target, replacement}}, locked.Identity, locked.Target, dictionary);

@@ -89,8 +89,8 @@ std::vector<DictionaryProblem> CheckRecords(const std::vector<TermRecord>& recor
         const int64_t fragment = RecordCountForSize(fileSize) > static_cast<int64_t>(fileSize / kRecordSize)
                                      ? static_cast<int64_t>(records.size())
                                      : 0;
-        problems.push_back({Kind::TrailingBytes, fragment, 0, {}, static_cast<int64_t>(fileSize),
-                            static_cast<int64_t>(extra)});
+        problems.push_back(
+            {Kind::TrailingBytes, fragment, 0, {}, static_cast<int64_t>(fileSize), static_cast<int64_t>(extra)});
     }
     return problems;
 }

@@ -193,7 +193,8 @@ void DictionaryImage::Save(const std::filesystem::path& path) const
 
 namespace carbonym {
 
-std::vector<InsertResult> DictionaryImage::InsertAll(const std::vector<std::pair<std::u16string, std::u16string>>& pairs)
+std::vector<InsertResult>
+DictionaryImage::InsertAll(const std::vector<std::pair<std::u16string, std::u16string>>& pairs)
 {
     // Every pair is checked and encoded first, so that a pair that cannot be
     // stored changes nothing.

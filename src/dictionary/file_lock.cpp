@@ -33,7 +33,7 @@ int64_t Seconds(std::chrono::milliseconds timeout)
 // grow so that a long wait costs little.
 class Wait {
 public:
-    explicit Wait(std::chrono::milliseconds timeout) : deadline_(std::chrono::steady_clock::now() + timeout) {}
+    explicit Wait(std::chrono::milliseconds timeout) : deadline_(std::chrono::steady_clock::now() + timeout) { }
     bool Over() const { return std::chrono::steady_clock::now() >= deadline_; }
     void Pause()
     {
@@ -107,7 +107,7 @@ FileLock::FileLock(const std::filesystem::path& lockFile, std::chrono::milliseco
             file = open(lockFile.c_str(), O_RDONLY | kFlags); // flock needs no write access
         if (file < 0 && (errno == ELOOP || errno == EISDIR || errno == ENXIO))
             throw DictionaryError(DictionaryFault::LockNotPlainFile, lockFile);
-        struct stat opened {};
+        struct stat opened { };
         if (file >= 0 && (fstat(file, &opened) != 0 || !S_ISREG(opened.st_mode))) {
             close(file);
             throw DictionaryError(DictionaryFault::LockNotPlainFile, lockFile);
@@ -132,8 +132,8 @@ FileLock::FileLock(const std::filesystem::path& lockFile, std::chrono::milliseco
         }
         // The holder before removes the lock file as it lets go; a lock on a
         // removed file locks nothing, so take the one now at the path.
-        struct stat locked {};
-        struct stat current {};
+        struct stat locked { };
+        struct stat current { };
         if (fstat(file, &locked) == 0 && lstat(lockFile.c_str(), &current) == 0 && locked.st_dev == current.st_dev
             && locked.st_ino == current.st_ino) {
             descriptor_ = file;

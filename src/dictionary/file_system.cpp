@@ -89,7 +89,8 @@ FileIdentity InspectFile(const std::filesystem::path& path)
 
 void WriteNewFileDurably(const std::filesystem::path& path, std::string_view bytes, const FileIdentity&)
 {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                                    nullptr);
     if (file == INVALID_HANDLE_VALUE)
         throw DictionaryError(DictionaryFault::CannotCreateWorkFile, path);
     bool ok = true;
@@ -126,7 +127,7 @@ void RenameOver(const std::filesystem::path& from, const std::filesystem::path& 
     KillPointAfterRename();
 }
 
-void SyncDirectory(const std::filesystem::path&) {} // MOVEFILE_WRITE_THROUGH did it
+void SyncDirectory(const std::filesystem::path&) { } // MOVEFILE_WRITE_THROUGH did it
 
 uint64_t CurrentProcessId()
 {
@@ -149,7 +150,7 @@ bool ProcessIsRunning(uint64_t id)
 FileIdentity InspectFile(const std::filesystem::path& path)
 {
     FileIdentity identity;
-    struct stat info {};
+    struct stat info { };
     if (stat(path.c_str(), &info) != 0)
         return identity;
     identity.Exists = true;
@@ -173,7 +174,7 @@ void WriteNewFileDurably(const std::filesystem::path& path, std::string_view byt
         throw DictionaryError(fault, path, detail);
     };
     if (like.Exists) {
-        struct stat own {};
+        struct stat own { };
         fstat(file, &own);
         if ((own.st_uid != like.Owner || own.st_gid != like.Group) && fchown(file, like.Owner, like.Group) != 0)
             fail(DictionaryFault::CannotKeepOwner, like.Owner);

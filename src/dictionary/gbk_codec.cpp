@@ -15,7 +15,7 @@ std::string FailureMessage(char32_t c)
 
 } // namespace
 
-GbkError::GbkError(char32_t character) : std::runtime_error(FailureMessage(character)), character_(character) {}
+GbkError::GbkError(char32_t character) : std::runtime_error(FailureMessage(character)), character_(character) { }
 
 bool IsGbkLeadByte(unsigned char byte)
 {

@@ -45,7 +45,7 @@ struct GbkCodec::Converter {
     UConverter* Decoder;
 };
 
-GbkCodec::GbkCodec() : converter_(std::make_unique<Converter>()) {}
+GbkCodec::GbkCodec() : converter_(std::make_unique<Converter>()) { }
 
 GbkCodec::~GbkCodec() = default;
 

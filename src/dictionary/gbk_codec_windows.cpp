@@ -38,8 +38,8 @@ bool EncodeStrictly(std::u16string_view text, std::string& bytes)
     if (length <= 0 || usedDefault)
         return false;
     bytes.resize(static_cast<size_t>(length));
-    return WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, Wide(text.data()), size, bytes.data(), length,
-                               nullptr, &usedDefault)
+    return WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, Wide(text.data()), size, bytes.data(), length, nullptr,
+                               &usedDefault)
                == length
            && !usedDefault;
 }
@@ -70,7 +70,7 @@ bool IsAscii(std::string_view bytes)
 } // namespace
 
 // The system holds the tables; nothing to keep per instance.
-struct GbkCodec::Converter {};
+struct GbkCodec::Converter { };
 
 GbkCodec::GbkCodec() : converter_(std::make_unique<Converter>())
 {

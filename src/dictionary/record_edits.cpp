@@ -62,7 +62,8 @@ std::u16string ChineseOf(const DictionaryImage& image, int64_t n)
 bool Holds(const DictionaryImage& image, const RecordReference& record)
 {
     return record.Number >= 1 && record.Number <= image.RecordCount()
-           && image.English(record.Number) == Trim(record.English) && ChineseOf(image, record.Number) == Trim(record.Chinese);
+           && image.English(record.Number) == Trim(record.English)
+           && ChineseOf(image, record.Number) == Trim(record.Chinese);
 }
 
 // The outcome for a new Chinese text before the dictionary is opened: empty
@@ -87,7 +88,7 @@ std::optional<EditOutcome> RefuseChinese(std::u16string_view chinese, const std:
 
 } // namespace
 
-RecordSearch::RecordSearch(std::u16string_view text) : text_(text), folded_(FoldCase(text)) {}
+RecordSearch::RecordSearch(std::u16string_view text) : text_(text), folded_(FoldCase(text)) { }
 
 bool RecordSearch::Matches(std::u16string_view english, std::u16string_view chinese) const
 {

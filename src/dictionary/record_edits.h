@@ -72,8 +72,7 @@ EditOutcome SetChinese(const std::filesystem::path& dictionary, std::u16string_v
 // Removes every record whose trimmed English equals the trimmed `english`;
 // with `expect`, only when each holds that Chinese now (Stale otherwise).
 EditOutcome RemoveRecord(const std::filesystem::path& dictionary, std::u16string_view english,
-                         const ChangeOptions& options = {},
-                         std::optional<std::u16string_view> expect = std::nullopt);
+                         const ChangeOptions& options = {}, std::optional<std::u16string_view> expect = std::nullopt);
 
 // A record as a window lists it: its number and the trimmed English and
 // Chinese it held when listed. A change by reference is refused (Stale) when

@@ -16,7 +16,7 @@ bool IsDigit(char16_t c)
 // The leading number in the form std::from_chars reads, without its sign.
 class NumberScanner {
 public:
-    explicit NumberScanner(std::u16string_view text) : text_(text) {}
+    explicit NumberScanner(std::u16string_view text) : text_(text) { }
 
     bool Negative()
     {

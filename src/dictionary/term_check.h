@@ -24,7 +24,7 @@ std::vector<TermFault> TermFaults(std::u16string_view english, std::u16string_vi
 // A pair with a fault reached the dictionary's insert; nothing was changed.
 class TermRefused : public std::invalid_argument {
 public:
-    explicit TermRefused(TermFault fault) : std::invalid_argument("term refused"), fault_(fault) {}
+    explicit TermRefused(TermFault fault) : std::invalid_argument("term refused"), fault_(fault) { }
     TermFault Fault() const { return fault_; }
 
 private:

@@ -9,7 +9,7 @@ namespace carbonym {
 // A text that is not UTF-8; the words for the user belong to whoever shows it.
 class InvalidUtf8 : public std::invalid_argument {
 public:
-    InvalidUtf8() : std::invalid_argument("invalid UTF-8") {}
+    InvalidUtf8() : std::invalid_argument("invalid UTF-8") { }
 };
 
 // Throws InvalidUtf8 on invalid UTF-8. A text of any size: positions are

@@ -21,13 +21,14 @@ bool IsAllowedLatinRun(std::u16string_view text, size_t start, size_t length, Pr
     if (run.size() == 2 && run[0] >= u'a' && run[0] <= u'z' && (run[1] == u'R' || run[1] == u'S') && start > 0
         && text[start - 1] >= u'0' && text[start - 1] <= u'9')
         return true;
-    // Protecting groups keep their abbreviation in Chinese names, joined by a
-    // hyphen or bracket to what they protect (Boc-甘氨酸, Fmoc-L-赖氨酸(Boc)).
+        // Protecting groups keep their abbreviation in Chinese names, joined by a
+        // hyphen or bracket to what they protect (Boc-甘氨酸, Fmoc-L-赖氨酸(Boc)).
 #include "translation/protecting_groups.inc"
     const size_t after = start + length;
     const bool joined = (start > 0 && (text[start - 1] == u'-' || text[start - 1] == u'('))
-        || (after < text.size() && (text[after] == u'-' || text[after] == u')'));
-    if (groups == ProtectingGroups::Kept && joined && std::find(kProtectingGroups.begin(), kProtectingGroups.end(), run) != kProtectingGroups.end())
+                        || (after < text.size() && (text[after] == u'-' || text[after] == u')'));
+    if (groups == ProtectingGroups::Kept && joined
+        && std::find(kProtectingGroups.begin(), kProtectingGroups.end(), run) != kProtectingGroups.end())
         return true;
     // An abbreviation in brackets at the end of a line is an alias the name
     // keeps as written: 二甲基亚砜 (DMSO), 四氢呋喃(THF); plain 排序 puts it at
@@ -48,8 +49,8 @@ bool IsAllowedLatinRun(std::u16string_view text, size_t start, size_t length, Pr
     // and III of (II,III).
     const size_t end = start + length;
     return run.find_first_not_of(u"IVX") == std::u16string_view::npos && start > 0
-        && (text[start - 1] == u'(' || text[start - 1] == u',') && end < text.size()
-        && (text[end] == u')' || text[end] == u',');
+           && (text[start - 1] == u'(' || text[start - 1] == u',') && end < text.size()
+           && (text[end] == u')' || text[end] == u',');
 }
 
 // Calls `found(run)` for each run of English, from the left; stops when it
@@ -118,6 +119,5 @@ std::vector<std::pair<std::u16string, size_t>> CountEnglishFragments(std::u16str
                      [](const auto& a, const auto& b) { return a.second > b.second; });
     return fragments;
 }
-
 
 } // namespace carbonym

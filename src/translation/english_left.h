@@ -37,5 +37,4 @@ size_t CountLinesWithEnglish(std::u16string_view text);
 // still lacks.
 std::vector<std::pair<std::u16string, size_t>> CountEnglishFragments(std::u16string_view text);
 
-
 } // namespace carbonym

@@ -105,7 +105,7 @@ bool Allows(Expect expect, const std::optional<PartKind>& kind, bool startsWithL
         return startsWithLetter && kind != PartKind::Multiplier && kind != PartKind::GroupMultiplier;
     case Expect::ChainEnding:
         return kind == PartKind::SaturatedEnding || kind == PartKind::Unsaturation || kind == PartKind::GroupEnding
-            || kind == PartKind::WrappingEnding || kind == PartKind::JoiningVowel || kind == PartKind::ChainSuffix;
+               || kind == PartKind::WrappingEnding || kind == PartKind::JoiningVowel || kind == PartKind::ChainSuffix;
     case Expect::AfterVowel:
         return kind == PartKind::Multiplier;
     case Expect::RingStem:
@@ -229,9 +229,8 @@ void CarbonAfterLongChain(std::vector<Segment>& segments, size_t i)
 {
     if (segments[i].Kind != PartKind::LongChain)
         return;
-    const size_t next = NextPast(segments, i, [](PartKind kind) {
-        return kind == PartKind::JoiningVowel || kind == PartKind::Multiplier;
-    });
+    const size_t next = NextPast(
+        segments, i, [](PartKind kind) { return kind == PartKind::JoiningVowel || kind == PartKind::Multiplier; });
     if (next != std::u16string_view::npos && segments[next].Kind == PartKind::Unsaturation)
         segments[i].Chinese += chinese::kCarbon;
 }
@@ -240,11 +239,12 @@ void CarbonAfterLongChain(std::vector<Segment>& segments, size_t i)
 // after.
 void DropGroupEndingBeforeAmine(std::vector<Segment>& segments, size_t i)
 {
-    if (i + 1 >= segments.size() || segments[i + 1].Kind != PartKind::Suffix || segments[i + 1].Chinese != chinese::kAmine)
+    if (i + 1 >= segments.size() || segments[i + 1].Kind != PartKind::Suffix
+        || segments[i + 1].Chinese != chinese::kAmine)
         return;
     auto& group = segments[i];
     const bool isGroup = group.Kind == PartKind::GroupEnding
-        || (group.Dictionary && !group.Kind && EndsWith(group.Folded, u"yl"));
+                         || (group.Dictionary && !group.Kind && EndsWith(group.Folded, u"yl"));
     if (isGroup && EndsWith(group.Chinese, chinese::kGroup))
         group.Chinese.pop_back();
 }
@@ -309,7 +309,8 @@ bool StartsWord(std::u16string_view folded)
 {
     if (folded.find(u' ') == std::u16string_view::npos)
         return false;
-    for (const std::u16string_view word : {u" acid", u" chloride", u" bromide", u" fluoride", u" iodide", u" anhydride"})
+    for (const std::u16string_view word :
+         {u" acid", u" chloride", u" bromide", u" fluoride", u" iodide", u" anhydride"})
         if (EndsWith(folded, word))
             return false;
     return true;
@@ -353,15 +354,15 @@ NameComposer::NameComposer(const std::vector<Term>& terms)
               if (const auto it = kinds.find(morpheme.Folded); it != kinds.end())
                   morpheme.Kind = it->second;
               morpheme.LocantLetter = morpheme.Folded.size() == 2 && IsLatinLetter(morpheme.Folded[0])
-                  && morpheme.Folded[1] == u'-';
+                                      && morpheme.Folded[1] == u'-';
               morpheme.StartsWord = StartsWord(morpheme.Folded);
               morphemes.push_back(std::move(morpheme));
           }
           for (const auto& part : NameParts())
               morphemes.push_back(Morpheme{std::u16string(part.English), std::u16string(part.Chinese), part.Kind});
           return morphemes;
-      }())
-    , automaton_([&] {
+      }()),
+      automaton_([&] {
           std::vector<std::u16string_view> english;
           english.reserve(morphemes_.size());
           for (const auto& morpheme : morphemes_)
@@ -394,7 +395,8 @@ std::vector<ComposedPiece> NameComposer::Compose(std::u16string_view line) const
         if (morpheme.LocantLetter && text[start] != morpheme.Folded[0]) {
             // "P-methyl" names phosphorus; a capital o-, m-, p- is read as
             // such only where a catalogue capitalises the line's first word.
-            const bool capitalisedFirst = start == lineStart && std::u16string_view(u"OMP").find(text[start]) != std::u16string_view::npos;
+            const bool capitalisedFirst = start == lineStart
+                                          && std::u16string_view(u"OMP").find(text[start]) != std::u16string_view::npos;
             if (!capitalisedFirst)
                 return;
         }
@@ -409,9 +411,7 @@ std::vector<ComposedPiece> NameComposer::Compose(std::u16string_view line) const
 
     // The cheapest cover of the line, over states (position, what is expected).
     constexpr int kUnreached = std::numeric_limits<int>::max();
-    const auto state = [](size_t position, Expect expect) {
-        return position * kExpects + static_cast<size_t>(expect);
-    };
+    const auto state = [](size_t position, Expect expect) { return position * kExpects + static_cast<size_t>(expect); };
     std::vector<int> cost((n + 1) * kExpects, kUnreached);
     std::vector<Step> steps((n + 1) * kExpects);
     cost[state(0, Expect::Anything)] = 0;

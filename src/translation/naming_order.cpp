@@ -47,7 +47,7 @@ std::u16string_view GroupStem(std::u16string_view group)
 std::u16string_view AnionStem(const Piece& anion)
 {
     return anion.Kind == PieceKind::OxoAnion ? WithoutEnding(anion.Text, chinese::kEster)
-                                               : WithoutEnding(anion.Text, chinese::kCompound);
+                                             : WithoutEnding(anion.Text, chinese::kCompound);
 }
 
 std::u16string Join(Pieces pieces)
@@ -161,7 +161,7 @@ Name BaseSalt(Pieces pieces)
 Name Acetal(Pieces pieces)
 {
     return std::u16string(pieces.front().Text) + std::u16string(chinese::kAcetalOf)
-        + JoinStems(pieces.subspan(1, pieces.size() - 2)) + std::u16string(chinese::kAlcohol);
+           + JoinStems(pieces.subspan(1, pieces.size() - 2)) + std::u16string(chinese::kAlcohol);
 }
 
 // 甲基 苯甲酸酯 → 苯甲酸甲酯, 4-氯苯基 乙酸酯 → 乙酸4-氯苯酯; several groups
@@ -189,7 +189,7 @@ Name ClassName(Pieces groups, std::u16string_view word)
         return std::u16string(GroupStem(groups[0].Text)) + std::u16string(word);
     if (word == chinese::kEther && EtherDropsGroupEnding(groups.back().Text))
         return Join(groups.first(groups.size() - 1)) + std::u16string(GroupStem(groups.back().Text))
-            + std::u16string(chinese::kEther);
+               + std::u16string(chinese::kEther);
     return Join(groups) + std::u16string(word);
 }
 
@@ -276,10 +276,10 @@ struct KindName {
     std::string_view Kinds;
 };
 constexpr KindName kKindNames[]{
-    {"group", "G"},       {"acyl", "A"},         {"oxo-anion", "O"},   {"binary-anion", "B"},
-    {"cation", "C"},      {"added-acid", "S"},   {"hydrate", "W"},     {"class-word", "K"},
-    {"anhydride", "N"},   {"acetal", "T"},       {"amide-anion", "M"}, {"ester-word", "R"},
-    {"acid", "Q"},        {"letter", "L"},       {"other", "X"},       {"anion", "OBM"},
+    {"group", "G"},     {"acyl", "A"},       {"oxo-anion", "O"},   {"binary-anion", "B"},
+    {"cation", "C"},    {"added-acid", "S"}, {"hydrate", "W"},     {"class-word", "K"},
+    {"anhydride", "N"}, {"acetal", "T"},     {"amide-anion", "M"}, {"ester-word", "R"},
+    {"acid", "Q"},      {"letter", "L"},     {"other", "X"},       {"anion", "OBM"},
 };
 
 // A pattern of kind names as the letters of the kinds (PieceKind's values):
@@ -608,7 +608,8 @@ std::optional<std::vector<Word>> AsCasSalt(const std::vector<Word>& words)
     for (size_t k = rest; k < words.size(); ++k) {
         const auto text = WithoutComma(words[k].Chinese);
         // The ratio of CAS's "salt (1:1)" has no Chinese.
-        if (text.size() >= 5 && text.front() == u'(' && text.back() == u')' && text.find(u':') != std::u16string_view::npos)
+        if (text.size() >= 5 && text.front() == u'(' && text.back() == u')'
+            && text.find(u':') != std::u16string_view::npos)
             continue;
         salted.push_back(Word{std::u16string(text), words[k].English, std::nullopt});
     }
@@ -663,8 +664,8 @@ std::optional<std::u16string> AsCasAlcoholEster(const std::vector<Word>& words)
     if (acid == words.size() - 1)
         alcohol.back().Chinese = std::u16string(WithoutComma(alcohol.back().Chinese));
     return OrderWords(std::move(alcohol))
-        + WithoutGroupLocants(std::u16string(WithoutComma(words[acid].Chinese)), false)
-        + std::u16string(chinese::kEster);
+           + WithoutGroupLocants(std::u16string(WithoutComma(words[acid].Chinese)), false)
+           + std::u16string(chinese::kEster);
 }
 
 // CAS names a compound of a class after the class word: "Disulfide,

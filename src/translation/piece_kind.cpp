@@ -52,8 +52,8 @@ constexpr std::array kExactPieces{
 // Groups whose ethers are named without 基 (乙醚, 异丙醚, 二苯醚, 二苄醚).
 // Glycidyl ethers are named so among other groups too (丁基缩水甘油醚).
 constexpr std::array<std::u16string_view, 18> kPlainGroups{
-    u"甲", u"乙", u"丙", u"丁", u"戊", u"己", u"正丙", u"正丁", u"异丙", u"异丁", u"仲丁", u"叔丁", u"异戊", u"苯", u"苄",
-    u"正戊", u"新戊", u"缩水甘油",
+    u"甲",   u"乙",   u"丙",   u"丁",   u"戊", u"己", u"正丙", u"正丁", u"异丙",
+    u"异丁", u"仲丁", u"叔丁", u"异戊", u"苯", u"苄", u"正戊", u"新戊", u"缩水甘油",
 };
 constexpr std::u16string_view kGlycidyl = u"缩水甘油基";
 
@@ -96,15 +96,22 @@ struct EndingRow {
     bool Alone = false; // the ending alone is a piece of the kind too
 };
 constexpr std::array kEndings{
-    EndingRow{u"水合物", PieceKind::Hydrate, false, true},    EndingRow{u"酸盐", PieceKind::AddedAcid},
-    EndingRow{u"酸酯", PieceKind::OxoAnion},      EndingRow{u"氢酯", PieceKind::OxoAnion},
+    EndingRow{u"水合物", PieceKind::Hydrate, false, true},
+    EndingRow{u"酸盐", PieceKind::AddedAcid},
+    EndingRow{u"酸酯", PieceKind::OxoAnion},
+    EndingRow{u"氢酯", PieceKind::OxoAnion},
     EndingRow{u"酯", PieceKind::EsterWord},
-    EndingRow{u"-氧化物", PieceKind::ClassWord},  EndingRow{u"化物", PieceKind::BinaryAnion, true},
-    EndingRow{u"酰基", PieceKind::Acyl},          EndingRow{u"酰胺", PieceKind::AmideAnion, false, true},
-    EndingRow{u"铵", PieceKind::Cation},          EndingRow{u"鎓", PieceKind::Cation},
-    EndingRow{u"鏻", PieceKind::Cation},          EndingRow{u"锍", PieceKind::Cation},
+    EndingRow{u"-氧化物", PieceKind::ClassWord},
+    EndingRow{u"化物", PieceKind::BinaryAnion, true},
+    EndingRow{u"酰基", PieceKind::Acyl},
+    EndingRow{u"酰胺", PieceKind::AmideAnion, false, true},
+    EndingRow{u"铵", PieceKind::Cation},
+    EndingRow{u"鎓", PieceKind::Cation},
+    EndingRow{u"鏻", PieceKind::Cation},
+    EndingRow{u"锍", PieceKind::Cation},
     EndingRow{u"基", PieceKind::Group},
-    EndingRow{u"基)", PieceKind::Group},          EndingRow{u"酸", PieceKind::Acid},
+    EndingRow{u"基)", PieceKind::Group},
+    EndingRow{u"酸", PieceKind::Acid},
 };
 
 struct BinaryAnionRow {
@@ -170,7 +177,7 @@ std::u16string StoichiometricName(std::u16string_view cation, std::u16string_vie
     for (const auto& row : kStoichiometries)
         if (row.Anion == anion && row.State == state)
             return std::u16string(row.AnionCount) + std::u16string(anion.substr(0, anion.size() - 1))
-                + std::u16string(row.CationCount) + std::u16string(bare);
+                   + std::u16string(row.CationCount) + std::u16string(bare);
     return {};
 }
 

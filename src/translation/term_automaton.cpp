@@ -16,9 +16,8 @@ TermAutomaton::TermAutomaton(const std::vector<std::u16string_view>& terms)
         if (!terms[i].empty())
             order.push_back(static_cast<uint32_t>(i));
     }
-    std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
-        return terms[a] != terms[b] ? terms[a] < terms[b] : a < b;
-    });
+    std::sort(order.begin(), order.end(),
+              [&](uint32_t a, uint32_t b) { return terms[a] != terms[b] ? terms[a] < terms[b] : a < b; });
 
     struct Incoming {
         uint32_t Parent;

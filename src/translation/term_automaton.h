@@ -12,7 +12,7 @@ namespace carbonym {
 // A dictionary with more terms or characters than the engine can number.
 class DictionaryTooLarge : public std::length_error {
 public:
-    DictionaryTooLarge() : std::length_error("dictionary too large") {}
+    DictionaryTooLarge() : std::length_error("dictionary too large") { }
 };
 
 // Finds, in one pass over a case-folded text, which of many terms occur in it
@@ -52,10 +52,10 @@ private:
     // One record per node, so that a step touches one place in memory. The
     // node after the last is a sentinel that ends the last node's ranges.
     struct Node {
-        uint32_t FirstEdge;  // the edges are [FirstEdge, next node's FirstEdge), sorted by unit
+        uint32_t FirstEdge; // the edges are [FirstEdge, next node's FirstEdge), sorted by unit
         uint32_t FirstIndex; // the terms that end here are indexes_[FirstIndex, next node's FirstIndex)
-        uint32_t Fail;       // the longest proper suffix in the trie
-        uint32_t Output;     // this node or its nearest suffix where a term ends; else the root
+        uint32_t Fail; // the longest proper suffix in the trie
+        uint32_t Output; // this node or its nearest suffix where a term ends; else the root
     };
 
     struct Edge {

@@ -22,14 +22,22 @@ namespace {
 // Longest term first, as the dictionary keeps them; "glycidyl" and
 // "glycolate" are missing.
 const std::vector<std::pair<std::u16string, std::u16string>> kDictionary{
-    {u"methylbenzenesulfonate", u"甲基苯磺酸酯"}, {u"chlorobenzoate", u"氯苯甲酸酯"},
-    {u"hydrochloride", u"盐酸盐"},              {u"triethylamine", u"三乙胺"},
-    {u"Benzoic acid", u"苯甲酸"},               {u"chlorophenyl", u"氯苯基"},
-    {u"ethyl ester", u"乙酯"},                  {u"acetate", u"乙酸酯"},
-    {u"sodium", u"钠"},                         {u"methyl", u"甲基"},
-    {u"amino", u"氨基"},                        {u"butyl", u"丁基"},
-    {u"ether", u"醚"},                          {u"ethyl", u"乙基"},
-    {u"oxide", u"氧化物"},                      {u"zinc", u"锌"},
+    {u"methylbenzenesulfonate", u"甲基苯磺酸酯"},
+    {u"chlorobenzoate", u"氯苯甲酸酯"},
+    {u"hydrochloride", u"盐酸盐"},
+    {u"triethylamine", u"三乙胺"},
+    {u"Benzoic acid", u"苯甲酸"},
+    {u"chlorophenyl", u"氯苯基"},
+    {u"ethyl ester", u"乙酯"},
+    {u"acetate", u"乙酸酯"},
+    {u"sodium", u"钠"},
+    {u"methyl", u"甲基"},
+    {u"amino", u"氨基"},
+    {u"butyl", u"丁基"},
+    {u"ether", u"醚"},
+    {u"ethyl", u"乙基"},
+    {u"oxide", u"氧化物"},
+    {u"zinc", u"锌"},
 };
 
 const std::u16string kSource = u"Benzoic acid, 4-amino-, ethyl ester\r\n"

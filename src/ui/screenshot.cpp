@@ -18,9 +18,8 @@
 namespace {
 
 const std::vector<std::pair<std::u16string, std::u16string>> kDictionary{
-    {u"Benzoic acid", u"苯甲酸"}, {u"methyl ester", u"甲酯"}, {u"ethyl ester", u"乙酯"},
-    {u"Acetic acid", u"乙酸"},    {u"hydroxy", u"羟基"},      {u"Butane", u"丁烷"},
-    {u"methyl", u"甲基"},         {u"amino", u"氨基"},
+    {u"Benzoic acid", u"苯甲酸"}, {u"methyl ester", u"甲酯"}, {u"ethyl ester", u"乙酯"}, {u"Acetic acid", u"乙酸"},
+    {u"hydroxy", u"羟基"},        {u"Butane", u"丁烷"},       {u"methyl", u"甲基"},      {u"amino", u"氨基"},
 };
 
 const std::u16string kSource = u"Benzoic acid, 4-amino-, ethyl ester\r\n"

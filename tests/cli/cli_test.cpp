@@ -12,7 +12,8 @@ class CliTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        test::WriteDictionaryFile(dictionary(), {{"Benzoic acid", "苯甲酸"}, {"ethyl ester", "乙酯"}, {"amino", "氨基"}});
+        test::WriteDictionaryFile(dictionary(),
+                                  {{"Benzoic acid", "苯甲酸"}, {"ethyl ester", "乙酯"}, {"amino", "氨基"}});
     }
     std::filesystem::path dictionary() const { return dir / "source.dat"; }
     std::string dict() const { return " --dict " + Quote(dictionary().string()); }
@@ -57,7 +58,8 @@ TEST_F(CliTest, TranslateSortByRulesAndEnglishLeft)
                               "glycidyl benzoate\nmethyl glycolate\nethyl glycolate\n";
     auto result = RunCli(dir, "translate --sort" + dict(), input);
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.out, "4-氨基-苯甲酸乙酯\n苯甲酸酯甲基\n氯化物钠\n苯甲酸酯glycidyl\nglycolate甲基\nglycolate乙基\n");
+    EXPECT_EQ(result.out,
+              "4-氨基-苯甲酸乙酯\n苯甲酸酯甲基\n氯化物钠\n苯甲酸酯glycidyl\nglycolate甲基\nglycolate乙基\n");
     EXPECT_NE(result.err.find("3 行仍含英文"), std::string::npos) << result.err;
 
     result = RunCli(dir, "translate --sort=rules" + dict(), input);
@@ -138,7 +140,8 @@ TEST_F(CliTest, TranslateSeveralFilesIntoTablesAndFiles)
     }
 
     // CSV with a byte order mark into a file; nothing on standard output.
-    result = RunCli(dir, "translate --sort --format=CSV --bom -o " + Quote((dir / "out.csv").string()) + dict() + files);
+    result = RunCli(dir,
+                    "translate --sort --format=CSV --bom -o " + Quote((dir / "out.csv").string()) + dict() + files);
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(test::ReadBytes(dir / "out.csv"),

@@ -95,10 +95,10 @@ TEST_F(DictEditCliTest, FindSetRemoveAndUndo)
     // A backup that is damaged where the dictionary is not, or empty, is
     // not restored unless asked for with --force.
     const std::string good = test::ReadBytes(dir / "source.dat.bak");
-    for (const auto& [damaged, why] : std::vector<std::pair<std::string, std::string>>{
-             {good.substr(0, 150), "不是完好的词典"},
-             {std::string(222, '\xff'), "不是完好的词典"},
-             {"", "没有任何数据"}}) {
+    for (const auto& [damaged, why] :
+         std::vector<std::pair<std::string, std::string>>{{good.substr(0, 150), "不是完好的词典"},
+                                                          {std::string(222, '\xff'), "不是完好的词典"},
+                                                          {"", "没有任何数据"}}) {
         test::WriteBytes(dir / "source.dat.bak", damaged);
         result = RunCli(dir, "dict undo" + dict());
         EXPECT_EQ(result.status, 1) << why;
@@ -128,9 +128,8 @@ TEST_F(DictEditCliTest, FindSetRemoveAndUndo)
 TEST_F(DictEditCliTest, CommandsThatReadNeverCreateADictionary)
 {
     const std::string missing = " --dict " + Quote((dir / "typo.dat").string());
-    for (const std::string command :
-         {"translate", "dict list", "dict show 1", "dict export", "dict find x", "dict check", "dict set a b",
-          "dict remove a", "dict undo"}) {
+    for (const std::string command : {"translate", "dict list", "dict show 1", "dict export", "dict find x",
+                                      "dict check", "dict set a b", "dict remove a", "dict undo"}) {
         const auto result = RunCli(dir, command + missing, "methyl\n");
         EXPECT_EQ(result.status, 2) << command;
         EXPECT_EQ(result.out, "") << command;
@@ -171,9 +170,9 @@ TEST_F(DictEditCliTest, OutputThatCannotBeWrittenIsAFailure)
     for (int i = 0; i < 100'000; ++i)
         names += "methyl\n";
     test::WriteBytes(dir / "in.txt", names);
-    const std::string command = "(" + Quote(CARBONYM_CLI) + " translate" + dict() + " < " + Quote((dir / "in.txt").string())
-                                + " 2> " + Quote((dir / "err.txt").string()) + "; echo $? > "
-                                + Quote((dir / "status.txt").string()) + ") | head -c 1 > /dev/null";
+    const std::string command = "(" + Quote(CARBONYM_CLI) + " translate" + dict() + " < "
+                                + Quote((dir / "in.txt").string()) + " 2> " + Quote((dir / "err.txt").string())
+                                + "; echo $? > " + Quote((dir / "status.txt").string()) + ") | head -c 1 > /dev/null";
     ASSERT_EQ(std::system(command.c_str()), 0);
     EXPECT_EQ(test::ReadBytes(dir / "status.txt"), "2\n");
     EXPECT_NE(test::ReadBytes(dir / "err.txt").find("无法写入标准输出"), std::string::npos);
@@ -185,8 +184,9 @@ TEST_F(DictEditCliTest, ImportsPassBlankLinesAndNameDuplicates)
 {
     test::WriteDictionaryFile(dictionary(), {{"methyl", "甲基"}});
     // "\n\r" line ends, as some old programs write them, and blank lines.
-    auto result = RunCli(dir, "dict import" + dict() + " --tsv"
-                                  + File("t.tsv", "ethyl\t乙基\n\r\n\rmethyl\t别的\n\r   \n\rpropyl\t丙基\n\rethyl\tx\n\r"));
+    auto result = RunCli(dir,
+                         "dict import" + dict() + " --tsv"
+                             + File("t.tsv", "ethyl\t乙基\n\r\n\rmethyl\t别的\n\r   \n\rpropyl\t丙基\n\rethyl\tx\n\r"));
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "数据添加完毕：添加了 2 个，2 个已经存在\n");
     EXPECT_EQ(result.err, "已经存在，没有添加：methyl\n已经存在，没有添加：ethyl\n");
@@ -195,7 +195,8 @@ TEST_F(DictEditCliTest, ImportsPassBlankLinesAndNameDuplicates)
 
     // Nothing to add is no success.
     EXPECT_EQ(RunCli(dir, "dict import" + dict() + " --tsv" + File("blank.tsv", "\n  \n\r\n")).status, 1);
-    EXPECT_EQ(RunCli(dir, "dict import" + dict() + File("en.txt", "\nbutyl\n") + File("zh.txt", "x\n丁基\n")).status, 1);
+    EXPECT_EQ(RunCli(dir, "dict import" + dict() + File("en.txt", "\nbutyl\n") + File("zh.txt", "x\n丁基\n")).status,
+              1);
     result = RunCli(dir, "dict import" + dict() + " --tsv" + File("dup.tsv", "methyl\t甲基\nETHYL\t乙基\n"));
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.err.find("没有添加任何数据：2 个数据都已经存在"), std::string::npos) << result.err;
@@ -257,7 +258,7 @@ TEST_F(DictEditCliTest, LinksAndOtherUsersFiles)
     ASSERT_EQ(chown(dictionary().c_str(), 65534, 65534), 0);
     EXPECT_EQ(runAsNobody("dict add" + dict() + " propyl 丙基"), 0) << test::ReadBytes(dir / "err.txt");
     EXPECT_EQ(RunCli(dir, "dict add" + dict() + " butyl 丁基").status, 0);
-    struct stat info {};
+    struct stat info { };
     ASSERT_EQ(stat(dictionary().c_str(), &info), 0);
     EXPECT_EQ(info.st_uid, 65534u);
     EXPECT_EQ(info.st_mode & 0777, 0644u);

@@ -81,10 +81,8 @@ TEST_F(DictWriteCliTest, ImportTwoLists)
     result = RunCli(dir, "dict import" + dict() + File("en.txt", "oxo\npropyl\n") + File("zh.txt", "氧代\n"));
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "中文列表的行数少于英文列表：英文 2 行，中文 1 行。没有添加任何数据。\n");
-    EXPECT_EQ(RunCli(dir, "dict import" + dict() + File("en.txt", "") + File("zh.txt", "x")).err,
-              "没有要添加的英文\n");
-    EXPECT_EQ(RunCli(dir, "dict import" + dict() + File("en.txt", "x") + File("zh.txt", "")).err,
-              "没有要添加的中文\n");
+    EXPECT_EQ(RunCli(dir, "dict import" + dict() + File("en.txt", "") + File("zh.txt", "x")).err, "没有要添加的英文\n");
+    EXPECT_EQ(RunCli(dir, "dict import" + dict() + File("en.txt", "x") + File("zh.txt", "")).err, "没有要添加的中文\n");
     EXPECT_EQ(RunCli(dir, "dict import" + dict() + File("en.txt", "x")).status, 2); // one list only
     EXPECT_EQ(test::ReadBytes(dictionary()), before);
 }
@@ -92,10 +90,12 @@ TEST_F(DictWriteCliTest, ImportTwoLists)
 TEST_F(DictWriteCliTest, ImportTabSeparated)
 {
     // A blank line is passed over: the rows after it are added too.
-    auto result = RunCli(dir, "dict import" + dict() + " --tsv" + File("t.tsv", "\xEF\xBB\xBFoxo\t氧代\tnote\nethyl\t乙基\n\nrow\t行\n"));
+    auto result = RunCli(dir, "dict import" + dict() + " --tsv"
+                                  + File("t.tsv", "\xEF\xBB\xBFoxo\t氧代\tnote\nethyl\t乙基\n\nrow\t行\n"));
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "数据添加完毕：添加了 3 个\n");
-    EXPECT_EQ(test::Entries(dictionary()), (Strings{"3:oxo", "5:ethyl", "3:row"})); // list order into an empty dictionary
+    EXPECT_EQ(test::Entries(dictionary()),
+              (Strings{"3:oxo", "5:ethyl", "3:row"})); // list order into an empty dictionary
     EXPECT_EQ(Trim(ReadDictionary(dictionary())[0].Chinese), U("氧代"));
     const std::string before = test::ReadBytes(dictionary());
 
@@ -125,10 +125,12 @@ TEST_F(DictWriteCliTest, BadTermsAreRefusedWithTheTermNamed)
         {"dict set methyl \"$(printf '甲\\t基')\"", "中文“甲\\t基”含有制表符"},
         {"dict import --tsv" + File("a.tsv", "ethyl\t乙基\n\t甲\n"), "第 2 行：英文为空，中文却是“甲”"},
         {"dict import --tsv" + File("b.tsv", "ethyl\t乙基\nx\t\n"), "第 2 行：英文“x”的中文为空"},
-        {"dict import --tsv" + File("c.tsv", std::string("ethyl\t乙基\na") + '\0' + "b\t甲\n"), "第 2 行：英文“a\\0b”含有"},
+        {"dict import --tsv" + File("c.tsv", std::string("ethyl\t乙基\na") + '\0' + "b\t甲\n"),
+         "第 2 行：英文“a\\0b”含有"},
         {"dict import --tsv" + File("d.tsv", "ETHANOL\t乙醇\nMETHYL\t甲基\n"), "已有只差大小写的“methyl”"},
         {"dict import" + File("e.txt", "ethyl\n\npropyl\n") + File("z.txt", "乙基\n丙基\n丙基\n"), "第 2 行：英文为空"},
-        {"dict import" + File("f.txt", "ethyl\npropyl\n") + File("y.txt", "乙基\n\n"), "第 2 行：英文“propyl”的中文为空"},
+        {"dict import" + File("f.txt", "ethyl\npropyl\n") + File("y.txt", "乙基\n\n"),
+         "第 2 行：英文“propyl”的中文为空"},
     };
     for (const auto& [arguments, named] : cases) {
         const auto result = RunCli(dir, arguments + dict());
@@ -156,7 +158,8 @@ TEST_F(DictWriteCliTest, ExportThenImportGivesTheSameFile)
              {"Methyl", "甲基"},
              {"ethyl", ""},
              {"α-amino acid", "α-氨基酸"},
-             {"cyclopentanoperhydrophenanthrene", "环戊烷并全氢菲环戊烷并全氢菲环戊烷并全氢菲环戊烷"}, // cut at 45 bytes
+             {"cyclopentanoperhydrophenanthrene",
+              "环戊烷并全氢菲环戊烷并全氢菲环戊烷并全氢菲环戊烷"}, // cut at 45 bytes
              {"  ", "空"}}) {
         AddTerm(path, U(english), U(chinese));
     }
@@ -203,7 +206,8 @@ struct LargeImport {
         };
         std::vector<std::string> stored(static_cast<size_t>(records));
         std::generate(stored.begin(), stored.end(), word);
-        std::stable_sort(stored.begin(), stored.end(), [](const auto& a, const auto& b) { return a.size() > b.size(); });
+        std::stable_sort(stored.begin(), stored.end(),
+                         [](const auto& a, const auto& b) { return a.size() > b.size(); });
         GbkCodec codec;
         for (const auto& term : stored) {
             const auto bytes = EncodeRecord(MakeRecord(U(term), U("甲基")), codec);
@@ -315,8 +319,8 @@ TEST_F(DictWriteCliTest, ImportKilledAtAnyMomentLeavesOldOrNewFile)
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
         const std::string name = entry.path().filename().string();
-        EXPECT_TRUE(name.find(".tmp-") == std::string::npos
-                    && (name != "source.dat.lock" || test::CliIsWindowsBuild())) << name;
+        EXPECT_TRUE(name.find(".tmp-") == std::string::npos && (name != "source.dat.lock" || test::CliIsWindowsBuild()))
+            << name;
     }
     for (const auto& change : changes) {
         RecordProperty(change.arguments[1] + "_old", change.old);

@@ -65,8 +65,8 @@ TEST_F(HostileInputTest, TenMegabytesOfEveryPlaneNulAndLoneCarriageReturns)
     const std::string sortedName = "4-氨基-苯甲酸乙酯";
     const auto result = RunCli(dir, "translate --sort --bilingual" + dict(), input);
     EXPECT_EQ(result.status, 0) << result.err;
-    const std::string expected = Repeat(Repeat(odd + "\n" + odd + "\n", 2000) + name + "\n" + sortedName + "\n"
-                                            + pieces + "\n" + sortedPieces + "\n",
+    const std::string expected = Repeat(Repeat(odd + "\n" + odd + "\n", 2000) + name + "\n" + sortedName + "\n" + pieces
+                                            + "\n" + sortedPieces + "\n",
                                         8);
     EXPECT_TRUE(result.out == expected) << "output of " << result.out.size() << " bytes differs";
 }

@@ -112,10 +112,11 @@ TEST_F(InorganicVocabulary, SaltNamesComeOutAsTheirPieces)
     EXPECT_EQ(wrong, 0u) << "of " << names.size();
 
     // The oxidation state in each spelling a catalogue uses.
-    EXPECT_EQ(TranslateLines({u"Iron(II) sulfate", u"iron (III) nitrate", u"copper(I) cyanide", u"tin(II) fluoride",
-                              u"mercury(I) nitrate", u"cobalt(II) acetate", u"vanadium (III) chloride", u"lead(IV) acetate"}),
-              (std::vector<std::u16string>{U("亚铁 硫酸"), U("铁 硝酸"), U("亚铜 氰化物"), U("亚锡 氟化物"),
-                                           U("亚汞 硝酸"), U("钴 乙酸"), U("钒(III) 氯化物"), U("四乙酸铅")}));
+    EXPECT_EQ(
+        TranslateLines({u"Iron(II) sulfate", u"iron (III) nitrate", u"copper(I) cyanide", u"tin(II) fluoride",
+                        u"mercury(I) nitrate", u"cobalt(II) acetate", u"vanadium (III) chloride", u"lead(IV) acetate"}),
+        (std::vector<std::u16string>{U("亚铁 硫酸"), U("铁 硝酸"), U("亚铜 氰化物"), U("亚锡 氟化物"), U("亚汞 硝酸"),
+                                     U("钴 乙酸"), U("钒(III) 氯化物"), U("四乙酸铅")}));
 }
 
 // The trap check: a term of this table may fire inside a longer word of the
@@ -135,9 +136,9 @@ TEST_F(InorganicVocabulary, NoTermFiresInsideALongerWord)
         corpus.insert(corpus.end(), words.begin(), words.end());
     }
     // Words a user pastes around chemical names, where element names hide.
-    for (const char* word : {"environment", "leading", "marigold", "quicksilver", "cystine", "nicotine",
-                             "platinum", "tinidazole", "pectin", "carbonyl", "hydrocarbon", "glyceric acid",
-                             "lauric acid", "petroleum ether", "ytterbium", "terbium", "dehydrated"})
+    for (const char* word : {"environment", "leading", "marigold", "quicksilver", "cystine", "nicotine", "platinum",
+                             "tinidazole", "pectin", "carbonyl", "hydrocarbon", "glyceric acid", "lauric acid",
+                             "petroleum ether", "ytterbium", "terbium", "dehydrated"})
         corpus.push_back(U(word));
     ASSERT_GT(corpus.size(), 1000u);
 
@@ -154,12 +155,14 @@ TEST_F(InorganicVocabulary, NoTermFiresInsideALongerWord)
 // The checker itself, on a dictionary small enough to reason about.
 TEST(TrapAudit, ReportsOnlyUnshieldedOccurrencesInsideWords)
 {
-    const std::vector<Term> dictionary{{u"environment", U("环境")}, {u"tetrabutyl", U("四丁基")},
-                                       {u"ammonium", U("铵")},      {u"iron", U("铁")},
+    const std::vector<Term> dictionary{{u"environment", U("环境")},
+                                       {u"tetrabutyl", U("四丁基")},
+                                       {u"ammonium", U("铵")},
+                                       {u"iron", U("铁")},
                                        {u"tin", U("锡")}};
-    const auto traps = FindTraps({u"iron", u"tin", u"ammonium"}, dictionary,
-                                 {u"Iron chloride", u"the environment", u"tetrabutylammonium", u"L-cystine",
-                                  u"tin(II)", u"ironic"});
+    const auto traps = FindTraps(
+        {u"iron", u"tin", u"ammonium"}, dictionary,
+        {u"Iron chloride", u"the environment", u"tetrabutylammonium", u"L-cystine", u"tin(II)", u"ironic"});
     ASSERT_EQ(traps.size(), 2u);
     EXPECT_EQ(traps[0].Term, u"tin");
     EXPECT_EQ(traps[0].Word, u"cystine");

@@ -25,12 +25,12 @@ TEST(SampleReport, NormalizingDropsOnlyTheHyphenBeforeTheParent)
 
 TEST(SampleReport, LatinLettersLeftAreLocantsAndDescriptorsOnly)
 {
-    for (const char* kept : {"1H-吲哚", "N,N-二甲基苯胺", "(2E)-丁-2-烯酸", "(αR)-α-甲基苯甲醇", "L-丙氨酸",
-                             "噻吩并[2,3-b]吡啶", "DL-丙氨酸", "2,4(1H,3H)-嘧啶二酮",
-                             "六氰合铁(III)酸钾", "四氧化三铁(II,III)", "氯化铁(VIII)"})
+    for (const char* kept :
+         {"1H-吲哚", "N,N-二甲基苯胺", "(2E)-丁-2-烯酸", "(αR)-α-甲基苯甲醇", "L-丙氨酸", "噻吩并[2,3-b]吡啶",
+          "DL-丙氨酸", "2,4(1H,3H)-嘧啶二酮", "六氰合铁(III)酸钾", "四氧化三铁(II,III)", "氯化铁(VIII)"})
         EXPECT_FALSE(HasUntranslatedLatin(U(kept))) << kept;
-    for (const char* left : {"2-Propen-1-醇", "萘-2-基 acetate", "di苯酚", "2-环hexen-1-酮", "VI", "(VIII", "(IVa)酸",
-                             "铁(Ia)"})
+    for (const char* left :
+         {"2-Propen-1-醇", "萘-2-基 acetate", "di苯酚", "2-环hexen-1-酮", "VI", "(VIII", "(IVa)酸", "铁(Ia)"})
         EXPECT_TRUE(HasUntranslatedLatin(U(left))) << left;
 }
 
@@ -81,10 +81,14 @@ TEST(SampleReport, LocantPlacementAndCommonVariantsAreOneName)
         EXPECT_EQ(CanonicalChinese(U(modern)), CanonicalChinese(U(older))) << modern << " / " << older;
 
     const std::pair<const char*, const char*> different[] = {
-        {"丁-1-烯", "丁-2-烯"},          {"丁-1-烯", "2-丁烯"},
-        {"2-甲基丁-2-醇", "3-甲基丁-2-醇"}, {"2-甲基丁-2-醇", "3-甲基-2-丁醇"},
-        {"1,3-二氯丙-2-醇", "1,3-二氯-2-丙酮"}, {"苯-1,2-二酚", "1,3-苯二酚"},
-        {"乙酸 酐", "乙酸酐"},          {"4-氯乙酸苯酯", "乙酸4-氯苯酯"},
+        {"丁-1-烯", "丁-2-烯"},
+        {"丁-1-烯", "2-丁烯"},
+        {"2-甲基丁-2-醇", "3-甲基丁-2-醇"},
+        {"2-甲基丁-2-醇", "3-甲基-2-丁醇"},
+        {"1,3-二氯丙-2-醇", "1,3-二氯-2-丙酮"},
+        {"苯-1,2-二酚", "1,3-苯二酚"},
+        {"乙酸 酐", "乙酸酐"},
+        {"4-氯乙酸苯酯", "乙酸4-氯苯酯"},
     };
     for (const auto& [one, other] : different)
         EXPECT_NE(CanonicalChinese(U(one)), CanonicalChinese(U(other))) << one << " / " << other;
@@ -107,8 +111,8 @@ TEST(SampleReport, ReadsClassTablesWithSeveralAcceptedNames)
 
     // Every line goes through the word order, and any accepted name counts.
     const std::vector<Term> terms{{u"sodium salt (1:1)", U("钠")}, {u"hydrochloride", U("盐酸盐")},
-                                  {u"Acetic acid", U("乙酸")},       {u"Metformin", U("二甲双胍")},
-                                  {u"chloride", U("氯化物")},        {u"Sodium", U("钠")}};
+                                  {u"Acetic acid", U("乙酸")},     {u"Metformin", U("二甲双胍")},
+                                  {u"chloride", U("氯化物")},      {u"Sodium", U("钠")}};
     const auto report = EvaluateSamples(names, terms);
     EXPECT_EQ(report.Results[0].Output, U("盐酸盐二甲双胍"));
     EXPECT_EQ(report.Results[2].Output, U("乙酸钠"));

@@ -194,8 +194,8 @@ TEST_F(StarterDictionary, OrganicReagentNamesComeOutWithoutEnglish)
     for (std::string line; std::getline(sample, line);) {
         const size_t first = line.find('\t');
         const size_t second = line.find('\t', first + 1);
-        if (line.starts_with('#') || second == std::string::npos || line.substr(second + 1) != "organic" ||
-            HasEnglishLeft(U(line.substr(first + 1, second - first - 1))))
+        if (line.starts_with('#') || second == std::string::npos || line.substr(second + 1) != "organic"
+            || HasEnglishLeft(U(line.substr(first + 1, second - first - 1))))
             continue;
         names.push_back(U(line.substr(0, first)));
         text += names.back() + u"\r\n";
@@ -236,7 +236,7 @@ TEST_F(StarterDictionary, ComposedNamesLeaveOnlyWholeWords)
                     const size_t at = FoldCase(english).find(FoldCase(word));
                     const size_t end = at + word.size();
                     const bool whole = at != std::u16string::npos && (at == 0 || !IsLatinLetter(english[at - 1]))
-                        && (end == english.size() || !IsLatinLetter(english[end]));
+                                       && (end == english.size() || !IsLatinLetter(english[end]));
                     if (!whole)
                         bitten.push_back(Utf16ToUtf8(english) + " => " + Utf16ToUtf8(piece.Chinese));
                 }

@@ -30,17 +30,19 @@ TEST(TermTable, RefusesEveryBadLineWithItsNumber)
     std::string tooLongChinese;
     for (int i = 0; i < 23; ++i)
         tooLongChinese += "氯";
-    const auto table = Parse("methyl\t甲基\tsubstituent\n"          // 2: fine
-                             "ethyl\t乙基\n"                          // 3: two fields
-                             "propyl\t丙基\tsubstituent\textra\n"     // 4: four fields
-                             "Methyl\t甲基\tsubstituent\n"            // 5: repeats line 2 (case aside)
-                             "chloro\t" + tooLongChinese + "\tx\n"    // 6: 46 GBK bytes
-                             + std::string(65, 'a') + "\t长\tx\n"     // 7: 65 characters
-                             "oxo\t氧亚基 \tx\n"                      // 8: trailing blank
-                             "thing\t\U0001F600\tx\n"                 // 9: not GBK
-                             "butyl\t\tx\n"                           // 10: empty Chinese
-                             "bad\xff\t坏\tx\n"                       // 11: not UTF-8
-                             "crlf\t回车\tx\r\n");                    // 12: carriage return
+    const auto table = Parse("methyl\t甲基\tsubstituent\n" // 2: fine
+                             "ethyl\t乙基\n" // 3: two fields
+                             "propyl\t丙基\tsubstituent\textra\n" // 4: four fields
+                             "Methyl\t甲基\tsubstituent\n" // 5: repeats line 2 (case aside)
+                             "chloro\t"
+                             + tooLongChinese + "\tx\n" // 6: 46 GBK bytes
+                             + std::string(65, 'a')
+                             + "\t长\tx\n" // 7: 65 characters
+                               "oxo\t氧亚基 \tx\n" // 8: trailing blank
+                               "thing\t\U0001F600\tx\n" // 9: not GBK
+                               "butyl\t\tx\n" // 10: empty Chinese
+                               "bad\xff\t坏\tx\n" // 11: not UTF-8
+                               "crlf\t回车\tx\r\n"); // 12: carriage return
     ASSERT_EQ(table.Rows.size(), 1u);
     std::vector<std::string> lines;
     for (const auto& error : table.Errors)
@@ -52,8 +54,8 @@ TEST(TermTable, RefusesEveryBadLineWithItsNumber)
     EXPECT_NE(table.Errors[6].find("U+1F600"), std::string::npos);
 
     // 22 Chinese characters fill 44 of the 45 bytes: accepted.
-    EXPECT_TRUE(Parse("chloro\t" + tooLongChinese.substr(3) + "\tx\n" + std::string(64, 'a') + "\tx\tx\n")
-                    .Errors.empty());
+    EXPECT_TRUE(
+        Parse("chloro\t" + tooLongChinese.substr(3) + "\tx\n" + std::string(64, 'a') + "\tx\tx\n").Errors.empty());
     EXPECT_FALSE(ParseTermTable("english\tchinese\n", "t.tsv").Errors.empty()); // wrong header
 }
 

@@ -153,12 +153,19 @@ TEST_F(AddTermsTest, UntouchedRecordsKeepTheirBytes)
     odd[0] = 9;
     odd[2] = '\xff';
     odd[3] = '\x80';
-    test::WriteBytes(path(), odd + std::string("\x02\x00" "ab", 4) + std::string(60, ' '));
+    test::WriteBytes(path(), odd
+                                 + std::string("\x02\x00"
+                                               "ab",
+                                               4)
+                                 + std::string(60, ' '));
     EXPECT_EQ(Add("x"), AddStatus::Inserted);
     const std::string after = test::ReadBytes(path());
     ASSERT_EQ(after.size(), 3 * 111u);
     EXPECT_EQ(after.substr(0, 111), odd);
-    EXPECT_EQ(after.substr(111, 64), std::string("\x02\x00" "ab", 4) + std::string(60, ' '));
+    EXPECT_EQ(after.substr(111, 64), std::string("\x02\x00"
+                                                 "ab",
+                                                 4)
+                                         + std::string(60, ' '));
 
     // A fragment too short to count as a record stays as it is, at the end.
     test::WriteBytes(path(), after + "fragment");
@@ -172,7 +179,8 @@ TEST_F(AddTermsTest, UnwritableDirectoryFailsAndKeepsTheOldFile)
 {
     test::WriteDictionaryFile(path(), {{"methyl", "甲基"}});
     const std::string before = test::ReadBytes(path());
-    std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+    std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
     test::UnprivilegedScope user(dir.Path());
     if (std::filesystem::exists(dir / "probe") || std::ofstream(dir / "probe"))
         GTEST_SKIP() << "running with permission to write anywhere";

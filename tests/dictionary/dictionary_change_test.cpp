@@ -151,8 +151,9 @@ TEST_F(RecordEditsTest, FindSetRemoveAndUndo)
     const std::string backup = test::ReadBytes(BackupPathFor(path()));
     EXPECT_EQ(SetChinese(path(), u"Methyl", U("甲基团"), {}, U("甲基团")).Status, EditStatus::Unchanged);
     EXPECT_EQ(test::ReadBytes(BackupPathFor(path())), backup); // the undo point stays
-    EXPECT_EQ(RemoveRecordsAt(path(), {{2, u"Methyl", U("甲基团")}, {1, U(longTerm.substr(0, 64)), U("新的")},
-                                       {2, u"Methyl", U("甲基团")}})
+    EXPECT_EQ(RemoveRecordsAt(
+                  path(),
+                  {{2, u"Methyl", U("甲基团")}, {1, U(longTerm.substr(0, 64)), U("新的")}, {2, u"Methyl", U("甲基团")}})
                   .Records,
               2);
     EXPECT_EQ(test::ReadBytes(path()), "");
@@ -209,7 +210,7 @@ TEST_F(RecordEditsTest, SavesKeepTheLinkOwnerAndModeAndRefuseOtherFiles)
     }
     EXPECT_EQ(RemoveRecord(path(), u"propyl").Status, EditStatus::Done);
     for (const auto& file : {real, BackupPathFor(path())}) {
-        struct stat info {};
+        struct stat info { };
         ASSERT_EQ(stat(file.c_str(), &info), 0);
         EXPECT_EQ(info.st_mode & 07777, 0640u) << file;
         if (root) {

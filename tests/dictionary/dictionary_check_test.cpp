@@ -31,8 +31,9 @@ TermRecord Record(int16_t length, const std::string& english, const std::string&
 TEST(DictionaryCheck, CleanDictionaryHasNoProblems)
 {
     test::TempDir dir;
-    test::WriteDictionaryFile(dir / "source.dat",
-                              {{"Benzoic acid", "苯甲酸"}, {"ethyl ester", "乙酯"}, {"ethyl", "乙基"}, {"amino", "氨基"}});
+    test::WriteDictionaryFile(
+        dir / "source.dat",
+        {{"Benzoic acid", "苯甲酸"}, {"ethyl ester", "乙酯"}, {"ethyl", "乙基"}, {"amino", "氨基"}});
     const auto check = CheckDictionary(dir / "source.dat");
     EXPECT_EQ(check.RecordCount, 4);
     EXPECT_TRUE(check.Problems.empty());
@@ -41,8 +42,7 @@ TEST(DictionaryCheck, CleanDictionaryHasNoProblems)
 TEST(DictionaryCheck, OrderRepeatsAndBlanksNameTheirRecords)
 {
     const std::vector<TermRecord> records{
-        Record(5, "ethyl", "乙基"),
-        Record(6, "methyl", "甲基"), // longer than the record before it
+        Record(5, "ethyl", "乙基"), Record(6, "methyl", "甲基"), // longer than the record before it
         Record(5, "ethyl", "别的"), // repeats record 1
         Record(5, "ETHYL", "乙基"), // differs in case only
         Record(3, "oxo", ""), // blank Chinese
@@ -50,8 +50,8 @@ TEST(DictionaryCheck, OrderRepeatsAndBlanksNameTheirRecords)
     };
     const auto problems = CheckRecords(records, records.size() * kRecordSize);
     using K = ProblemKind;
-    ASSERT_EQ(Kinds(problems), (std::vector<K>{K::OutOfOrder, K::Repeated, K::CaseRepeated, K::BlankChinese,
-                                               K::BlankEnglish}));
+    ASSERT_EQ(Kinds(problems),
+              (std::vector<K>{K::OutOfOrder, K::Repeated, K::CaseRepeated, K::BlankChinese, K::BlankEnglish}));
     EXPECT_EQ(problems[0].Record, 2);
     EXPECT_EQ(problems[0].Earlier, 1);
     EXPECT_EQ(problems[1].Record, 3);
@@ -65,8 +65,7 @@ TEST(DictionaryCheck, LengthMustMatchUnlessTheTermWasCut)
     const std::string long70(70, 'x');
     const std::vector<TermRecord> records{
         // Written through the record layer: cut at 64 bytes, Length 70.
-        Record(70, long70.substr(0, 64), "长"),
-        Record(9, "methyl", "甲基"), // Length does not match
+        Record(70, long70.substr(0, 64), "长"), Record(9, "methyl", "甲基"), // Length does not match
     };
     const auto problems = CheckRecords(records, records.size() * kRecordSize);
     ASSERT_EQ(Kinds(problems), (std::vector<ProblemKind>{ProblemKind::LengthMismatch}));
@@ -92,8 +91,8 @@ TEST(DictionaryCheck, UndecodableBytesAndTrailingFragment)
     const auto check = CheckDictionary(path);
     EXPECT_EQ(check.RecordCount, 3);
     using K = ProblemKind;
-    EXPECT_EQ(Kinds(check.Problems), (std::vector<K>{K::Undecodable, K::OutOfOrder, K::BlankEnglish,
-                                                     K::LengthMismatch, K::TrailingBytes}));
+    EXPECT_EQ(Kinds(check.Problems),
+              (std::vector<K>{K::Undecodable, K::OutOfOrder, K::BlankEnglish, K::LengthMismatch, K::TrailingBytes}));
     EXPECT_EQ(check.Problems.front().Record, 1);
     EXPECT_EQ(check.Problems.back().Record, 3);
 

@@ -51,7 +51,11 @@ TEST(DictionaryFile, CountRoundsTrailingFragments)
     test::TempDir dir;
     const auto path = dir / "source.dat";
     test::WriteDictionaryFile(path, {{"methyl", "甲基"}});
-    test::WriteBytes(path, test::ReadBytes(path) + std::string("\x03\x00" "oxo", 5) + std::string(51, ' '));
+    test::WriteBytes(path, test::ReadBytes(path)
+                               + std::string("\x03\x00"
+                                             "oxo",
+                                             5)
+                               + std::string(51, ' '));
     const auto records = ReadDictionary(path);
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(Trim(records[1].English), u"oxo");

@@ -149,8 +149,8 @@ protected:
 };
 
 // The batch through its work files, as the window runs it.
-void ExpectBatchFails(const std::filesystem::path& directory, std::u16string_view english,
-                      std::u16string_view chinese, DictionaryFault fault)
+void ExpectBatchFails(const std::filesystem::path& directory, std::u16string_view english, std::u16string_view chinese,
+                      DictionaryFault fault)
 {
     ExpectFailure([&] { RunBatchAdd(directory, english, chinese); }, fault);
 }
@@ -173,7 +173,8 @@ TEST_F(FaultTest, FullDisk)
 
     // The English work file fits in the 7 free pages, the Chinese one does
     // not: neither stays.
-    ExpectBatchFails(disk.Path(), std::u16string(20'000, u'x'), std::u16string(12'000, u'y'), DictionaryFault::WorkFileUnwritable);
+    ExpectBatchFails(disk.Path(), std::u16string(20'000, u'x'), std::u16string(12'000, u'y'),
+                     DictionaryFault::WorkFileUnwritable);
     ExpectUnchanged(dictionary, before, entries);
 
     // With the disk full to the last page, a record appended in place fails
@@ -182,7 +183,8 @@ TEST_F(FaultTest, FullDisk)
     test::WriteBytes(disk / "filler", std::string(15 * 4096, 'x'));
     ExpectFailure([&] { AddTerm(dictionary, u"propyl", u"丙基"); }, DictionaryFault::DiskFull);
     DictionaryFile file(dictionary);
-    ExpectFailure([&] { file.Write(file.RecordCount() + 1, MakeRecord(u"propyl", u"丙基")); }, DictionaryFault::CannotWrite);
+    ExpectFailure([&] { file.Write(file.RecordCount() + 1, MakeRecord(u"propyl", u"丙基")); },
+                  DictionaryFault::CannotWrite);
 }
 
 TEST_F(FaultTest, NoRoomForAnotherFile)

@@ -13,10 +13,30 @@ using test::U;
 TEST(ParseRecordNumber, LeadingNumberRoundedHalfToEven)
 {
     const std::vector<std::pair<std::u16string, int32_t>> cases = {
-        {u"12", 12}, {u" 7", 7}, {u"7abc", 7}, {u"2.5", 2}, {u"3.5", 4}, {u"-2.5", -2}, {u"0.51", 1},
-        {u"", 0}, {u"abc", 0}, {u"-", 0}, {u".", 0}, {u".5", 0}, {u"+5", 5}, {u"\t\n3", 3},
-        {u"1 2", 12}, {u"3,5", 3}, {u"1e3", 1000}, {u"1D2", 100}, {u"2e-1", 0}, {u"1e", 1},
-        {u"1e+", 1}, {u"1e-400", 0}, {u"2147483647", INT32_MAX}, {u"-2147483648", INT32_MIN},
+        {u"12", 12},
+        {u" 7", 7},
+        {u"7abc", 7},
+        {u"2.5", 2},
+        {u"3.5", 4},
+        {u"-2.5", -2},
+        {u"0.51", 1},
+        {u"", 0},
+        {u"abc", 0},
+        {u"-", 0},
+        {u".", 0},
+        {u".5", 0},
+        {u"+5", 5},
+        {u"\t\n3", 3},
+        {u"1 2", 12},
+        {u"3,5", 3},
+        {u"1e3", 1000},
+        {u"1D2", 100},
+        {u"2e-1", 0},
+        {u"1e", 1},
+        {u"1e+", 1},
+        {u"1e-400", 0},
+        {u"2147483647", INT32_MAX},
+        {u"-2147483648", INT32_MIN},
         {u"１", 0}, // a full-width digit is not a number
     };
     for (const auto& [text, number] : cases)

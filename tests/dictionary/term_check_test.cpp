@@ -44,7 +44,10 @@ std::vector<TermCase> Cases()
         {"English of spaces", "   ", "空", K::BlankEnglish},
         {"English that is a tab", "\t", "制表", K::ControlCharacter},
         {"NUL inside the English", std::string("a\0b", 3), "x", K::ControlCharacter},
-        {"other control character", "a\x1b" "b", "x", K::ControlCharacter},
+        {"other control character",
+         "a\x1b"
+         "b",
+         "x", K::ControlCharacter},
         {"Chinese of spaces", "butyl", "  ", K::BlankChinese, true},
         {"control character in the Chinese", "butyl", "丁\x1f基", K::ControlCharacter, true},
         {"NUL in the Chinese", "butyl", std::string("丁\0", 4), K::ControlCharacter, true},
@@ -107,13 +110,12 @@ TEST_P(TermCheckTest, TheDoorRefusesWhatTheCheckReports)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Pairs, TermCheckTest, ::testing::ValuesIn(Cases()),
-                         [](const auto& info) {
-                             std::string name;
-                             for (const char c : std::string(info.param.name))
-                                 name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Pairs, TermCheckTest, ::testing::ValuesIn(Cases()), [](const auto& info) {
+    std::string name;
+    for (const char c : std::string(info.param.name))
+        name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return name;
+});
 
 } // namespace
 } // namespace carbonym

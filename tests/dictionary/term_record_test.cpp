@@ -93,7 +93,10 @@ TEST(TermRecord, OddBytesNeverFailToRead)
     EXPECT_EQ(record.Chinese[0], u'\0');
 
     // A fragment reads as if filled with spaces.
-    const TermRecord fragment = DecodeRecord(std::string("\x05\x00" "ab", 4), codec);
+    const TermRecord fragment = DecodeRecord(std::string("\x05\x00"
+                                                         "ab",
+                                                         4),
+                                             codec);
     EXPECT_EQ(fragment.Length, 5);
     EXPECT_EQ(Trim(fragment.English), u"ab");
     EXPECT_EQ(Trim(fragment.Chinese), u"");

@@ -45,8 +45,8 @@ std::string IcuToUtf8(const std::u16string& text)
     UErrorCode status = U_ZERO_ERROR;
     int32_t length = 0;
     u_strToUTF8WithSub(bytes.data(), static_cast<int32_t>(bytes.size()), &length,
-                       reinterpret_cast<const UChar*>(text.data()), static_cast<int32_t>(text.size()), 0xFFFD,
-                       nullptr, &status);
+                       reinterpret_cast<const UChar*>(text.data()), static_cast<int32_t>(text.size()), 0xFFFD, nullptr,
+                       &status);
     bytes.resize(static_cast<size_t>(length));
     return bytes;
 }
@@ -55,8 +55,8 @@ std::string IcuToUtf8(const std::u16string& text)
 // damaged by a random byte, a cut or a swap, or left as it is.
 std::string RandomUtf8(std::mt19937& random)
 {
-    static const char32_t ranges[][2] = {{0, 0x7F}, {0x80, 0x7FF}, {0x800, 0xD7FF}, {0xE000, 0xFFFF},
-                                         {0x10000, 0x10FFFF}, {0x4E00, 0x4E10}};
+    static const char32_t ranges[][2] = {{0, 0x7F},        {0x80, 0x7FF},       {0x800, 0xD7FF},
+                                         {0xE000, 0xFFFF}, {0x10000, 0x10FFFF}, {0x4E00, 0x4E10}};
     std::u16string text;
     const int count = static_cast<int>(random() % 6);
     for (int i = 0; i < count; ++i) {

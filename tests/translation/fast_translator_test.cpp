@@ -32,12 +32,12 @@ std::string Describe(const std::vector<Term>& terms, std::u16string_view text)
 // sign and "k".
 class Generator {
 public:
-    explicit Generator(uint64_t seed) : random_(seed) {}
+    explicit Generator(uint64_t seed) : random_(seed) { }
 
     std::u16string English()
     {
-        static const std::u16string_view units[] = {u"a", u"b", u"c", u"A", u"B", u"-", u" ", u"ς", u"Σ", u"\u212A",
-                                                     u"\r\n", u"\r", u"\n"};
+        static const std::u16string_view units[] = {u"a", u"b", u"c",      u"A",    u"B",  u"-", u" ",
+                                                    u"ς", u"Σ", u"\u212A", u"\r\n", u"\r", u"\n"};
         std::u16string term;
         const size_t length = Pick(1, Chance(0.2) ? 8 : 4);
         while (term.size() < length)
@@ -47,8 +47,8 @@ public:
 
     std::u16string Chinese()
     {
-        static const std::u16string_view units[] = {u"中", u"文", u"甲基", u"a", u"B", u"σ", u"k", u"-",
-                                                    u"\r\n", u"\n", u" "};
+        static const std::u16string_view units[] = {u"中", u"文", u"甲基", u"a",  u"B", u"σ",
+                                                    u"k",  u"-",  u"\r\n", u"\n", u" "};
         std::u16string term;
         const size_t length = Pick(0, 4);
         for (size_t i = 0; i < length; ++i)
@@ -78,8 +78,8 @@ public:
 
     std::u16string Text(const std::vector<Term>& terms)
     {
-        static const std::u16string_view extras[] = {u"a", u"b", u"C", u"x", u" ", u"\r\n", u"\r\n\r\n", u"\r",
-                                                     u"\n", u"σ", u"k"};
+        static const std::u16string_view extras[] = {u"a",        u"b",  u"C",  u"x", u" ", u"\r\n",
+                                                     u"\r\n\r\n", u"\r", u"\n", u"σ", u"k"};
         std::u16string text;
         const size_t pieces = Pick(0, 14);
         for (size_t i = 0; i < pieces; ++i) {
@@ -142,9 +142,8 @@ TEST(TranslateFast, AgreesWithTheLiteralOnLongTexts)
         std::vector<Term> terms;
         while (terms.size() < 40) {
             auto more = generate.Terms();
-            std::erase_if(more, [](const Term& term) {
-                return term.English.find_first_of(u"\r\n") != std::u16string::npos;
-            });
+            std::erase_if(more,
+                          [](const Term& term) { return term.English.find_first_of(u"\r\n") != std::u16string::npos; });
             terms.insert(terms.end(), more.begin(), more.end());
         }
         std::vector<std::u16string> lines;

@@ -19,11 +19,14 @@ using test::U;
 std::vector<Term> ExampleTerms()
 {
     return {
-        {u"sodium", u"钠"}, {u"chloride", u"氯化物"}, {u"ether", u"醚"}, {u"chloro", u"氯"},
-        {u"hydroxy", u"羟基"}, {u"amino", u"氨基"}, {u"phosphine", u"膦"}, {u"phenyl", u"苯基"},
-        {u"palladium", u"钯"}, {u"acetate", u"乙酸"}, {u"ester", u"酯"}, {u"siloxane", u"硅氧烷"},
-        {u"silane", u"硅烷"}, {u"pinene", u"蒎烯"}, {u"caryophyllene", u"石竹烯"}, {u"lactone", u"内酯"},
-        {u"glycol", u"二醇"}, {u"bicyclo", u"双环"}, {u"cyclohexane", u"环己烷"}, {u"terpinene", u"松油烯"}, {u"phosphonic acid", u"膦酸"}, {u"azulene", u"薁"}, {u"anthracene", u"蒽"}, {u"dihydro", u"二氢"},
+        {u"sodium", u"钠"},          {u"chloride", u"氯化物"},  {u"ether", u"醚"},
+        {u"chloro", u"氯"},          {u"hydroxy", u"羟基"},     {u"amino", u"氨基"},
+        {u"phosphine", u"膦"},       {u"phenyl", u"苯基"},      {u"palladium", u"钯"},
+        {u"acetate", u"乙酸"},       {u"ester", u"酯"},         {u"siloxane", u"硅氧烷"},
+        {u"silane", u"硅烷"},        {u"pinene", u"蒎烯"},      {u"caryophyllene", u"石竹烯"},
+        {u"lactone", u"内酯"},       {u"glycol", u"二醇"},      {u"bicyclo", u"双环"},
+        {u"cyclohexane", u"环己烷"}, {u"terpinene", u"松油烯"}, {u"phosphonic acid", u"膦酸"},
+        {u"azulene", u"薁"},         {u"anthracene", u"蒽"},    {u"dihydro", u"二氢"},
     };
 }
 
@@ -62,9 +65,15 @@ TEST(NameComposer, EveryTableExampleComesOutAsWritten)
 // cannot be covered whole is left whole, never translated in fragments.
 TEST(NameComposer, DictionaryWinsAndUnknownWordsStayWhole)
 {
-    const NameComposer composer({{u"hexanol", u"正己醇"}, {u"o-", u"邻"}, {u"aza", u"氮杂"}, {u"butanol", u"丁醇"},
-                                 {u"fumarate", u"富马酸"}, {u"ylide", u"叶立德"}, {u"methyl", u"甲基"},
-                                 {u"p-", u"对"}, {u"xylene", u"二甲苯"}});
+    const NameComposer composer({{u"hexanol", u"正己醇"},
+                                 {u"o-", u"邻"},
+                                 {u"aza", u"氮杂"},
+                                 {u"butanol", u"丁醇"},
+                                 {u"fumarate", u"富马酸"},
+                                 {u"ylide", u"叶立德"},
+                                 {u"methyl", u"甲基"},
+                                 {u"p-", u"对"},
+                                 {u"xylene", u"二甲苯"}});
     EXPECT_EQ(Utf16ToUtf8(Named(composer, u"hexanol")), "正己醇");
     EXPECT_EQ(Utf16ToUtf8(Named(composer, u"iso-butanol")), "异丁醇");
     EXPECT_EQ(Utf16ToUtf8(Named(composer, u"vonoprazan fumarate")), "富马酸vonoprazan");
@@ -108,8 +117,8 @@ TEST(NameComposer, LettersLeftAreWholeWords)
                 for (size_t at = line.find(word); at != std::u16string::npos; at = line.find(word, at + 1)) {
                     const size_t after = at + word.size();
                     whole = whole
-                        || ((at == 0 || !IsLatinLetter(line[at - 1]))
-                            && (after == line.size() || !IsLatinLetter(line[after])));
+                            || ((at == 0 || !IsLatinLetter(line[at - 1]))
+                                && (after == line.size() || !IsLatinLetter(line[after])));
                 }
                 EXPECT_TRUE(whole) << Utf16ToUtf8(line) << " → " << Utf16ToUtf8(chinese);
             }

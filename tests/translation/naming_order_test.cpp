@@ -154,10 +154,10 @@ TEST(ReorderByRules, TextLikeTheReorder)
 // from the reorder's only by hyphens dropped.
 TEST(ReorderByRules, LeavesWhatItDoesNotRecogniseToTheReorder)
 {
-    const std::vector<std::string> unknown{"苯", "吡啶", "乙醇", "glycidyl", "ate", "x", "，", "–", "4-", "N-", "苯-",
-                                           "吡啶)", "(苯"};
-    const std::vector<std::string> known{"甲基", "乙酸酯", "钠", "氯化物", "盐酸盐", "一水合物", "醚", "乙酸", "酐",
-                                         "乙酰基", "(DMSO)", "苯甲酸,", "4-氨基-,", ",", "(2E)-,"};
+    const std::vector<std::string> unknown{"苯", "吡啶", "乙醇", "glycidyl", "ate",   "x",  "，",
+                                           "–",  "4-",   "N-",   "苯-",      "吡啶)", "(苯"};
+    const std::vector<std::string> known{"甲基", "乙酸酯", "钠",     "氯化物",  "盐酸盐",   "一水合物", "醚",    "乙酸",
+                                         "酐",   "乙酰基", "(DMSO)", "苯甲酸,", "4-氨基-,", ",",        "(2E)-,"};
     std::mt19937 random(12);
     for (int round = 0; round < 20000; ++round) {
         std::u16string line;

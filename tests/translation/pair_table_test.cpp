@@ -59,7 +59,8 @@ Rows BilingualRows(std::u16string_view result, std::u16string_view source)
 
 std::u16string RandomText(std::mt19937& random)
 {
-    static const std::u16string pieces[] = {u"a", u"苯", u"\"", u",", u"\t", u"\r", u"\n", u"\r\n", u"\r\n", u" ", u"-"};
+    static const std::u16string pieces[] = {u"a",  u"苯",   u"\"",   u",", u"\t", u"\r",
+                                            u"\n", u"\r\n", u"\r\n", u" ", u"-"};
     std::u16string text;
     const int length = std::uniform_int_distribution<int>(0, 12)(random);
     for (int i = 0; i < length; ++i)

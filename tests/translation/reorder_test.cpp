@@ -60,7 +60,8 @@ TEST(ReorderText, HandlesMoreThanSixteenBitsOfLines)
 // from it pair every English line with its own translation.
 TEST(ReorderedLineSources, SortedLinesStayPairedWithTheirSource)
 {
-    const std::vector<std::u16string> pieces{U("苯甲酸,"), U("4-氨基-,"), U("乙酯"), U("甲基"), U("丙二酸酯"), u"x", u""};
+    const std::vector<std::u16string> pieces{U("苯甲酸,"),  U("4-氨基-,"), U("乙酯"), U("甲基"),
+                                             U("丙二酸酯"), u"x",          u""};
     std::mt19937 random(21);
     for (int round = 0; round < 500; ++round) {
         std::u16string translated;

@@ -83,10 +83,11 @@ public:
         // The frame keeps its own size; the client area takes the rest, at
         // least one pixel, as a system keeps a captioned window taller than
         // asked.
-        const QPoint client = origin_ + QPoint(Pixels(geometry.left) + frame_.left(),
-                                               Pixels(geometry.top) + frame_.top());
-        window_.setGeometry(QRect(client, QSize(std::max(1, Pixels(geometry.width) - frame_.left() - frame_.right()),
-                                                std::max(1, Pixels(geometry.height) - frame_.top() - frame_.bottom()))));
+        const QPoint client = origin_
+                              + QPoint(Pixels(geometry.left) + frame_.left(), Pixels(geometry.top) + frame_.top());
+        window_.setGeometry(
+            QRect(client, QSize(std::max(1, Pixels(geometry.width) - frame_.left() - frame_.right()),
+                                std::max(1, Pixels(geometry.height) - frame_.top() - frame_.bottom()))));
     }
 
     bool ProcessEvents() override
@@ -131,14 +132,14 @@ AboutWindow::AboutWindow()
     strip_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     strip_->setAttribute(Qt::WA_NoMousePropagation);
 
-    MakeLabel(this, QStringLiteral("Carbonym 项目"), TwipsRect(945, 1890, 3165, 240),
-              ArialFont(10.5, false), QColor(0, 128, 128));
-    MakeLabel(this, QStringLiteral("Carbonym 开源项目"), TwipsRect(1215, 1470, 2250, 240),
-              ArialFont(10.5, true), QColor(255, 255, 0));
-    MakeLabel(this, QStringLiteral("作者：Carbonym 开发组"), TwipsRect(1080, 1110, 2520, 210),
-              ArialFont(9, true), QColor(255, 0, 0));
-    MakeLabel(this, QStringLiteral("有机物   标准名称   翻译"), TwipsRect(1035, 360, 2385, 240),
-              ArialFont(10.5, true), QColor(128, 0, 128));
+    MakeLabel(this, QStringLiteral("Carbonym 项目"), TwipsRect(945, 1890, 3165, 240), ArialFont(10.5, false),
+              QColor(0, 128, 128));
+    MakeLabel(this, QStringLiteral("Carbonym 开源项目"), TwipsRect(1215, 1470, 2250, 240), ArialFont(10.5, true),
+              QColor(255, 255, 0));
+    MakeLabel(this, QStringLiteral("作者：Carbonym 开发组"), TwipsRect(1080, 1110, 2520, 210), ArialFont(9, true),
+              QColor(255, 0, 0));
+    MakeLabel(this, QStringLiteral("有机物   标准名称   翻译"), TwipsRect(1035, 360, 2385, 240), ArialFont(10.5, true),
+              QColor(128, 0, 128));
 
     // Centred on the screen whenever the window is created, and again by
     // its outer frame once the window manager has framed it.

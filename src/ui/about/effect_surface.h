@@ -17,10 +17,10 @@ class EffectSurface : public QWidget {
 
 public:
     struct Frame {
-        QRect erase;      // the previous frame's rectangle, filled with eraseColor
-        QRect textRect;   // the text's rectangle; the text is clipped to it
-        QString text;     // "&" underlines the character after it
-        QFont font;       // the window's font at the frame's letter spacing
+        QRect erase; // the previous frame's rectangle, filled with eraseColor
+        QRect textRect; // the text's rectangle; the text is clipped to it
+        QString text; // "&" underlines the character after it
+        QFont font; // the window's font at the frame's letter spacing
         QColor textColor;
         QColor eraseColor;
     };

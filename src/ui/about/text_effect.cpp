@@ -30,8 +30,8 @@ std::uint32_t Now()
 QColor TextColor(const EffectColor& color, const QWidget& target)
 {
     const QColor plain = std::holds_alternative<QColor>(color)
-        ? std::get<QColor>(color)
-        : target.palette().color(std::get<QPalette::ColorRole>(color));
+                             ? std::get<QColor>(color)
+                             : target.palette().color(std::get<QPalette::ColorRole>(color));
     return plain.isValid() ? plain : QColor(Qt::black);
 }
 
@@ -78,8 +78,9 @@ void AnimateTextSpacing(QWidget* target, QString text, std::int32_t x, std::int3
         frame.font = target->font();
         frame.font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
         if (!frame.text.isEmpty()) {
-            const QRect bounds = QFontMetrics(frame.font).boundingRect(
-                QRect(effectRect.left, effectRect.top, 0, 0), EffectSurface::kTextFlags, frame.text);
+            const QRect bounds = QFontMetrics(frame.font)
+                                     .boundingRect(QRect(effectRect.left, effectRect.top, 0, 0),
+                                                   EffectSurface::kTextFlags, frame.text);
             effectRect.right = effectRect.left + std::max(0, bounds.width());
             effectRect.bottom = effectRect.top + std::max(0, bounds.height());
         } else {

@@ -135,7 +135,8 @@ DataWindow::DataWindow(std::filesystem::path directory, QWidget* parent)
     PlaceLabel(this, "chineseLabel", QStringLiteral("中文："), TwipsRect(120, 1320, 735, 255))->setFont(SongFont(12));
     auto* add = PlaceButton(this, "addButton", QStringLiteral("添加"), TwipsRect(6840, 720, 975, 375));
     add->setFont(SongFont(12));
-    auto* numberLabel = PlaceLabel(this, "recordNumberLabel", QStringLiteral("记录号："), TwipsRect(4200, 240, 975, 255));
+    auto* numberLabel = PlaceLabel(this, "recordNumberLabel", QStringLiteral("记录号："),
+                                   TwipsRect(4200, 240, 975, 255));
     numberLabel->setFont(SongFont(12));
     auto* batchAdd = PlaceButton(this, "batchAddButton", QStringLiteral("批量添加"), TwipsRect(6840, 1200, 975, 375));
     PlaceLabel(this, "englishListLabel", QStringLiteral("英文"), TwipsRect(360, 1680, 735, 255));
@@ -166,9 +167,8 @@ QPoint DataWindow::PlaceBeside(const QRect& mainFrame, const QSize& size, const 
     // No room on either side: as far to the side with more room as the
     // screen allows, below the main window's menu bar.
     const bool rightRoomier = screen.right() - mainFrame.right() >= mainFrame.left() - screen.left();
-    QRect placed(QPoint(rightRoomier ? screen.right() + 1 - size.width() : screen.left(),
-                        mainFrame.top() + Pixels(800)),
-                 size);
+    QRect placed(
+        QPoint(rightRoomier ? screen.right() + 1 - size.width() : screen.left(), mainFrame.top() + Pixels(800)), size);
     placed.moveBottom(std::min(placed.bottom(), screen.bottom()));
     placed.moveTop(std::max(placed.top(), screen.top()));
     return placed.topLeft();
@@ -194,8 +194,8 @@ void DataWindow::AddCommand()
     AddOutcome outcome;
     QString failure;
     const ChangeResult result = RunDictionaryChange(
-        this, dictionary, [&](const ChangeOptions& options) { outcome = AddTerm(dictionary, english, chinese, options); },
-        failure);
+        this, dictionary,
+        [&](const ChangeOptions& options) { outcome = AddTerm(dictionary, english, chinese, options); }, failure);
     if (result != ChangeResult::Ran) {
         if (result == ChangeResult::Failed)
             ShowMessage(this, QMessageBox::Information, messages::AddFailed(failure), messages::Title());

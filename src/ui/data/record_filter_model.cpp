@@ -5,8 +5,7 @@
 namespace carbonym::ui {
 
 RecordFilterModel::RecordFilterModel(RecordTableModel* source, QObject* parent)
-    : QSortFilterProxyModel(parent)
-    , source_(source)
+    : QSortFilterProxyModel(parent), source_(source)
 {
     setSourceModel(source);
 }

@@ -78,8 +78,7 @@ const QString kStaleMessage = QStringLiteral("词典文件刚被其他程序修�
 } // namespace
 
 RecordsPage::RecordsPage(std::filesystem::path dictionary, QWidget* parent)
-    : QWidget(parent)
-    , dictionary_(std::move(dictionary))
+    : QWidget(parent), dictionary_(std::move(dictionary))
 {
     setObjectName(QStringLiteral("RecordsPage"));
     model_ = new RecordTableModel(this);
@@ -188,8 +187,8 @@ RecordsPage::FileStamp RecordsPage::Stamp() const
 void RecordsPage::Reload()
 {
     const QModelIndex current = table_->currentIndex();
-    const std::u16string currentEnglish
-        = current.isValid() ? model_->English(filter_->mapToSource(current).row()) : std::u16string();
+    const std::u16string currentEnglish = current.isValid() ? model_->English(filter_->mapToSource(current).row())
+                                                            : std::u16string();
     const int currentColumn = current.isValid() ? current.column() : RecordTableModel::EnglishColumn;
 
     const FileStamp stamp = Stamp();
@@ -255,9 +254,11 @@ void RecordsPage::SetChinese(int row, const QString& chinese)
     if (result != ChangeResult::Ran)
         message = NotDoneMessage(QStringLiteral("修改"), result, failure);
     else if (outcome.Status == EditStatus::Refused)
-        message = DescribeFault(outcome.Fault, record.English, chinese.toStdU16String()) + QStringLiteral("，") + kUnchanged;
+        message = DescribeFault(outcome.Fault, record.English, chinese.toStdU16String()) + QStringLiteral("，")
+                  + kUnchanged;
     else if (outcome.Status == EditStatus::NoChinese)
-        message = QStringLiteral("没有要修改的中文，%1。要删除这条数据，请选中它后按“删除选中的数据”。").arg(kUnchanged);
+        message =
+            QStringLiteral("没有要修改的中文，%1。要删除这条数据，请选中它后按“删除选中的数据”。").arg(kUnchanged);
     else if (outcome.Status != EditStatus::Done && outcome.Status != EditStatus::Unchanged)
         message = kStaleMessage;
     else {
@@ -298,8 +299,8 @@ void RecordsPage::RemoveSelected()
     EditOutcome outcome;
     QString failure;
     const ChangeResult result = RunDictionaryChange(
-        this, dictionary_, [&](const ChangeOptions& options) { outcome = RemoveRecordsAt(dictionary_, records, options); },
-        failure);
+        this, dictionary_,
+        [&](const ChangeOptions& options) { outcome = RemoveRecordsAt(dictionary_, records, options); }, failure);
     Reload();
     QString message;
     if (result != ChangeResult::Ran)

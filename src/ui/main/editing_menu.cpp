@@ -26,12 +26,8 @@ QAction* AddEntry(QMenu* menu, const char* name, const QString& caption, const Q
 } // namespace
 
 EditingMenu::EditingMenu(TextBox* source, TextBox* result, Clipboard& clipboard, QWidget* window)
-    : QObject(window)
-    , source_(source)
-    , result_(result)
-    , clipboard_(clipboard)
-    , window_(window)
-    , menu_(new QMenu(QStringLiteral("kuaiji"), window))
+    : QObject(window), source_(source), result_(result), clipboard_(clipboard), window_(window),
+      menu_(new QMenu(QStringLiteral("kuaiji"), window))
 {
     menu_->setObjectName(QStringLiteral("editMenu"));
     connect(AddEntry(menu_, "cutAction", QStringLiteral("剪切"), QKeySequence(Qt::CTRL | Qt::Key_X)),
@@ -40,8 +36,8 @@ EditingMenu::EditingMenu(TextBox* source, TextBox* result, Clipboard& clipboard,
             &QAction::triggered, this, &EditingMenu::Copy);
     paste_ = AddEntry(menu_, "pasteAction", QStringLiteral("粘贴"), QKeySequence(Qt::CTRL | Qt::Key_V));
     connect(paste_, &QAction::triggered, this, &EditingMenu::Paste);
-    connect(AddEntry(menu_, "deleteAction", QStringLiteral("删除"), QKeySequence(Qt::Key_Delete)),
-            &QAction::triggered, this, &EditingMenu::Delete);
+    connect(AddEntry(menu_, "deleteAction", QStringLiteral("删除"), QKeySequence(Qt::Key_Delete)), &QAction::triggered,
+            this, &EditingMenu::Delete);
 
     for (TextBox* box : {source_, result_}) {
         // This menu replaces the boxes' own.
@@ -70,7 +66,7 @@ void EditingMenu::Copy()
 
 void EditingMenu::Paste()
 {
-    TextBox* const box = pasteTarget_ == PasteTarget::Source ? source_
+    TextBox* const box = pasteTarget_ == PasteTarget::Source   ? source_
                          : pasteTarget_ == PasteTarget::Result ? result_
                                                                : nullptr;
     if (box)
@@ -134,11 +130,20 @@ bool EditingMenu::eventFilter(QObject* watched, QEvent* event)
     event->accept();
     if (type == QEvent::KeyPress) {
         switch (command) {
-        case KeyCommand::Cut: Cut(); break;
-        case KeyCommand::Copy: Copy(); break;
-        case KeyCommand::Paste: PasteInto(box); break;
-        case KeyCommand::Delete: Delete(); break;
-        case KeyCommand::None: break;
+        case KeyCommand::Cut:
+            Cut();
+            break;
+        case KeyCommand::Copy:
+            Copy();
+            break;
+        case KeyCommand::Paste:
+            PasteInto(box);
+            break;
+        case KeyCommand::Delete:
+            Delete();
+            break;
+        case KeyCommand::None:
+            break;
         }
     }
     return true;

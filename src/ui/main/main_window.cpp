@@ -76,8 +76,7 @@ constexpr int kRuleWidthTwips = 10200;
 // height between them as they share it at the start.
 class ClientArea final : public QWidget {
 public:
-    explicit ClientArea(QWidget* parent)
-        : QWidget(parent)
+    explicit ClientArea(QWidget* parent) : QWidget(parent)
     {
         // Small enough for any screen, large enough for a few lines of both boxes.
         setMinimumSize(360, 260);
@@ -114,8 +113,7 @@ private:
     // A stand-in face may stand taller than SimSun; it is not cut off.
     static void PlaceLabel(QLabel* label, const QRect& geometry)
     {
-        label->setGeometry(
-            geometry.adjusted(0, 0, 0, std::max(0, label->fontMetrics().height() - geometry.height())));
+        label->setGeometry(geometry.adjusted(0, 0, 0, std::max(0, label->fontMetrics().height() - geometry.height())));
     }
 };
 
@@ -182,8 +180,8 @@ int SavedFontSize()
 
 MainWindow::MainWindow(std::filesystem::path dictionary, Clipboard& clipboard)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , dictionary_(std::move(dictionary))
+                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      dictionary_(std::move(dictionary))
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(ProgramTitle());
@@ -252,8 +250,8 @@ void MainWindow::CreateMenus()
 {
     QMenuBar* const bar = menuBar();
     QAction* const translate = AddCommand(bar, "translateAction", QStringLiteral("翻译"), messages::TranslateTip());
-    translate->setShortcuts({QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return),
-                             QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    translate->setShortcuts(
+        {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
     connect(translate, &QAction::triggered, this, &MainWindow::Translate);
     sortAction_ = AddCommand(bar, "sortAction", QStringLiteral("排序"), messages::SortTip());
     sortAction_->setShortcuts({QKeySequence(Qt::Key_F6), QKeySequence(Qt::CTRL | Qt::Key_R)});
@@ -262,8 +260,8 @@ void MainWindow::CreateMenus()
     QMenu* const settings = AddMenu(bar, "settingsMenu", QStringLiteral("设置"));
     displayAction_ = AddCommand(settings, "displayAction", messages::BilingualCaption(), messages::DisplayTip());
     connect(displayAction_, &QAction::triggered, this, &MainWindow::SwitchDisplay);
-    sortByRulesAction_
-        = AddCommand(settings, "sortByRulesAction", QStringLiteral("按命名规则排序"), messages::SortByRulesTip());
+    sortByRulesAction_ = AddCommand(settings, "sortByRulesAction", QStringLiteral("按命名规则排序"),
+                                    messages::SortByRulesTip());
     sortByRulesAction_->setCheckable(true);
     sortByRulesAction_->setChecked(ProgramSettings()->value(kSortByRulesKey, false).toBool());
     connect(sortByRulesAction_, &QAction::toggled, this, &MainWindow::SortByRulesToggled);
@@ -275,8 +273,8 @@ void MainWindow::CreateMenus()
     connect(undoAction_, &QAction::triggered, this, &MainWindow::UndoDictionaryChange);
     connect(AddCommand(tools, "exportAction", QStringLiteral("导出中英文对照…")), &QAction::triggered, this,
             &MainWindow::ChooseExportFile);
-    QAction* const nextEnglish
-        = AddCommand(tools, "nextEnglishAction", QStringLiteral("下一处未译"), messages::NextEnglishTip());
+    QAction* const nextEnglish = AddCommand(tools, "nextEnglishAction", QStringLiteral("下一处未译"),
+                                            messages::NextEnglishTip());
     nextEnglish->setShortcut(QKeySequence(Qt::Key_F3));
     connect(nextEnglish, &QAction::triggered, this, &MainWindow::SelectNextEnglish);
     // The menu bar shows no keys: the two commands stand in 工具 too, the
@@ -316,8 +314,7 @@ void MainWindow::PlaceOnScreen()
     const int menuHeight = menuBar()->sizeHint().height();
     const int statusHeight = statusBar()->sizeHint().height();
     const QSize client = TwipsSize(kClientTwips);
-    QRect frame(Pixels(4455), Pixels(4185) - menuHeight, client.width(),
-                client.height() + menuHeight + statusHeight);
+    QRect frame(Pixels(4455), Pixels(4185) - menuHeight, client.width(), client.height() + menuHeight + statusHeight);
     const QScreen* screen = QGuiApplication::screenAt(frame.center());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
@@ -607,8 +604,8 @@ void MainWindow::UndoDictionaryChange()
     }
     std::error_code error;
     const auto now = std::filesystem::exists(dictionary_, error)
-        ? RecordCountForSize(std::filesystem::file_size(dictionary_, error))
-        : 0;
+                         ? RecordCountForSize(std::filesystem::file_size(dictionary_, error))
+                         : 0;
     const auto before = RecordCountForSize(static_cast<uintmax_t>(backupInfo.size()));
     const QString when = QLocale(QLocale::Chinese, QLocale::China)
                              .toString(backupInfo.lastModified(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));

@@ -35,8 +35,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit MainWindow(std::filesystem::path dictionary = DictionaryPath(),
-                        Clipboard& clipboard = SystemClipboard());
+    explicit MainWindow(std::filesystem::path dictionary = DictionaryPath(), Clipboard& clipboard = SystemClipboard());
 
     // Saves the source and result boxes as two CSV columns, English and
     // Chinese, with a byte order mark for spreadsheet programs, and says so

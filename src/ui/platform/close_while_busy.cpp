@@ -35,9 +35,8 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* name)
 class CloseRequestFilter final : public QAbstractNativeEventFilter {
 public:
     CloseRequestFilter(QWidget* window, xcb_connection_t* connection)
-        : window_(window)
-        , protocols_(Atom(connection, "WM_PROTOCOLS"))
-        , deleteWindow_(Atom(connection, "WM_DELETE_WINDOW"))
+        : window_(window), protocols_(Atom(connection, "WM_PROTOCOLS")),
+          deleteWindow_(Atom(connection, "WM_DELETE_WINDOW"))
     {
     }
 

@@ -71,7 +71,8 @@ QString DescribeProblem(const DictionaryProblem& problem)
         return QStringLiteral("%1排在%2之后，不是长词在前").arg(RecordName(n), RecordName(problem.Earlier));
     case ProblemKind::Repeated:
     case ProblemKind::CaseRepeated:
-        return QStringLiteral("%1的英文%2与%3重复").arg(RecordName(n), Quoted(problem.English), RecordName(problem.Earlier));
+        return QStringLiteral("%1的英文%2与%3重复")
+            .arg(RecordName(n), Quoted(problem.English), RecordName(problem.Earlier));
     case ProblemKind::BlankEnglish:
         return QStringLiteral("%1的英文为空").arg(RecordName(n));
     case ProblemKind::BlankChinese:
@@ -81,7 +82,10 @@ QString DescribeProblem(const DictionaryProblem& problem)
     case ProblemKind::Undecodable:
         return QStringLiteral("%1含有无法按 GBK 解码的字节").arg(RecordName(n));
     case ProblemKind::LengthMismatch:
-        return QStringLiteral("%1的长度字段是 %2，英文却有 %3 个字符").arg(RecordName(n)).arg(problem.Value).arg(problem.Other);
+        return QStringLiteral("%1的长度字段是 %2，英文却有 %3 个字符")
+            .arg(RecordName(n))
+            .arg(problem.Value)
+            .arg(problem.Other);
     case ProblemKind::TrailingBytes:
         return QStringLiteral("文件长度 %1 字节不是 111 的整数倍").arg(problem.Value);
     }
@@ -102,7 +106,8 @@ QString Describe(const DictionaryError& error, bool withinSave)
     case DictionaryFault::Folder:
         return QStringLiteral("无法打开词典文件%1：这是一个文件夹").arg(QuotedPath(path));
     case DictionaryFault::NotPlainFile:
-        return QStringLiteral("无法打开词典文件%1：这不是普通文件（可能是设备或管道），不能用作词典").arg(QuotedPath(path));
+        return QStringLiteral("无法打开词典文件%1：这不是普通文件（可能是设备或管道），不能用作词典")
+            .arg(QuotedPath(path));
     case DictionaryFault::CannotCreate:
         return QStringLiteral("无法创建词典文件%1").arg(QuotedPath(path));
     case DictionaryFault::CannotOpen:
@@ -178,7 +183,8 @@ QString DescribeCurrentException()
         if (error.Character() == 0)
             return QStringLiteral("文本无法用 GBK 编码保存");
         const char32_t c = error.Character();
-        const QString code = QStringLiteral("U+") + QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+        const QString code = QStringLiteral("U+")
+                             + QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, QLatin1Char('0'));
         if ((c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
             return QStringLiteral("字符 %1无法用 GBK 编码保存").arg(code);
         return QStringLiteral("字符“%1”(%2)无法用 GBK 编码保存").arg(QString::fromUcs4(&c, 1), code);
@@ -265,8 +271,7 @@ QString ShowRecordMessage(const ShownRecord& shown)
 {
     if (shown.Status == ShownRecord::Status::Failed)
         return QStringLiteral("无法显示记录：") + (shown.Error ? Describe(*shown.Error) : QString());
-    const QString number = shown.Number ? QString::number(*shown.Number)
-                                        : QString::fromStdU16String(shown.NumberText);
+    const QString number = shown.Number ? QString::number(*shown.Number) : QString::fromStdU16String(shown.NumberText);
     if (shown.Count == 0)
         return QStringLiteral("没有记录号为 %1 的数据：词典中还没有任何数据").arg(number);
     return QStringLiteral("没有记录号为 %1 的数据：请输入 1 到 %2 之间的记录号").arg(number).arg(shown.Count);

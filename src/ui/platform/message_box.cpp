@@ -36,8 +36,7 @@ bool AskQuestion(QWidget* parent, const QString& text, const QString& title)
     return box.exec() == QMessageBox::Yes;
 }
 
-MessageRecorder::MessageRecorder()
-    : previous_(recorder)
+MessageRecorder::MessageRecorder() : previous_(recorder)
 {
     recorder = this;
 }

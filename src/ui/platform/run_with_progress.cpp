@@ -42,7 +42,7 @@ public:
         setMinimumWidth(300);
     }
 
-    void reject() override {}
+    void reject() override { }
 
 protected:
     void closeEvent(QCloseEvent* event) override { event->ignore(); }
@@ -50,9 +50,7 @@ protected:
 
 } // namespace
 
-BusyNotice::BusyNotice(QWidget* parent, QString label)
-    : parent_(parent)
-    , label_(std::move(label))
+BusyNotice::BusyNotice(QWidget* parent, QString label) : parent_(parent), label_(std::move(label))
 {
     elapsed_.start();
 }

@@ -12,8 +12,7 @@
 
 namespace carbonym::ui {
 
-TextBox::TextBox(QWidget* parent)
-    : QPlainTextEdit(parent)
+TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent)
 {
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &TextBox::ShowMarksInView);
     connect(document(), &QTextDocument::contentsChange, this, &TextBox::MoveMarks);

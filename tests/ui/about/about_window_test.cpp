@@ -197,7 +197,8 @@ private slots:
         for (const QPoint& point : points) {
             QTest::mouseClick(about->windowHandle(), Qt::LeftButton, {}, point);
             QTest::qWait(20);
-            QVERIFY2(about && about->isVisible(), qPrintable(QStringLiteral("closed by a click at %1, %2").arg(point.x()).arg(point.y())));
+            QVERIFY2(about && about->isVisible(),
+                     qPrintable(QStringLiteral("closed by a click at %1, %2").arg(point.x()).arg(point.y())));
         }
     }
 

@@ -12,7 +12,7 @@ namespace {
 // stays at least `minHeight` tall.
 class FakeWindow : public MovableWindow {
 public:
-    explicit FakeWindow(TwipsGeometry geometry, int minHeight = 0) : geometry_(geometry), minHeight_(minHeight) {}
+    explicit FakeWindow(TwipsGeometry geometry, int minHeight = 0) : geometry_(geometry), minHeight_(minHeight) { }
 
     TwipsGeometry Geometry() const override { return geometry_; }
     void Move(const TwipsGeometry& geometry) override

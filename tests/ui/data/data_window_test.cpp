@@ -94,7 +94,7 @@ void DataWindowTest::layout()
         const QRect l = at(label)->geometry();
         const QRect b = at(box)->geometry();
         return qobject_cast<QLabel*>(at(label))->text() == caption && l.right() < b.left() && l.bottom() >= b.top()
-            && l.top() <= b.bottom();
+               && l.top() <= b.bottom();
     };
     QVERIFY(captionLeftOf("lengthLabel", "lengthBox", QStringLiteral("长度：")));
     QVERIFY(captionLeftOf("englishLabel", "englishBox", QStringLiteral("英文：")));
@@ -295,7 +295,8 @@ void DataWindowTest::batchAdd()
     List(window, "chineseList")->setPlainText(QStringLiteral("乙基\n丁基\n甲基"));
     Click(window, "batchAddButton");
     // The message says how many were added.
-    QCOMPARE(TakeMessages(), QStringList{"数据添加完毕，已经有  1  个数据存在\n共添加 2 条数据。\n已经存在、没有添加的 1 条：methyl"});
+    QCOMPARE(TakeMessages(),
+             QStringList{"数据添加完毕，已经有  1  个数据存在\n共添加 2 条数据。\n已经存在、没有添加的 1 条：methyl"});
     QCOMPARE(test::Entries(Dictionary()), std::vector<std::string>({"6:methyl", "5:butyl", "5:ethyl"}));
     QVERIFY(!std::filesystem::exists(dir_->Path() / kEnglishWorkFile));
     QVERIFY(!std::filesystem::exists(dir_->Path() / kChineseWorkFile));

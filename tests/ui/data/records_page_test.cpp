@@ -40,7 +40,8 @@ void WriteRecords(const std::filesystem::path& path, const std::vector<Pair>& pa
     std::string bytes;
     bytes.reserve(pairs.size() * kRecordSize);
     for (const Pair& pair : pairs) {
-        const auto record = EncodeRecord(MakeRecord(pair.English.toStdU16String(), pair.Chinese.toStdU16String()), codec);
+        const auto record = EncodeRecord(MakeRecord(pair.English.toStdU16String(), pair.Chinese.toStdU16String()),
+                                         codec);
         bytes.append(record.data(), record.size());
     }
     test::WriteBytes(path, bytes);
@@ -123,7 +124,7 @@ private:
         QStringList rows;
         for (int row = 0; row < model->rowCount(); ++row) {
             rows << model->index(row, RecordTableModel::NumberColumn).data().toString() + QLatin1Char(':')
-                    + model->index(row, RecordTableModel::EnglishColumn).data().toString();
+                        + model->index(row, RecordTableModel::EnglishColumn).data().toString();
         }
         return rows;
     }
@@ -282,7 +283,8 @@ void RecordsPageTest::editsTheChineseInPlace()
     QVERIFY(Trim(records[1].Chinese) == u"甲基");
     // The table shows the file, and the search stays.
     QCOMPARE(Search(*window)->text(), QStringLiteral("ETH"));
-    QCOMPARE(Table(*window)->model()->index(1, RecordTableModel::ChineseColumn).data().toString(), QStringLiteral("乙基"));
+    QCOMPARE(Table(*window)->model()->index(1, RecordTableModel::ChineseColumn).data().toString(),
+             QStringLiteral("乙基"));
 
     const std::string afterSet = test::ReadBytes(Dictionary());
     EditChinese(*window, 1, QString());
@@ -291,7 +293,8 @@ void RecordsPageTest::editsTheChineseInPlace()
     EditChinese(*window, 1, QStringLiteral("😀"));
     const QStringList failed = TakeMessages();
     QCOMPARE(failed.size(), 1);
-    QVERIFY2(failed[0].startsWith(QStringLiteral("数据修改失败，词典没有任何改动：")) && failed[0].contains(QStringLiteral("GBK")),
+    QVERIFY2(failed[0].startsWith(QStringLiteral("数据修改失败，词典没有任何改动："))
+                 && failed[0].contains(QStringLiteral("GBK")),
              qPrintable(failed[0]));
     QCOMPARE(test::ReadBytes(Dictionary()), afterSet);
 
@@ -339,7 +342,8 @@ void RecordsPageTest::removesTheSelectedRecordsAfterAsking()
     SelectRows(*window, {6, 0, 1, 2, 3, 4, 5});
     QVERIFY(RemoveButton(*window)->isEnabled());
     RemoveButton(*window)->click(); // answered 否
-    QCOMPARE(TakeMessages(), QStringList{"? 确定要从词典中删除选中的 7 条数据吗？\n“term0”\n“term1”\n“term2”\n“term3”\n“term4”\n……"});
+    QCOMPARE(TakeMessages(),
+             QStringList{"? 确定要从词典中删除选中的 7 条数据吗？\n“term0”\n“term1”\n“term2”\n“term3”\n“term4”\n……"});
     QCOMPARE(test::ReadBytes(Dictionary()), before);
     Search(*window)->setText(QStringLiteral("term7")); // the selected rows out of view
     QVERIFY(!RemoveButton(*window)->isEnabled());
@@ -348,7 +352,8 @@ void RecordsPageTest::removesTheSelectedRecordsAfterAsking()
     SelectRows(*window, {1, 5});
     recorder_->Answer(true);
     QTest::keyClick(Table(*window), Qt::Key_Delete);
-    QCOMPARE(TakeMessages(), QStringList({"? 确定要从词典中删除选中的 2 条数据吗？\n“term1”\n“term5”", "已删除 2 条数据。"}));
+    QCOMPARE(TakeMessages(),
+             QStringList({"? 确定要从词典中删除选中的 2 条数据吗？\n“term1”\n“term5”", "已删除 2 条数据。"}));
     QCOMPARE(test::Entries(Dictionary()),
              std::vector<std::string>({"5:term0", "5:term2", "5:term3", "5:term4", "5:term6", "5:term7"}));
     QCOMPARE(test::ReadBytes(BackupPathFor(Dictionary())), before);

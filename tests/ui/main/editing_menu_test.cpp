@@ -47,10 +47,7 @@ private:
     QAction* Paste() { return Action(*window_, "pasteAction"); }
 
     // A left click: the mouse button is released over the box.
-    void Click(TextBox* box)
-    {
-        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, QPoint(200, 100));
-    }
+    void Click(TextBox* box) { QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, QPoint(200, 100)); }
 
 private slots:
     void init()

@@ -50,7 +50,8 @@ private:
     };
     static State MenuState(QWidget& window)
     {
-        return {Action(window, "sortAction")->isEnabled(), Action(window, "displayAction")->isEnabled(), Action(window, "displayAction")->text()};
+        return {Action(window, "sortAction")->isEnabled(), Action(window, "displayAction")->isEnabled(),
+                Action(window, "displayAction")->text()};
     }
 
 private slots:
@@ -149,7 +150,7 @@ private slots:
         for (QAction* action : window.findChildren<QAction*>()) {
             const QString name = action->objectName();
             const bool waits = name == QLatin1String("sortAction") || name == QLatin1String("displayAction")
-                || name == QLatin1String("undoChangeAction");
+                               || name == QLatin1String("undoChangeAction");
             QVERIFY2(action->isEnabled() != waits, qPrintable(name));
             QVERIFY(!action->text().contains(QLatin1Char('&')));
         }
@@ -204,7 +205,8 @@ private slots:
             QAction* const rules = Action(window, "sortByRulesAction");
             QVERIFY(!rules->isChecked());
             TextBox* const result = Box(window, "resultBox");
-            Box(window, "sourceBox")->SetText(U("Benzoic acid, 4-amino-, ethyl ester\r\nglycidyl amino\r\nbenzoic ACID"));
+            Box(window, "sourceBox")
+                ->SetText(U("Benzoic acid, 4-amino-, ethyl ester\r\nglycidyl amino\r\nbenzoic ACID"));
 
             Choose(window, "translateAction");
             QVERIFY(result->Text() == U("苯甲酸, 4-氨基-, 乙酯\r\nglycidyl 氨基\r\n苯甲酸"));
@@ -271,16 +273,18 @@ private slots:
         QVERIFY(result->Text() == U("氨基\r\n4-氨基-苯甲酸乙酯\r\n苯甲酸\r\n"));
         Choose(window, "displayAction");
         QVERIFY(result->Text()
-                == U("amino\r\n氨基\r\nBenzoic acid, 4-amino-, ethyl ester\r\n4-氨基-苯甲酸乙酯\r\nbenzoic acid\r\n苯甲酸\r\n"));
+                == U("amino\r\n氨基\r\nBenzoic acid, 4-amino-, ethyl ester\r\n4-氨基-苯甲酸乙酯\r\nbenzoic "
+                     "acid\r\n苯甲酸\r\n"));
         const QString path = QString::fromStdString((directory_ / "对照.csv").string());
         QVERIFY(window.ExportPairs(path));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
-        QCOMPARE(QString::fromUtf8(bytes.mid(3)),
-                 QStringLiteral("\"amino\",\"氨基\"\r\n\"Benzoic acid, 4-amino-, ethyl ester\",\"4-氨基-苯甲酸乙酯\"\r\n"
-                                "\"benzoic acid\",\"苯甲酸\"\r\n"));
+        QCOMPARE(
+            QString::fromUtf8(bytes.mid(3)),
+            QStringLiteral("\"amino\",\"氨基\"\r\n\"Benzoic acid, 4-amino-, ethyl ester\",\"4-氨基-苯甲酸乙酯\"\r\n"
+                           "\"benzoic acid\",\"苯甲酸\"\r\n"));
         // After a plain 排序 the line also says how many lines the naming
         // rules would give otherwise (4-氨基苯甲酸乙酯).
         QCOMPARE(window.statusBar()->currentMessage(),
