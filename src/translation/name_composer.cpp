@@ -5,7 +5,6 @@
 #include "translation/chinese_morphemes.h"
 
 #include <algorithm>
-#include <array>
 #include <limits>
 #include <unordered_map>
 

@@ -731,22 +731,62 @@ std::u16string ReorderComposedByRules(std::span<const ComposedPiece> pieces)
     return OrderWords(ToWords(pieces));
 }
 
+namespace {
+
+// Lists repeat names: each distinct line is composed and ordered once.
+class LinesByRules {
+public:
+    explicit LinesByRules(const NameComposer& composer) : composer_(composer) { }
+
+    const std::u16string& Named(std::u16string_view line)
+    {
+        auto [it, added] = named_.try_emplace(line);
+        if (added)
+            it->second = ReorderComposedByRules(composer_.Compose(line));
+        return it->second;
+    }
+
+private:
+    const NameComposer& composer_;
+    std::unordered_map<std::u16string_view, std::u16string> named_;
+};
+
+} // namespace
+
 std::u16string TranslateTextByRules(std::u16string_view source, const NameComposer& composer)
 {
-    // Lists repeat names; each distinct line is composed once.
-    std::unordered_map<std::u16string_view, std::u16string> named;
+    LinesByRules byRules(composer);
     std::u16string result;
     for (const auto line : SplitLines(source)) {
         if (line.empty())
             continue;
-        auto [it, added] = named.try_emplace(line);
-        if (added)
-            it->second = ReorderComposedByRules(composer.Compose(line));
-        result += it->second;
+        result += byRules.Named(line);
         result += kLineBreak;
     }
     return result;
 }
+
+namespace {
+
+// How many lines of `source` the naming-rule order gives otherwise than
+// plain 排序 gives their translation (line for line).
+size_t CountLinesOrderedOtherwise(std::u16string_view source, std::u16string_view translated,
+                                  const NameComposer& composer)
+{
+    const auto sourceLines = SplitLines(source);
+    const auto translatedLines = SplitLines(translated);
+    if (sourceLines.size() != translatedLines.size())
+        return 0;
+    LinesByRules byRules(composer);
+    size_t count = 0;
+    for (size_t i = 0; i < sourceLines.size(); ++i) {
+        if (!sourceLines[i].empty() && ReorderName(translatedLines[i]) != byRules.Named(sourceLines[i]))
+            ++count;
+    }
+    return count;
+}
+
+} // namespace
 
 SortedTranslation SortTranslation(std::u16string_view source, std::u16string_view translation,
                                   const NameComposer& composer, bool byRules)
@@ -761,23 +801,6 @@ SortedTranslation SortTranslation(std::u16string_view source, std::u16string_vie
         sorted.OrderedOtherwise = CountLinesOrderedOtherwise(source, translation, composer);
     }
     return sorted;
-}
-
-size_t CountLinesOrderedOtherwise(std::u16string_view source, std::u16string_view translated,
-                                  const NameComposer& composer)
-{
-    const auto sourceLines = SplitLines(source);
-    const auto translatedLines = SplitLines(translated);
-    if (sourceLines.size() != translatedLines.size())
-        return 0;
-    size_t count = 0;
-    for (size_t i = 0; i < sourceLines.size(); ++i) {
-        if (sourceLines[i].empty())
-            continue;
-        if (ReorderName(translatedLines[i]) != ReorderComposedByRules(composer.Compose(sourceLines[i])))
-            ++count;
-    }
-    return count;
 }
 
 std::u16string ReorderByRules(std::u16string_view line)

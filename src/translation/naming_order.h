@@ -34,12 +34,6 @@ std::u16string ReorderComposedByRules(std::span<const ComposedPiece> pieces);
 // are dropped as 排序 drops them.
 std::u16string TranslateTextByRules(std::u16string_view source, const NameComposer& composer);
 
-// How many lines of `source` the naming-rule order gives otherwise than
-// plain 排序 gives their translation `translated` (the 翻译 of `source`,
-// line for line): what the user would see change by switching.
-size_t CountLinesOrderedOtherwise(std::u16string_view source, std::u16string_view translated,
-                                  const NameComposer& composer);
-
 // 排序 of a translation, plain (ReorderText on `translation`) or in naming
 // order (`source` composed afresh from its parts), with where each sorted
 // line came from, and after a plain sort how many lines the naming rules
